@@ -1,0 +1,210 @@
+// Flags take the next argument whatever it begins with, so entries such as
+// "-1.50" or "--6" pass through; "--flag=value" works as well.
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "catalogue/angle_catalogue.h"
+#include "macro/macro_writers.h"
+#include "staging/row_command.h"
+#include "store/stored_rows.h"
+
+#ifndef VPA_VERSION
+#define VPA_VERSION "0"
+#endif
+
+namespace vpa {
+namespace {
+
+namespace fs = std::filesystem;
+using Flags = std::map<std::string, std::string>;
+
+constexpr std::string_view kUsage =
+    "Usage: vpa-macro [--folder DIR] COMMAND\n"
+    "Writes the SDS/2 macro for vertical plain angles, as the window's Run "
+    "buttons do.\n"
+    "\n"
+    "Commands:\n"
+    "  read ENTRY...        print the text each dimension entry is staged "
+    "as\n"
+    "  write --end END --section NAME [--pair 1|2] [--leg Short|Long]\n"
+    "        [--h E] [--v1 E] [--v2 E] [--l E]\n"
+    "                       write the macro for a row holding these "
+    "entries\n"
+    "  write --row N        write the macro for saved row N (1 to 5) and "
+    "the\n"
+    "                       saved end choice\n"
+    "  catalogue            print the angle sections, one a line\n"
+    "\n"
+    "END is \"Right End\", \"Left End\" or \"BOTH Ends\" (or right, left, "
+    "both).\n"
+    "DIR is the program folder; by default the folder of this program.\n"
+    "Exit status: 0 done, 1 a file error, 2 bad input or usage.\n";
+
+const std::vector<std::string> kWriteFlags = {
+    "end", "pair", "section", "leg", "h", "v1", "v2", "l", "row", "folder"};
+
+struct UsageError {
+  std::string message;
+};
+
+// Splits "--name=value" or "--name value"; advances `i` past what it used.
+// A flag without its value is a usage error.
+std::optional<std::pair<std::string, std::string>> TakeFlag(
+    const std::vector<std::string>& args, size_t& i) {
+  const std::string& arg = args[i];
+  if (arg.rfind("--", 0) != 0) return std::nullopt;
+  size_t equals = arg.find('=');
+  if (equals != std::string::npos) {
+    ++i;
+    return std::make_pair(arg.substr(2, equals - 2), arg.substr(equals + 1));
+  }
+  if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+  i += 2;
+  return std::make_pair(arg.substr(2), args[i - 1]);
+}
+
+Flags ParseWriteFlags(const std::vector<std::string>& args, size_t i) {
+  Flags flags;
+  while (i < args.size()) {
+    size_t at = i;
+    auto flag = TakeFlag(args, i);
+    if (!flag) throw UsageError{"unexpected argument \"" + args[at] + "\""};
+    auto& [name, value] = *flag;
+    if (std::find(kWriteFlags.begin(), kWriteFlags.end(), name) ==
+        kWriteFlags.end()) {
+      throw UsageError{"unknown flag --" + name};
+    }
+    if (!flags.emplace(name, value).second) {
+      throw UsageError{"--" + name + " is given twice"};
+    }
+  }
+  return flags;
+}
+
+std::string EndChoice(const std::string& end) {
+  if (end == "right") return std::string(kRightEnd);
+  if (end == "left") return std::string(kLeftEnd);
+  if (end == "both") return std::string(kBothEnds);
+  return end;
+}
+
+template <size_t N>
+void CheckChoice(const Flags& flags, const std::string& name,
+                 const std::array<std::string_view, N>& items) {
+  auto flag = flags.find(name);
+  if (flag == flags.end()) return;
+  if (std::find(items.begin(), items.end(), flag->second) == items.end()) {
+    throw UsageError{"--" + name + " \"" + flag->second +
+                     "\" is not one of the list's items"};
+  }
+}
+
+RowEntries RowFromFlags(const Flags& flags) {
+  CheckChoice(flags, "section", kAngleCatalogue);
+  CheckChoice(flags, "leg", kLegChoices);
+  CheckChoice(flags, "pair", kPairChoices);
+  auto get = [&](const std::string& name) {
+    auto flag = flags.find(name);
+    return flag == flags.end() ? std::string() : flag->second;
+  };
+  return {get("h"), get("v1"), get("v2"), get("section"),
+          get("l"), get("leg"), get("pair")};
+}
+
+int SavedRow(const Flags& flags) {
+  if (flags.size() != 1 + flags.count("folder")) {
+    throw UsageError{"--row takes no other entry flags"};
+  }
+  const std::string& row = flags.at("row");
+  if (row.size() != 1 || row[0] < '1' || row[0] > '5') {
+    throw UsageError{"--row must be 1 to 5"};
+  }
+  return row[0] - '0';
+}
+
+int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
+          std::ostream& err) {
+  int row = flags.count("row") ? SavedRow(flags) : 0;
+  RowEntries entries = row ? LoadStoredRow(folder, row) : RowFromFlags(flags);
+  std::string end = row ? LoadStoredEnd(folder)
+                        : EndChoice(flags.count("end") ? flags.at("end") : "");
+  Result<Staging> staging = StageRow(row, entries);
+  Result<std::vector<Pass>> passes =
+      !staging.ok()                ? Result<std::vector<Pass>>(Error{})
+      : IsSingle(entries.pair)     ? SinglePasses(staging.value(), end)
+                                   : PairPasses(staging.value(), end);
+  if (!staging.ok() || !passes.ok()) {
+    err << "vpa-macro: " << (staging.ok() ? passes.error() : staging.error())
+        << "\n";
+    return kExitBadInput;
+  }
+  Status written = WriteMacro(folder, staging.value(), passes.value());
+  if (!written.ok()) {
+    err << "vpa-macro: " << written.error() << "\n";
+    return kExitFileError;
+  }
+  out << fs::absolute(folder.MacroFile()).make_preferred().string() << "\n";
+  return kExitDone;
+}
+
+int Read(const std::vector<std::string>& entries, std::ostream& out,
+         std::ostream& err) {
+  if (entries.empty()) throw UsageError{"read needs at least one entry"};
+  int status = kExitDone;
+  for (const std::string& entry : entries) {
+    Result<std::string> staged = StageDimension(entry);
+    if (staged.ok()) {
+      out << staged.value() << "\n";
+    } else {
+      err << "vpa-macro: " << staged.error() << "\n";
+      status = kExitBadInput;
+    }
+  }
+  return status;
+}
+
+int Run(const std::vector<std::string>& args, fs::path folder,
+        std::ostream& out, std::ostream& err) {
+  for (size_t i = 0; i < args.size();) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") return out << kUsage, kExitDone;
+    if (arg == "--version") return out << "vpa-macro " VPA_VERSION "\n", 0;
+    if (arg == "read") {
+      return Read({args.begin() + i + 1, args.end()}, out, err);
+    }
+    if (arg == "catalogue" && i + 1 == args.size()) {
+      for (std::string_view name : kAngleCatalogue) out << name << "\n";
+      return kExitDone;
+    }
+    if (arg == "write") {
+      Flags flags = ParseWriteFlags(args, i + 1);
+      if (flags.count("folder")) folder = flags["folder"];
+      return Write(flags, ProgramFolder(folder), out, err);
+    }
+    auto flag = TakeFlag(args, i);
+    if (!flag || flag->first != "folder") {
+      throw UsageError{"unexpected argument \"" + arg + "\""};
+    }
+    folder = flag->second;
+  }
+  throw UsageError{"no command given"};
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args,
+           const fs::path& default_folder, std::ostream& out,
+           std::ostream& err) {
+  try {
+    return Run(args, default_folder, out, err);
+  } catch (const UsageError& error) {
+    err << "vpa-macro: " << error.message
+        << " (vpa-macro --help shows the usage)\n";
+    return kExitBadInput;
+  }
+}
+
+}  // namespace vpa

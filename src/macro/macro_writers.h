@@ -1,0 +1,48 @@
+// The two macro writers: which templates a command expands, in which order,
+// and with which V and FSV01 texts; then the macro file is replaced whole.
+#ifndef VPA_MACRO_MACRO_WRITERS_H_
+#define VPA_MACRO_MACRO_WRITERS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/program_folder.h"
+#include "base/result.h"
+#include "macro/template_pass.h"
+
+namespace vpa {
+
+// The end choices, as the end list shows them.
+inline constexpr std::string_view kRightEnd = "Right End";
+inline constexpr std::string_view kLeftEnd = "Left End";
+inline constexpr std::string_view kBothEnds = "BOTH Ends";
+
+// One template pass of a command.
+struct Pass {
+  std::string_view template_file;  // a file name under PythonFiles
+  std::string zzv1;
+  std::string fsv01;
+};
+
+// The passes of a pair command (two angles at each chosen end) and of a
+// single command (one angle at each chosen end). An end text that is none of
+// the three choices is an error.
+Result<std::vector<Pass>> PairPasses(const Staging& staging,
+                                     std::string_view end);
+Result<std::vector<Pass>> SinglePasses(const Staging& staging,
+                                       std::string_view end);
+
+// Expands every pass in memory, then replaces the macro file in one step; on
+// any failure the former macro file stays as it was.
+Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
+                  const std::vector<Pass>& passes);
+
+Status WritePairMacro(const ProgramFolder& folder, const Staging& staging,
+                      std::string_view end);
+Status WriteSingleMacro(const ProgramFolder& folder, const Staging& staging,
+                        std::string_view end);
+
+}  // namespace vpa
+
+#endif  // VPA_MACRO_MACRO_WRITERS_H_

@@ -1,0 +1,62 @@
+// Template expansion over whole buffers; tokens are replaced one after the
+// other over the whole text, so a later token is also found in what an
+// earlier one put in.
+#include "macro/template_pass.h"
+
+namespace vpa {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+std::string_view TrimSpaces(std::string_view line) {
+  size_t first = line.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+// Every line preceded by CR LF; a line end at the very end makes no line.
+std::string JoinLines(std::string_view text) {
+  std::string joined;
+  joined.reserve(text.size() + text.size() / 16 + 2);
+  while (!text.empty()) {
+    size_t end = text.find_first_of("\r\n");
+    joined += kCrLf;
+    joined += TrimSpaces(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    bool cr_lf = text[end] == '\r' && end + 1 < text.size() &&
+                 text[end + 1] == '\n';
+    text.remove_prefix(end + (cr_lf ? 2 : 1));
+  }
+  return joined;
+}
+
+}  // namespace
+
+std::string ReplaceAll(std::string_view text, std::string_view token,
+                       std::string_view replacement) {
+  std::string result;
+  result.reserve(text.size());
+  size_t from = 0;
+  for (size_t at; (at = text.find(token, from)) != std::string_view::npos;
+       from = at + token.size()) {
+    result.append(text, from, at - from);
+    result += replacement;
+  }
+  result.append(text, from);
+  return result;
+}
+
+std::string TemplatePass(std::string_view template_text,
+                         const Staging& staging, std::string_view zzv1,
+                         std::string_view fsv01) {
+  std::string text = JoinLines(template_text);
+  text = ReplaceAll(text, "ANGLESHAPE", staging.MatFin);
+  text = ReplaceAll(text, "zzL", staging.LFin);
+  text = ReplaceAll(text, "zzH", staging.HFin);
+  text = ReplaceAll(text, "zzV1", zzv1);
+  text = ReplaceAll(text, "FSV01", fsv01);
+  if (staging.OSLFin == "Short") text = ReplaceAll(text, "VT.", "Hz.");
+  return text += kCrLf;
+}
+
+}  // namespace vpa

@@ -1,0 +1,44 @@
+// The row command without its window: a row's entries are read, staged and
+// handed to the macro writer the row's Pair choice names.
+#ifndef VPA_STAGING_ROW_COMMAND_H_
+#define VPA_STAGING_ROW_COMMAND_H_
+
+#include <string>
+#include <string_view>
+
+#include "base/program_folder.h"
+#include "base/result.h"
+#include "macro/template_pass.h"
+
+namespace vpa {
+
+// What one row holds, as the detailer typed and chose it. Lists with nothing
+// selected give the empty text.
+struct RowEntries {
+  std::string h;
+  std::string v1;
+  std::string v2;
+  std::string section;
+  std::string l;
+  std::string leg;
+  std::string pair;
+};
+
+// The text one dimension entry is staged as, or why it cannot be read.
+Result<std::string> StageDimension(std::string_view entry);
+
+// Stages a row in the order H, V1, V2, section, L, leg. The first entry that
+// cannot be read, or a missing section, is an error naming the row (when
+// `row` is 1 to 5) and the field.
+Result<Staging> StageRow(int row, const RowEntries& entries);
+
+// True when the Pair text asks for one angle at each end (it holds a "1").
+bool IsSingle(std::string_view pair);
+
+// Stages the row and writes its macro for the end choice `end`.
+Status RunRowCommand(const ProgramFolder& folder, int row,
+                     const RowEntries& entries, std::string_view end);
+
+}  // namespace vpa
+
+#endif  // VPA_STAGING_ROW_COMMAND_H_
