@@ -50,4 +50,14 @@ void TestFolder::InstallShippedTemplates() {
   }
 }
 
+void TestFolder::InstallNamedTemplates() {
+  for (const char* name : {"WALLBEARANG.PY", "WALLBEARANGr2.PY",
+                           "WALLBEARANGl.PY", "WALLBEARANGla.PY",
+                           "WALLBEARANGl2.PY"}) {
+    Write(fs::path("PythonFiles") / name,
+          std::string("# ") + name + "\r\n  v=zzV1 fs=FSV01\r\n" +
+              "h=zzH l=zzL s=ANGLESHAPE k=VT.\r\n");
+  }
+}
+
 }  // namespace vpa::testing

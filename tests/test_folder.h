@@ -27,6 +27,9 @@ class TestFolder {
   std::string Read(const std::filesystem::path& relative) const;
   // Copies the shipped templates into PythonFiles.
   void InstallShippedTemplates();
+  // Templates that name themselves and show their tokens' values:
+  // "# NAME", "v=zzV1 fs=FSV01" (indented), "h=zzH l=zzL s=ANGLESHAPE k=VT.".
+  void InstallNamedTemplates();
 
  private:
   ProgramFolder folder_;

@@ -1,0 +1,140 @@
+// vpa-macro: output, exit statuses, flag forms, and the same bytes as the
+// row command.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "catalogue/angle_catalogue.h"
+#include "staging/row_command.h"
+#include "store/field_store.h"
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+using testing::TestFolder;
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const TestFolder& test, std::vector<std::string> args) {
+  std::ostringstream out, err;
+  args.insert(args.begin(), {"--folder", test.root().string()});
+  int status = RunCli(args, "unused", out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(Cli, ReadPrintsStagedTexts) {
+  TestFolder test;
+  CliRun run = Cli(test, {"read", "1-0 1/2", "-6.50", "", "--6", "--help"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_EQ(run.out, "12.5\n-6.50\n0\n");
+  EXPECT_NE(run.err.find("\"--6\""), std::string::npos);
+  EXPECT_NE(run.err.find("\"--help\""), std::string::npos);
+}
+
+TEST(Cli, WriteMatchesTheRowCommandByteForByte) {
+  struct Case {
+    std::vector<std::string> flags;
+    RowEntries row;
+    std::string_view end;
+  } cases[] = {
+      {{"--end", "Right End", "--pair", "2", "--section", "L4x4x1/2",
+        "--leg", "Long", "--h", "1-0 1/2", "--v1", "6", "--v2", "9", "--l",
+        "120"},
+       {"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long", "2"}, "Right End"},
+      {{"--end=both", "--pair=1", "--section=L3 1/2x2 1/2x1/4", "--leg",
+        "Short", "--h", "-1.50", "--v1=--6e0", "--l", "3 1/2"},
+       {"-1.50", "--6e0", "", "L3 1/2x2 1/2x1/4", "3 1/2", "Short", "1"},
+       "BOTH Ends"},
+      {{"--end", "left", "--section", "L1x1x1/8"},
+       {"", "", "", "L1x1x1/8", "", "", ""}, "Left End"},
+  };
+  for (const Case& c : cases) {
+    TestFolder expected;
+    expected.InstallNamedTemplates();
+    Status wanted = RunRowCommand(expected.folder(), 0, c.row, c.end);
+    TestFolder test;
+    test.InstallNamedTemplates();
+    std::vector<std::string> args = {"write"};
+    args.insert(args.end(), c.flags.begin(), c.flags.end());
+    CliRun run = Cli(test, args);
+    if (!wanted.ok()) {
+      EXPECT_EQ(run.status, kExitBadInput) << wanted.error();
+      continue;
+    }
+    ASSERT_EQ(run.status, kExitDone) << run.err;
+    EXPECT_EQ(test.Read("0PY/0.PY"), expected.Read("0PY/0.PY"));
+    EXPECT_EQ(run.out,
+              std::filesystem::absolute(test.folder().MacroFile()).string() +
+                  "\n");
+  }
+}
+
+TEST(Cli, WriteSavedRow) {
+  TestFolder test;
+  test.InstallNamedTemplates();
+  SaveField(test.folder(), "H4", "2-6");
+  SaveField(test.folder(), "V4", "6");
+  SaveField(test.folder(), "L4", "12");
+  SaveField(test.folder(), "MAT4", 0);
+  SaveField(test.folder(), "Pair4", 0);
+  SaveField(test.folder(), "BS", 2);
+  ASSERT_EQ(Cli(test, {"write", "--row", "4"}).status, kExitDone);
+  EXPECT_EQ(test.Read("0PY/0.PY"),
+            "\r\n# WALLBEARANG.PY\r\nv=6 fs=18\r\n"
+            "h=30 l=12 s=L1x1x1/8 k=VT.\r\n");
+}
+
+TEST(Cli, ExitStatuses) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {{"catalogue"}, kExitDone},
+      {{"--version"}, kExitDone},
+      {{}, kExitBadInput},
+      {{"frobnicate"}, kExitBadInput},
+      {{"write", "--end", "right"}, kExitBadInput},  // no section
+      {{"write", "--end", "up", "--section", "L1x1x1/8"}, kExitBadInput},
+      {{"write", "--end", "right", "--section", "L9x9x1"}, kExitBadInput},
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--leg", "long"},
+       kExitBadInput},
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--h", "a-b"},
+       kExitBadInput},
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--h"},
+       kExitBadInput},
+      {{"write", "--end", "right", "--end", "left"}, kExitBadInput},
+      {{"write", "--row", "6"}, kExitBadInput},
+      {{"write", "--row", "1", "--h", "2"}, kExitBadInput},
+      {{"write", "--end", "right", "--section", "L1x1x1/8"}, kExitFileError},
+  };
+  for (const Case& c : cases) {
+    TestFolder test;  // no templates: a valid write is a file error
+    CliRun run = Cli(test, c.args);
+    EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args);
+    if (c.status != kExitDone) {
+      EXPECT_TRUE(run.out.empty());
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
+          << run.err;
+    }
+    EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
+  }
+}
+
+TEST(Cli, CatalogueListsEveryName) {
+  TestFolder test;
+  std::string expected;
+  for (std::string_view name : kAngleCatalogue) {
+    expected += std::string(name) + "\n";
+  }
+  EXPECT_EQ(Cli(test, {"catalogue"}).out, expected);
+}
+
+}  // namespace
+}  // namespace vpa

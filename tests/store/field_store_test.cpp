@@ -1,0 +1,118 @@
+// The field store: exact bytes, forgiving reads, and saves that never lose
+// a value.
+#include "store/field_store.h"
+
+#include <gtest/gtest.h>
+
+#include "store/stored_rows.h"
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+using testing::TestFolder;
+
+TEST(SaveField, ExactBytes) {
+  TestFolder test;
+  SaveField(test.folder(), "H1", "12.5");
+  SaveField(test.folder(), "W3", "");
+  SaveField(test.folder(), "MAT2", 2);
+  SaveField(test.folder(), "BS", -1);
+  SaveField(test.folder(), "Pair1", 130);
+  EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12.5\r\n");
+  EXPECT_EQ(test.Read("TextFiles/W3.TXT"), "\r\n");
+  EXPECT_EQ(test.Read("TextFiles/MAT2.TXT"), " 2 \r\n");
+  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), "-1 \r\n");
+  EXPECT_EQ(test.Read("TextFiles/Pair1.TXT"), " 130 \r\n");
+}
+
+TEST(SaveField, RoundTrips) {
+  TestFolder test;
+  struct Case {
+    const char *saved, *loaded;
+  } cases[] = {{"12.5", "12.5"}, {"", ""}, {"  1-0 1/2  ", "1-0 1/2"},
+               {"a  b", "a  b"}, {"\t7\t", "\t7\t"}};
+  for (const Case& c : cases) {
+    SaveField(test.folder(), "H1", c.saved);
+    EXPECT_EQ(LoadField(test.folder(), "H1"), c.loaded) << c.saved;
+  }
+  SaveField(test.folder(), "BS", 2);
+  EXPECT_EQ(LoadField(test.folder(), "BS"), "2");
+  SaveField(test.folder(), "BS", -1);
+  EXPECT_EQ(LoadField(test.folder(), "BS"), "-1");
+}
+
+TEST(LoadField, TakesTheLastLineTrimmed) {
+  TestFolder test;
+  struct Case {
+    std::string bytes;
+    const char* loaded;
+  } cases[] = {
+      {"first\r\nlast\r\n", "last"}, {"first\nlast", "last"},
+      {"first\rlast\r", "last"},     {"text\r\n   \r\n", ""},
+      {"", ""},                      {"\r\n", ""},
+      {" 4 ", "4"},                  {"a\r\n\r\n", ""},
+  };
+  for (const Case& c : cases) {
+    test.Write("TextFiles/L1.TXT", c.bytes);
+    EXPECT_EQ(LoadField(test.folder(), "L1"), c.loaded);
+  }
+  test.Write("TextFiles/L1.TXT", std::string("\0\xff x \r\n", 7));
+  EXPECT_EQ(LoadField(test.folder(), "L1"), std::string("\0\xff x", 4));
+}
+
+TEST(LoadField, MissingFileOrFolderReadsEmpty) {
+  TestFolder test;
+  EXPECT_EQ(LoadField(test.folder(), "V4"), "");
+  std::filesystem::remove(test.root() / "TextFiles");
+  EXPECT_EQ(LoadField(test.folder(), "V4"), "");
+}
+
+TEST(SaveField, MissingFolderChangesNothing) {
+  TestFolder test;
+  std::filesystem::remove(test.root() / "TextFiles");
+  SaveField(test.folder(), "H1", "12");
+  SaveField(test.folder(), "BS", 1);
+  EXPECT_FALSE(std::filesystem::exists(test.root() / "TextFiles"));
+}
+
+TEST(SaveField, FailedSaveKeepsTheFormerValue) {
+  TestFolder test;
+  SaveField(test.folder(), "H1", "12");
+  namespace fs = std::filesystem;
+  fs::permissions(test.root() / "TextFiles",
+                  fs::perms::owner_read | fs::perms::owner_exec);
+  SaveField(test.folder(), "H1", "13");
+  if (LoadField(test.folder(), "H1") == "13") {
+    GTEST_SKIP() << "this user writes into read-only folders (root)";
+  }
+  EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12\r\n");
+}
+
+TEST(StoredIndex, WholeNumbersInRangeOnly) {
+  struct Case {
+    const char* stored;
+    int index;
+  } cases[] = {{"0", 0},   {"2", 2},   {"3", -1},  {"-1", -1}, {"-2", -1},
+               {"", -1},   {"x", -1},  {"1.5", -1}, {"2 ", -1}, {"+1", -1},
+               {"99999999999", -1}};
+  for (const Case& c : cases) EXPECT_EQ(StoredIndex(c.stored, 3), c.index) << c.stored;
+}
+
+TEST(LoadStoredRow, ListPositionsBecomeItems) {
+  TestFolder test;
+  SaveField(test.folder(), "H2", "1-0 1/2");
+  SaveField(test.folder(), "MAT2", 7);
+  SaveField(test.folder(), "OSL2", 1);
+  SaveField(test.folder(), "Pair2", 5);
+  SaveField(test.folder(), "BS", 1);
+  RowEntries row = LoadStoredRow(test.folder(), 2);
+  EXPECT_EQ(row.h, "1-0 1/2");
+  EXPECT_EQ(row.section, "L1 3/4x1 3/4x1/4");
+  EXPECT_EQ(row.leg, "Long");
+  EXPECT_EQ(row.pair, "");
+  EXPECT_EQ(LoadStoredEnd(test.folder()), "Left End");
+}
+
+}  // namespace
+}  // namespace vpa
