@@ -1,0 +1,32 @@
+"""Runs one macro file under the stand-in host modules and prints, as JSON,
+the beams it asked for and every angle it added, in member coordinates.
+Runs under Python 2.7 and Python 3: python run_macro.py MACRO"""
+
+import json
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "stand_in"))
+import member  # noqa: E402
+import rolled_section  # noqa: E402
+
+path = sys.argv[1]
+with open(path, "rb") as macro:
+    code = compile(macro.read(), path, "exec")
+exec(code, {"__name__": "__main__"})
+
+beam = member.beam
+angles = []
+for angle in rolled_section.added:
+    angles.append({
+        "member": "beam" if angle.Member is beam else repr(angle.Member),
+        "point1": beam.ToLocal(angle.Point1),
+        "point2": beam.ToLocal(angle.Point2),
+        "section": angle.SectionSize,
+        "leg": angle.IsLongLegVerticalMaterial,
+        "length": angle.WorkpointSlopeDistance,
+        "rotation": angle.rotation,
+    })
+json.dump({"located": len(member.located), "beam_length": beam.length,
+           "tw": beam.tw, "angles": angles}, sys.stdout)
