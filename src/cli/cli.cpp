@@ -131,17 +131,13 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   RowEntries entries = row ? LoadStoredRow(folder, row) : RowFromFlags(flags);
   std::string end = row ? LoadStoredEnd(folder)
                         : EndChoice(flags.count("end") ? flags.at("end") : "");
-  Result<Staging> staging = StageRow(row, entries);
-  Result<std::vector<Pass>> passes =
-      !staging.ok()                ? Result<std::vector<Pass>>(Error{})
-      : IsSingle(entries.pair)     ? SinglePasses(staging.value(), end)
-                                   : PairPasses(staging.value(), end);
-  if (!staging.ok() || !passes.ok()) {
-    err << "vpa-macro: " << (staging.ok() ? passes.error() : staging.error())
-        << "\n";
+  Result<RowCommand> command = PlanRowCommand(row, entries, end);
+  if (!command.ok()) {
+    err << "vpa-macro: " << command.error() << "\n";
     return kExitBadInput;
   }
-  Status written = WriteMacro(folder, staging.value(), passes.value());
+  Status written =
+      WriteMacro(folder, command.value().staging, command.value().passes);
   if (!written.ok()) {
     err << "vpa-macro: " << written.error() << "\n";
     return kExitFileError;

@@ -2,7 +2,6 @@
 // cannot read, or reads as nothing, and a row without a section.
 #include "staging/row_command.h"
 
-#include "macro/macro_writers.h"
 #include "units/dimension.h"
 
 namespace vpa {
@@ -68,13 +67,22 @@ bool IsSingle(std::string_view pair) {
   return pair.find('1') != std::string_view::npos;
 }
 
-Status RunRowCommand(const ProgramFolder& folder, int row,
-                     const RowEntries& entries, std::string_view end) {
+Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
+                                  std::string_view end) {
   Result<Staging> staging = StageRow(row, entries);
   if (!staging.ok()) return Error{staging.error()};
-  return IsSingle(entries.pair)
-             ? WriteSingleMacro(folder, staging.value(), end)
-             : WritePairMacro(folder, staging.value(), end);
+  Result<std::vector<Pass>> passes =
+      IsSingle(entries.pair) ? SinglePasses(staging.value(), end)
+                             : PairPasses(staging.value(), end);
+  if (!passes.ok()) return Error{passes.error()};
+  return RowCommand{staging.value(), passes.value()};
+}
+
+Status RunRowCommand(const ProgramFolder& folder, int row,
+                     const RowEntries& entries, std::string_view end) {
+  Result<RowCommand> command = PlanRowCommand(row, entries, end);
+  if (!command.ok()) return Error{command.error()};
+  return WriteMacro(folder, command.value().staging, command.value().passes);
 }
 
 }  // namespace vpa

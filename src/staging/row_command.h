@@ -8,6 +8,7 @@
 
 #include "base/program_folder.h"
 #include "base/result.h"
+#include "macro/macro_writers.h"
 #include "macro/template_pass.h"
 
 namespace vpa {
@@ -35,7 +36,19 @@ Result<Staging> StageRow(int row, const RowEntries& entries);
 // True when the Pair text asks for one angle at each end (it holds a "1").
 bool IsSingle(std::string_view pair);
 
-// Stages the row and writes its macro for the end choice `end`.
+// A row command made ready: the staged row and the template passes its Pair
+// and end choices ask for.
+struct RowCommand {
+  Staging staging;
+  std::vector<Pass> passes;
+};
+
+// Stages the row and plans its passes; refuses bad entries and a missing
+// section or end choice. Touches no file.
+Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
+                                  std::string_view end);
+
+// Plans the row command and writes its macro for the end choice `end`.
 Status RunRowCommand(const ProgramFolder& folder, int row,
                      const RowEntries& entries, std::string_view end);
 
