@@ -1,0 +1,56 @@
+// Reads an arbitrary field file. LoadField never fails and gives one line
+// of the file without spaces at its ends; a one-line text saved and loaded
+// comes back trimmed.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "store/field_store.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const vpa::ProgramFolder& Folder() {
+  static const vpa::ProgramFolder folder = [] {
+    fs::path root =
+        fs::temp_directory_path() / ("vpa-fuzz-" + std::to_string(getpid()));
+    fs::create_directories(root / "TextFiles");
+    std::atexit([] { fs::remove_all(Folder().root()); });
+    return vpa::ProgramFolder(root);
+  }();
+  return folder;
+}
+
+bool IsLoadedValue(std::string_view value, std::string_view file) {
+  return value.find_first_of("\r\n") == std::string_view::npos &&
+         (value.empty() || (value.front() != ' ' && value.back() != ' ')) &&
+         file.find(value) != std::string_view::npos;
+}
+
+std::string Trimmed(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(
+      text.substr(first, text.find_last_not_of(' ') + 1 - first));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::ofstream(Folder().FieldFile("H1"), std::ios::binary) << bytes;
+  if (!IsLoadedValue(vpa::LoadField(Folder(), "H1"), bytes)) std::abort();
+
+  if (bytes.find_first_of("\r\n") == std::string_view::npos) {
+    vpa::SaveField(Folder(), "V1", bytes);
+    if (vpa::LoadField(Folder(), "V1") != Trimmed(bytes)) std::abort();
+  }
+  return 0;
+}
