@@ -32,6 +32,15 @@ fs::path TemporaryBeside(const fs::path& path) {
                                std::to_string(pick(seed)));
 }
 
+// A rename replaces even a read-only file on POSIX systems; a file marked
+// read-only is kept, as Windows keeps it.
+bool IsReadOnlyFile(const fs::path& path) {
+  std::error_code ignored;
+  fs::file_status status = fs::status(path, ignored);
+  return fs::is_regular_file(status) &&
+         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
 // Writes `bytes` to a new file at `path`; errno describes a failure.
 bool WriteNewFile(const fs::path& path, const std::string& bytes) {
   std::FILE* file = OpenFile(path, true);
@@ -64,6 +73,7 @@ Result<std::string> ReadFile(const fs::path& path) {
 }
 
 Status ReplaceFile(const fs::path& path, const std::string& bytes) {
+  if (IsReadOnlyFile(path)) return FileError("write", path, EACCES);
   fs::path temporary = TemporaryBeside(path);
   errno = 0;
   if (!WriteNewFile(temporary, bytes)) {

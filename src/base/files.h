@@ -14,8 +14,8 @@ namespace vpa {
 Result<std::string> ReadFile(const std::filesystem::path& path);
 
 // Replaces `path` with `bytes`: writes a temporary file in the same folder and
-// renames it over `path`, so a failure leaves the former file as it was. Never
-// creates a folder.
+// renames it over `path`, so a failure leaves the former file as it was. A
+// file marked read-only is not replaced. Never creates a folder.
 Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace vpa
