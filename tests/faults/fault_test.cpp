@@ -1,0 +1,179 @@
+// Faults at the edges of the file system: a command that cannot write or
+// read says which file and why, and leaves the former macro byte for byte;
+// field files that are odd, damaged or unwritable never stop the store.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#ifdef _WIN32
+#include <share.h>
+#include <stdio.h>
+#endif
+
+#include "macro/macro_writers.h"
+#include "store/field_store.h"
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestFolder;
+
+constexpr std::string_view kFormer = "former macro\r\n";
+
+Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
+
+// A folder holding the shipped templates and a former macro.
+class MacroFaultTest : public ::testing::Test {
+ protected:
+  MacroFaultTest() {
+    test_.InstallShippedTemplates();
+    test_.Write("0PY/0.PY", kFormer);
+  }
+
+  // Runs a "BOTH Ends" pair command, which reads all four templates of a
+  // pair, and expects it to fail naming `file`.
+  void ExpectRefusalNaming(const fs::path& file) {
+    Status written = WritePairMacro(test_.folder(), Row(), kBothEnds);
+    ASSERT_FALSE(written.ok());
+    std::string named = file.string() + ": ";
+    size_t at = written.error().find(named);
+    ASSERT_NE(at, std::string::npos) << written.error();
+    EXPECT_GT(written.error().size(), at + named.size())
+        << "no description of the error: " << written.error();
+  }
+
+  // The macro folder holds the former macro and nothing else.
+  void ExpectFormerMacroOnly() {
+    EXPECT_EQ(test_.Read("0PY/0.PY"), kFormer);
+    auto entries = fs::directory_iterator(test_.root() / "0PY");
+    EXPECT_EQ(std::distance(entries, fs::directory_iterator()), 1);
+  }
+
+  TestFolder test_;
+};
+
+TEST_F(MacroFaultTest, ReadOnlyMacroFolder) {
+  fs::path folder = test_.root() / "0PY";
+  fs::permissions(
+      folder,
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+      fs::perm_options::remove);
+  bool writable = static_cast<bool>(std::ofstream(folder / "probe"));
+  if (writable) {
+    fs::remove(folder / "probe");
+    GTEST_SKIP() << "this user writes into read-only folders (root does); "
+                    "the cases below fail the write as root too";
+  }
+  ExpectRefusalNaming(test_.folder().MacroFile());
+  ExpectFormerMacroOnly();
+}
+
+TEST_F(MacroFaultTest, ReadOnlyMacroFile) {
+  fs::path macro = test_.folder().MacroFile();
+  fs::permissions(macro, fs::perms::owner_read);
+  ExpectRefusalNaming(macro);
+  fs::permissions(macro, fs::perms::owner_read | fs::perms::owner_write);
+  ExpectFormerMacroOnly();
+}
+
+TEST_F(MacroFaultTest, MacroFileIsAFolder) {
+  fs::path macro = test_.folder().MacroFile();
+  fs::remove(macro);
+  fs::create_directory(macro);
+  test_.Write("0PY/0.PY/kept", kFormer);
+  ExpectRefusalNaming(macro);
+  EXPECT_EQ(test_.Read("0PY/0.PY/kept"), kFormer);
+  auto entries = fs::directory_iterator(test_.root() / "0PY");
+  EXPECT_EQ(std::distance(entries, fs::directory_iterator()), 1);
+}
+
+TEST_F(MacroFaultTest, MacroFolderIsAFile) {
+  fs::path folder = test_.root() / "0PY";
+  fs::remove_all(folder);
+  test_.Write("0PY", kFormer);
+  ExpectRefusalNaming(test_.folder().MacroFile());
+  EXPECT_EQ(test_.Read("0PY"), kFormer);
+}
+
+TEST_F(MacroFaultTest, TemplateIsAFolder) {
+  fs::path second = test_.folder().Template("WALLBEARANGr2.PY");
+  fs::remove(second);
+  fs::create_directory(second);
+  ExpectRefusalNaming(second);
+  ExpectFormerMacroOnly();
+}
+
+TEST_F(MacroFaultTest, LockedMacroFile) {
+#ifdef _WIN32
+  // Held open by another program that shares nothing, as an editor might.
+  FILE* held = _wfsopen(test_.folder().MacroFile().c_str(), L"rb", _SH_DENYRW);
+  ASSERT_NE(held, nullptr);
+  ExpectRefusalNaming(test_.folder().MacroFile());
+  fclose(held);
+  ExpectFormerMacroOnly();
+#else
+  GTEST_SKIP() << "files cannot be locked against replacement here";
+#endif
+}
+
+// Field files as an editor, another program or a damaged disk leave them.
+TEST(FieldFileFaults, LoadGivesTheLastLineTrimmedOrNothing) {
+  TestFolder test;
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string loaded;
+  } cases[] = {
+      {"LF line ends", "1-0 1/2\n", "1-0 1/2"},
+      {"several lines", "12\r\n13\n14\r15\r\n", "15"},
+      {"several lines, the last blank", "12\r\n   \r\n", ""},
+      {"trailing spaces, no line end", "  6   ", "6"},
+      {"a lone CR after the text", "6\r", "6"},
+      {"CR CR LF", "6\r\r\n", ""},
+      {"binary garbage", std::string("\x00\xff\x1b[2J\x7f", 6),
+       std::string("\x00\xff\x1b[2J\x7f", 6)},
+      {"garbage lines", std::string("\xfe\n\0\0\n \x80 ", 8), "\x80"},
+      {"a byte-order mark",
+       "\xef\xbb\xbf"
+       "2 \r\n",
+       "\xef\xbb\xbf"
+       "2"},
+  };
+  for (const Case& c : cases) {
+    test.Write("TextFiles/H1.TXT", c.bytes);
+    EXPECT_EQ(LoadField(test.folder(), "H1"), c.loaded) << c.what;
+  }
+}
+
+TEST(FieldFileFaults, GarbageListPositionSelectsNothing) {
+  TestFolder test;
+  test.Write("TextFiles/BS.TXT", std::string("\x01 2\0 \r\n", 7));
+  EXPECT_EQ(StoredIndex(LoadField(test.folder(), "BS"), 3), -1);
+}
+
+TEST(FieldFileFaults, FolderInPlaceOfTheFileIsLeftAlone) {
+  TestFolder test;
+  fs::create_directory(test.folder().FieldFile("V1"));
+  EXPECT_EQ(LoadField(test.folder(), "V1"), "");
+  SaveField(test.folder(), "V1", "6");
+  EXPECT_TRUE(fs::is_directory(test.folder().FieldFile("V1")));
+  EXPECT_EQ(LoadField(test.folder(), "V1"), "");
+}
+
+TEST(FieldFileFaults, ReadOnlyFileKeepsItsValue) {
+  TestFolder test;
+  SaveField(test.folder(), "L1", "120");
+  fs::path file = test.folder().FieldFile("L1");
+  fs::permissions(file, fs::perms::owner_read);
+  SaveField(test.folder(), "L1", "96");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(test.Read("TextFiles/L1.TXT"), "120\r\n");
+}
+
+}  // namespace
+}  // namespace vpa
