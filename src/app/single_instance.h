@@ -1,0 +1,45 @@
+// One running window per program folder and user. A later launch hands over
+// to the running one: it asks it to come to the front and then ends.
+#ifndef VPA_APP_SINGLE_INSTANCE_H_
+#define VPA_APP_SINGLE_INSTANCE_H_
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace vpa {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SingleInstance(const QString& program_folder,
+                          QObject* parent = nullptr);
+
+  // True when this is the only instance; it then listens for later
+  // launches. False when another runs: that one has been asked to come to
+  // the front, and this one should end without touching anything.
+  bool Start();
+
+  // The name shared by the lock file and the local socket.
+  const QString& key() const { return key_; }
+  // Where the lock file lies.
+  QString LockPath() const;
+
+ signals:
+  // A later launch asked this instance to show itself.
+  void ActivationRequested();
+
+ private:
+  bool AskRunningToShow();
+  void Listen();
+
+  QString key_;
+  QLockFile lock_;
+  QLocalServer server_;
+};
+
+}  // namespace vpa
+
+#endif  // VPA_APP_SINGLE_INSTANCE_H_

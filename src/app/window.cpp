@@ -1,0 +1,63 @@
+// The window's construction, and how it shows an error.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "app/main_window.h"
+#include "app/text_bytes.h"
+
+namespace vpa {
+
+MainWindow::MainWindow(const QString& folder, const MakerInfo& maker,
+                       QWidget* parent)
+    : QWidget(parent),
+      folder_(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())),
+      core_folder_(ToPath(folder_)),
+      maker_(maker) {
+  controls_ = BuildForm(this, maker_);
+  ConnectCommands();
+  StartUp();
+}
+
+void MainWindow::ConnectCommands() {
+  for (int row = 1; row <= kRowCount; ++row) {
+    const RowControls& controls = controls_.rows[row - 1];
+    connect(controls.go, &QPushButton::clicked, this,
+            [this, row] { RunRow(row); });
+    for (QLineEdit* box : {controls.h, controls.v1, controls.v2, controls.l}) {
+      connect(box, &QLineEdit::textChanged, this,
+              [this, box, band = controls.band] { ShowReading(box, band); });
+    }
+  }
+  connect(controls_.help, &QPushButton::clicked, this, &MainWindow::OpenHelp);
+  connect(controls_.web, &QPushButton::clicked, this, &MainWindow::OpenWebSite);
+  // Exit takes the same road as the close box, through closeEvent.
+  connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
+  // The session may end without closing the window first.
+  connect(qApp, &QGuiApplication::commitDataRequest, this,
+          &MainWindow::ShutDown);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ShutDown);
+}
+
+QString MainWindow::MacroPath() const {
+  return QDir::toNativeSeparators(folder_ + "/0PY/0.PY");
+}
+
+void MainWindow::ShowError(const QString& title, const QString& text) {
+  if (show_error_) {
+    show_error_(title, text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void MainWindow::BringToFront() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+}  // namespace vpa

@@ -1,0 +1,66 @@
+// The form's controls, built at their places: sizes given in twips (15 to a
+// pixel), the banded rows, the headings, the diagram with its labels, and the
+// tab order. Nothing here carries behaviour.
+#ifndef VPA_APP_WINDOW_LAYOUT_H_
+#define VPA_APP_WINDOW_LAYOUT_H_
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace vpa {
+
+inline constexpr int kRowCount = 5;
+inline constexpr int kClientWidth = 1131;  // 16965 twips
+inline constexpr int kClientHeight = 594;  // 8910 twips
+inline const char kCaption[] = "SDS/2 Macro. Vertical Plain Angles";
+
+// The maker's details that the form shows and the web button opens.
+struct MakerInfo {
+  QString web_address;
+  QString support_email;
+};
+
+// The maker's details this program was built with.
+MakerInfo BuiltInMaker();
+
+// One entry row's controls, and the colours of its band.
+struct RowControls {
+  QLineEdit* h = nullptr;
+  QLineEdit* v1 = nullptr;
+  QLineEdit* v2 = nullptr;
+  QComboBox* section = nullptr;
+  QLineEdit* l = nullptr;
+  QComboBox* leg = nullptr;
+  QComboBox* pair = nullptr;
+  QPushButton* go = nullptr;
+  QPalette band;
+};
+
+// The controls that behaviour touches. The labels, lines and pictures are
+// found by name when needed.
+struct FormControls {
+  std::array<RowControls, kRowCount> rows;
+  QComboBox* end = nullptr;  // BS
+  QPushButton* help = nullptr;
+  QPushButton* web = nullptr;
+  QPushButton* exit = nullptr;
+  QPlainTextEdit* instructions = nullptr;  // Text2
+  QLineEdit* clipboard_carrier = nullptr;  // txtClipboard
+};
+
+// Builds every control of the form on `form`, which gets its fixed size,
+// caption, icon and background.
+FormControls BuildForm(QWidget* form, const MakerInfo& maker);
+
+// The instruction text; without an e-mail address it has no support line.
+QString InstructionText(const QString& support_email);
+
+}  // namespace vpa
+
+#endif  // VPA_APP_WINDOW_LAYOUT_H_

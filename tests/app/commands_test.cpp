@@ -1,0 +1,87 @@
+// Help and the web button open through the desktop; here a URL handler
+// catches what they would open, so no browser starts.
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "window_fixture.h"
+
+namespace vpa::testing {
+namespace {
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit UrlCatcher(QStringList schemes) : schemes_(std::move(schemes)) {
+    for (const QString& scheme : schemes_) {
+      QDesktopServices::setUrlHandler(scheme, this, "Open");
+    }
+  }
+  ~UrlCatcher() override {
+    for (const QString& scheme : schemes_) {
+      QDesktopServices::unsetUrlHandler(scheme);
+    }
+  }
+  QList<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url; }
+
+ private:
+  QStringList schemes_;
+};
+
+// Each address is checked as a string and as the button hands it on.
+TEST_F(WindowTest, WebButtonFollowsThePrefixRules) {
+  const struct {
+    const char* configured;
+    const char* opened;  // nullptr: the "Missing Data" message
+  } cases[] = {
+      {"", nullptr},
+      {"    ", nullptr},
+      {"  http://www.  ", nullptr},
+      {"  http://www.maker.com ", "http://www.maker.com"},
+      {"www.maker.com/angles", "http://www.maker.com/angles"},
+      {"maker.com", "http://www.maker.com"},
+      {"http://maker.com", "http://www.http://maker.com"},
+      {"https://www.maker.com", "http://www.https://www.maker.com"},
+      {"WWW.maker.com", "http://www.WWW.maker.com"},
+      {"\twww.maker.com", "http://www.\twww.maker.com"},
+  };
+  UrlCatcher catcher({"http", "https"});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.configured);
+    errors_.clear();
+    catcher.opened.clear();
+    Open({c.configured, ""});
+    Button("CmdWeb")->click();
+    std::optional<QString> address = WebAddressToOpen(c.configured);
+    if (c.opened == nullptr) {
+      EXPECT_FALSE(address.has_value());
+      EXPECT_TRUE(catcher.opened.isEmpty());
+      ASSERT_EQ(errors_.size(), 1u);
+      EXPECT_EQ(errors_[0].title, "Missing Data");
+      EXPECT_EQ(errors_[0].text,
+                "You don't have a web address entered for this entry");
+    } else {
+      EXPECT_EQ(address.value_or("<none>"), c.opened);
+      EXPECT_EQ(catcher.opened,
+                QList<QUrl>({QUrl(c.opened, QUrl::TolerantMode)}));
+      EXPECT_TRUE(errors_.empty());
+    }
+  }
+}
+
+TEST_F(WindowTest, HelpOpensThePageInTheProgramFolder) {
+  UrlCatcher catcher({"file"});
+  Open();
+  Button("CmdHelp")->click();
+  EXPECT_EQ(catcher.opened,
+            QList<QUrl>({QUrl::fromLocalFile(Root() + "/Pellavert.htm")}));
+  EXPECT_TRUE(errors_.empty());
+}
+
+}  // namespace
+}  // namespace vpa::testing
+
+#include "commands_test.moc"

@@ -1,0 +1,60 @@
+// Draws the window, with a few sample rows, into the PNG file named on the
+// command line. Runs on any Qt platform; scripts/screenshot uses offscreen.
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTextStream>
+
+#include "app/main_window.h"
+#include "store/field_store.h"
+#include "test_folder.h"
+
+namespace {
+
+void StoreSampleRows(const vpa::ProgramFolder& folder) {
+  struct Field {
+    const char* name;
+    const char* text;
+  };
+  const Field texts[] = {{"H1", "1-0 1/2"}, {"V1", "6"},     {"W1", "9"},
+                         {"L1", "120"},     {"H2", "8"},     {"V2", "3 1/2"},
+                         {"W2", "7"},       {"L2", "1-4"},   {"H3", "1-2"},
+                         {"V3", "4"},       {"W3", "10.25"}, {"L3", "96"}};
+  for (const Field& field : texts)
+    vpa::SaveField(folder, field.name, field.text);
+  const std::pair<const char*, int> positions[] = {
+      {"MAT1", 64}, {"OSL1", 1},  {"Pair1", 1}, {"MAT2", 35}, {"OSL2", 0},
+      {"Pair2", 0}, {"MAT3", 82}, {"OSL3", 1},  {"Pair3", 1}, {"BS", 2}};
+  for (const auto& [name, index] : positions) {
+    vpa::SaveField(folder, name, index);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    QTextStream(stderr) << "usage: vpa_window_screenshot OUTPUT.png\n";
+    return 2;
+  }
+  vpa::testing::TestFolder folder;
+  folder.InstallShippedTemplates();
+  StoreSampleRows(folder.folder());
+  vpa::MakerInfo maker = vpa::BuiltInMaker();
+  if (maker.web_address.isEmpty()) maker.web_address = "www.example.com";
+  if (maker.support_email.isEmpty())
+    maker.support_email = "support@example.com";
+  vpa::MainWindow window(QString::fromStdString(folder.root().string()), maker);
+  window.show();
+  QApplication::processEvents();
+
+  QFont font = window.findChild<QLabel*>("Label11")->font();
+  QTextStream(stdout) << "Arial resolves to " << QFontInfo(font).family()
+                      << "\n";
+  if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    QTextStream(stderr) << "cannot write " << argv[1] << "\n";
+    return 1;
+  }
+  return 0;
+}
