@@ -19,6 +19,12 @@ MainWindow::MainWindow(const QString& folder, const MakerInfo& maker,
   controls_ = BuildForm(this, maker_);
   ConnectCommands();
   StartUp();
+  // A box restored empty saw no change; it gets its reading all the same.
+  for (const RowControls& row : controls_.rows) {
+    for (QLineEdit* box : {row.h, row.v1, row.v2, row.l}) {
+      ShowReading(box, row.band);
+    }
+  }
 }
 
 void MainWindow::ConnectCommands() {

@@ -161,6 +161,7 @@ TEST_F(WindowTest, InstructionsNameSupportOnlyWhenThereIsAnAddress) {
 
 TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
   Open();
+  EXPECT_EQ(Box("zzH5")->toolTip(), "= 0 in");
   QLineEdit* box = Box("zzL3");
   const QColor usual = box->palette().color(QPalette::Text);
   const struct {
