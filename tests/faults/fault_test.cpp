@@ -66,8 +66,8 @@ TEST_F(MacroFaultTest, ReadOnlyMacroFolder) {
   bool writable = static_cast<bool>(std::ofstream(folder / "probe"));
   if (writable) {
     fs::remove(folder / "probe");
-    GTEST_SKIP() << "this user writes into read-only folders (root does); "
-                    "the cases below fail the write as root too";
+    GTEST_SKIP() << "a read-only folder takes new files here (as root on "
+                    "Linux, and on Windows); the other macro faults still run";
   }
   ExpectRefusalNaming(test_.folder().MacroFile());
   ExpectFormerMacroOnly();
