@@ -6,6 +6,7 @@ import json
 import os
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
                                 "stand_in"))
 import member  # noqa: E402
