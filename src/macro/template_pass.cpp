@@ -40,19 +40,25 @@ std::string JoinLines(std::string_view text) {
   return joined;
 }
 
+// Appends `text` to `out` with every `token` replaced.
+void AppendReplaced(std::string_view text, std::string_view token,
+                    std::string_view replacement, std::string& out) {
+  size_t from = 0;
+  for (size_t at; (at = text.find(token, from)) != std::string_view::npos;
+       from = at + token.size()) {
+    out.append(text, from, at - from);
+    out += replacement;
+  }
+  out.append(text, from);
+}
+
 }  // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view token,
                        std::string_view replacement) {
   std::string result;
   result.reserve(text.size());
-  size_t from = 0;
-  for (size_t at; (at = text.find(token, from)) != std::string_view::npos;
-       from = at + token.size()) {
-    result.append(text, from, at - from);
-    result += replacement;
-  }
-  result.append(text, from);
+  AppendReplaced(text, token, replacement, result);
   return result;
 }
 
@@ -60,12 +66,21 @@ std::string TemplatePass(std::string_view template_text,
                          const Staging& staging, std::string_view zzv1,
                          std::string_view fsv01) {
   std::string text = JoinLines(template_text);
-  text = ReplaceAll(text, "ANGLESHAPE", staging.MatFin);
-  text = ReplaceAll(text, "zzL", staging.LFin);
-  text = ReplaceAll(text, "zzH", staging.HFin);
-  text = ReplaceAll(text, "zzV1", zzv1);
-  text = ReplaceAll(text, "FSV01", fsv01);
-  if (staging.OSLFin == "Short") text = ReplaceAll(text, "VT.", "Hz.");
+  // Two buffers taking turns: a fresh buffer per token costs a round of page
+  // faults on large templates.
+  std::string spare;
+  auto replace = [&](std::string_view token, std::string_view replacement) {
+    spare.clear();
+    spare.reserve(text.size());
+    AppendReplaced(text, token, replacement, spare);
+    text.swap(spare);
+  };
+  replace("ANGLESHAPE", staging.MatFin);
+  replace("zzL", staging.LFin);
+  replace("zzH", staging.HFin);
+  replace("zzV1", zzv1);
+  replace("FSV01", fsv01);
+  if (staging.OSLFin == "Short") replace("VT.", "Hz.");
   return text += kCrLf;
 }
 
