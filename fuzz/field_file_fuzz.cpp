@@ -17,15 +17,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Made once and never destroyed, so that the clean-up at exit still finds it.
 const vpa::ProgramFolder& Folder() {
-  static const vpa::ProgramFolder folder = [] {
+  static const vpa::ProgramFolder* folder = [] {
     fs::path root =
         fs::temp_directory_path() / ("vpa-fuzz-" + std::to_string(getpid()));
     fs::create_directories(root / "TextFiles");
-    std::atexit([] { fs::remove_all(Folder().root()); });
-    return vpa::ProgramFolder(root);
+    auto* made = new vpa::ProgramFolder(root);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(Folder().root(), ignored);
+    });
+    return made;
   }();
-  return folder;
+  return *folder;
 }
 
 bool IsLoadedValue(std::string_view value, std::string_view file) {
