@@ -20,6 +20,24 @@ QString FieldName(const char* stem, int row) {
   return stem + QString::number(row);
 }
 
+// The stored row fields, in the order they are saved: the texts, then the
+// list positions. Each name is its stem and the row number.
+struct TextField {
+  const char* stem;
+  QLineEdit* RowControls::*box;
+};
+constexpr TextField kTextFields[] = {{"H", &RowControls::h},
+                                     {"V", &RowControls::v1},
+                                     {"W", &RowControls::v2},
+                                     {"L", &RowControls::l}};
+struct IndexField {
+  const char* stem;
+  QComboBox* RowControls::*list;
+};
+constexpr IndexField kIndexFields[] = {{"MAT", &RowControls::section},
+                                       {"OSL", &RowControls::leg},
+                                       {"Pair", &RowControls::pair}};
+
 }  // namespace
 
 void MainWindow::StartUp() {
@@ -44,17 +62,11 @@ void MainWindow::StartUp() {
     restore_index(pair, FieldName("Pair", row));
   }
   FillAngleCatalogue();
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_text(controls_.rows[row - 1].h, FieldName("H", row));
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_text(controls_.rows[row - 1].v1, FieldName("V", row));
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_text(controls_.rows[row - 1].v2, FieldName("W", row));
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_text(controls_.rows[row - 1].l, FieldName("L", row));
+  for (const TextField& field : kTextFields) {
+    for (int row = 1; row <= kRowCount; ++row) {
+      restore_text(controls_.rows[row - 1].*field.box,
+                   FieldName(field.stem, row));
+    }
   }
   for (int row = 1; row <= kRowCount; ++row) {
     restore_index(controls_.rows[row - 1].section, FieldName("MAT", row));
@@ -65,31 +77,18 @@ void MainWindow::StartUp() {
 void MainWindow::ShutDown() {
   if (shut_down_) return;
   shut_down_ = true;
-  auto save_text = [this](const char* stem, int row, QLineEdit* box) {
-    SaveField(core_folder_, ToBytes(FieldName(stem, row)),
-              ToBytes(box->text()));
-  };
-  auto save_index = [this](const char* stem, int row, QComboBox* list) {
-    SaveField(core_folder_, ToBytes(FieldName(stem, row)),
-              list->currentIndex());
-  };
   const auto& rows = controls_.rows;
-  for (int row = 1; row <= kRowCount; ++row)
-    save_text("H", row, rows[row - 1].h);
-  for (int row = 1; row <= kRowCount; ++row)
-    save_text("V", row, rows[row - 1].v1);
-  for (int row = 1; row <= kRowCount; ++row)
-    save_text("W", row, rows[row - 1].v2);
-  for (int row = 1; row <= kRowCount; ++row)
-    save_text("L", row, rows[row - 1].l);
-  for (int row = 1; row <= kRowCount; ++row) {
-    save_index("MAT", row, rows[row - 1].section);
+  for (const TextField& field : kTextFields) {
+    for (int row = 1; row <= kRowCount; ++row) {
+      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
+                ToBytes((rows[row - 1].*field.box)->text()));
+    }
   }
-  for (int row = 1; row <= kRowCount; ++row) {
-    save_index("OSL", row, rows[row - 1].leg);
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    save_index("Pair", row, rows[row - 1].pair);
+  for (const IndexField& field : kIndexFields) {
+    for (int row = 1; row <= kRowCount; ++row) {
+      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
+                (rows[row - 1].*field.list)->currentIndex());
+    }
   }
   SaveField(core_folder_, "BS", controls_.end->currentIndex());
 }
