@@ -21,7 +21,7 @@ MainWindow::MainWindow(const QString& folder, const MakerInfo& maker,
   StartUp();
   // A box restored empty saw no change; it gets its reading all the same.
   for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : {row.h, row.v1, row.v2, row.l}) {
+    for (QLineEdit* box : row.DimensionBoxes()) {
       ShowReading(box, row.band);
     }
   }
@@ -32,7 +32,7 @@ void MainWindow::ConnectCommands() {
     const RowControls& controls = controls_.rows[row - 1];
     connect(controls.go, &QPushButton::clicked, this,
             [this, row] { RunRow(row); });
-    for (QLineEdit* box : {controls.h, controls.v1, controls.v2, controls.l}) {
+    for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
               [this, box, band = controls.band] { ShowReading(box, band); });
     }

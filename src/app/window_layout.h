@@ -40,6 +40,9 @@ struct RowControls {
   QComboBox* pair = nullptr;
   QPushButton* go = nullptr;
   QPalette band;
+
+  // The four dimension boxes, in row order.
+  std::array<QLineEdit*, 4> DimensionBoxes() const { return {h, v1, v2, l}; }
 };
 
 // The controls that behaviour touches. The labels, lines and pictures are

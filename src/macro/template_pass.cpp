@@ -5,16 +5,12 @@
 
 #include <algorithm>
 
+#include "base/text.h"
+
 namespace vpa {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-std::string_view TrimSpaces(std::string_view line) {
-  size_t first = line.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return line.substr(first, line.find_last_not_of(' ') - first + 1);
-}
 
 // Where the first line ends. A plain scan: find_first_of("\r\n") calls
 // memchr once per character and was most of the expansion time.

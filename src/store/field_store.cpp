@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "base/files.h"
+#include "base/text.h"
 
 namespace vpa {
 
@@ -27,9 +28,7 @@ std::string LoadField(const ProgramFolder& folder, std::string_view name) {
   size_t line_end = text.find_last_of("\r\n");
   std::string_view line =
       line_end == std::string_view::npos ? text : text.substr(line_end + 1);
-  size_t first = line.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(line.substr(first, line.find_last_not_of(' ') - first + 1));
+  return std::string(TrimSpaces(line));
 }
 
 int StoredIndex(std::string_view stored, int count) {

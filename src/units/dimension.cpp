@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "base/text.h"
 #include "units/decimal_text.h"
 #include "units/number_reading.h"
 
@@ -15,12 +16,6 @@ constexpr double kInchesPerFoot = 12;
 constexpr auto npos = std::string_view::npos;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimSpaces(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool Contains(std::string_view text, char c) {
   return text.find(c) != npos;
