@@ -1,0 +1,165 @@
+// The commands: the row command with its finish, Help, web and Exit, and
+// the keys the form answers itself.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "form/row_glue.h"
+#include "form/web_address.h"
+#include "win32/form_window.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+namespace {
+
+// The row number that marks the row which wrote the current macro.
+constexpr COLORREF kMarkColour = RGB(255, 214, 0);
+
+bool IsButton(HWND control) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  return lstrcmpiW(name, L"BUTTON") == 0;
+}
+
+bool IsList(HWND control) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  return lstrcmpiW(name, L"COMBOBOX") == 0;
+}
+
+}  // namespace
+
+void FormWindow::OnCommand(HWND control, int code) {
+  if (code != BN_CLICKED) return;
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd != control) continue;
+    switch (placed.spec.role) {
+      case Role::kRun:
+        RunRow(placed.spec.row);
+        return;
+      case Role::kHelp:
+        OpenHelp();
+        return;
+      case Role::kWeb:
+        OpenWebSite();
+        return;
+      case Role::kExit:
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+        return;
+      default:
+        return;
+    }
+  }
+}
+
+void FormWindow::RunRow(int row) {
+  // A message box runs its own message loop; a click that arrives meanwhile
+  // must not start a second command.
+  if (running_ || row < 1 || row > kRowCount) return;
+  running_ = true;
+  FormState state = ReadState();
+  Status written =
+      RunFormRow(core_folder_, row, state.rows[row - 1], state.end);
+  if (written.ok()) {
+    last_run_row_ = row;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    Finish();
+  } else {
+    ShowMessage(kFormCaption, written.error(), MB_ICONERROR);
+  }
+  running_ = false;
+}
+
+// The macro path goes to the clipboard through the carrier's selection, and
+// the window steps aside for the host program.
+void FormWindow::Finish() {
+  HWND carrier = Control(Role::kClipboard);
+  SetFocus(carrier);
+  SendMessageW(carrier, EM_SETSEL, 0, -1);
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(carrier, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  std::wstring selected = WindowText(carrier).substr(start, end - start);
+  if (OpenClipboard(hwnd_)) {
+    EmptyClipboard();
+    size_t bytes = (selected.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      memcpy(GlobalLock(memory), selected.c_str(), bytes);
+      GlobalUnlock(memory);
+      if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+        GlobalFree(memory);
+      }
+    }
+    CloseClipboard();
+  }
+  ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+// Back from minimised, the focus is on the Run! button that was pressed, so
+// a keystroke never lands in the carrier.
+void FormWindow::OnRestored() {
+  if (last_run_row_ == 0) return;
+  if (GetFocus() == Control(Role::kClipboard) || GetFocus() == nullptr) {
+    SetFocus(Control(Role::kRun, last_run_row_));
+  }
+}
+
+COLORREF FormWindow::MarkedColour(const FormControl& spec,
+                                  COLORREF colour) const {
+  bool row_label = spec.kind == ControlKind::kLabel && spec.row != 0;
+  return row_label && spec.row == last_run_row_ ? kMarkColour : colour;
+}
+
+void FormWindow::OpenHelp() {
+  ShellExecuteW(nullptr, L"open", core_folder_.HelpPage().wstring().c_str(),
+                nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void FormWindow::OpenWebSite() {
+  std::optional<std::string> address = WebAddressToOpen(maker_.web_address);
+  if (!address) {
+    ShowMessage(kMissingWebTitle, kMissingWebText, MB_ICONERROR);
+    return;
+  }
+  ShellExecuteW(hwnd_, L"open", FromBytes(*address).c_str(), L"",
+                folder_.wstring().c_str(), SW_SHOWNORMAL);
+}
+
+void FormWindow::ShowMessage(const std::string& title, const std::string& text,
+                             UINT icon) {
+  MessageBoxW(hwnd_, FromBytes(text).c_str(), FromBytes(title).c_str(),
+              MB_OK | icon);
+}
+
+bool FormWindow::HandleKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  HWND focus = GetFocus();
+  switch (message.wParam) {
+    case VK_RETURN:
+      if (focus == nullptr || !IsButton(focus)) return false;
+      SendMessageW(focus, BM_CLICK, 0, 0);
+      return true;
+    case VK_F1:
+      OpenHelp();
+      return true;
+    case VK_DELETE:
+      if (focus == nullptr || !IsList(focus) ||
+          SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0)) {
+        return false;
+      }
+      SendMessageW(focus, CB_SETCURSEL, WPARAM(-1), 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool FormPreTranslate(MSG& message) {
+  FormWindow* form = FormWindow::running_form_;
+  if (form == nullptr || form->hwnd_ == nullptr ||
+      GetAncestor(message.hwnd, GA_ROOT) != form->hwnd_) {
+    return false;
+  }
+  return form->HandleKey(message) || IsDialogMessageW(form->hwnd_, &message);
+}
+
+}  // namespace vpa

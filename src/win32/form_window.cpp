@@ -1,0 +1,140 @@
+// The window class, registered per program folder so that a second launch
+// finds this window, and the routing of its messages.
+#include "win32/form_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "win32/resources.h"
+#include "win32/single_instance.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+
+FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
+                       Maker maker)
+    : instance_(instance),
+      folder_(std::move(folder)),
+      core_folder_(folder_),
+      maker_(std::move(maker)),
+      macro_path_(core_folder_.MacroFile().wstring()) {}
+
+FormWindow::~FormWindow() {
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [colour, brush] : brushes_) DeleteObject(brush);
+}
+
+bool FormWindow::Create(int show) {
+  const std::wstring class_name = FormClassName(folder_);
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = Proc;
+  window_class.hInstance = instance_;
+  window_class.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_VPA));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = class_name.c_str();
+  if (RegisterClassExW(&window_class) == 0) return false;
+
+  // A fixed frame: the form's places assume its client size.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
+                      WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
+                          Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_,
+                          this);
+  if (hwnd_ == nullptr) return false;
+  running_form_ = this;
+  StartUp();
+  ShowWindow(hwnd_, show);
+  SetFocus(Control(Role::kH, 1));
+  return true;
+}
+
+// The client area is the form's size at the window's dpi, whatever frame
+// the system draws around it.
+void FormWindow::FitToDpi(UINT dpi) {
+  dpi_ = dpi;
+  RECT frame{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
+  AdjustWindowRectExForDpi(&frame, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
+                           FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)),
+                           dpi);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
+               frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceControls();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w,
+                                  LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(
+        reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(self));
+  }
+  auto* self =
+      reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, w, l);
+  return self->Handle(message, w, l);
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_CREATE:
+      BuildControls();
+      FitToDpi(GetDpiForWindow(hwnd_));
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(l);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      FitToDpi(HIWORD(w));
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd_, &paint);
+      Paint(dc);
+      EndPaint(hwnd_, &paint);
+      return 0;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush = Colours(HWND(l), HDC(w))) return LRESULT(brush);
+      break;
+    case WM_COMMAND:
+      if (l != 0) OnCommand(HWND(l), HIWORD(w));
+      return 0;
+    case WM_SIZE:
+      if (w == SIZE_RESTORED) OnRestored();
+      return 0;
+    case WM_CLOSE:
+      ShutDown();
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends without WM_CLOSE: save now, as closing would.
+      if (w) ShutDown();
+      return 0;
+    case WM_DESTROY:
+      running_form_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      if (message == ShowYourselfMessage()) {
+        if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+        SetForegroundWindow(hwnd_);
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, w, l);
+}
+
+}  // namespace vpa

@@ -1,0 +1,118 @@
+// The window Form1 in plain Win32: a thin adapter over the core and the
+// form's table. Handlers read the controls into plain values, call the
+// core, and then show one message or do the platform's part (clipboard,
+// minimise, open a document).
+//
+// Files: form_window.cpp registers the class and routes messages,
+// controls.cpp walks the table into controls and places them at the
+// window's dpi, painting.cpp draws the pictures, labels, lines and dots,
+// commands.cpp runs the rows, Help, web and Exit, lifecycle.cpp restores and
+// saves the fields, pictures.cpp decodes the embedded pictures.
+#ifndef VPA_WIN32_FORM_WINDOW_H_
+#define VPA_WIN32_FORM_WINDOW_H_
+
+#include <windows.h>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/program_folder.h"
+#include "form/form_state.h"
+#include "form/layout.h"
+#include "win32/pictures.h"
+
+namespace vpa {
+
+class FormWindow {
+ public:
+  FormWindow(HINSTANCE instance, std::filesystem::path folder,
+             Maker maker = BuiltInMaker());
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Registers the class, builds the window, runs start-up and shows it.
+  bool Create(int show);
+
+ private:
+  // One control of the table and the window made for it (none for what is
+  // painted: labels, pictures, lines, dots).
+  struct Placed {
+    FormControl spec;
+    HWND hwnd = nullptr;
+  };
+  struct RowHandles {
+    HWND h, v1, v2, section, l, leg, pair, go;
+  };
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  void FitToDpi(UINT dpi);
+  void OnRestored();
+
+  // controls.cpp
+  void BuildControls();
+  void PlaceControls();
+  HFONT Font(double points);
+  RECT PixelRect(const TwipRect& place) const;
+  int Px(int twips) const;
+  HWND Control(Role role, int row = 0) const;
+  HBRUSH Colours(HWND control, HDC dc);
+  HBRUSH Brush(COLORREF colour);
+  void AddHint(HWND control, const std::wstring& text);
+
+  // painting.cpp
+  void Paint(HDC dc);
+  void PaintLabel(HDC dc, const FormControl& spec, RECT place);
+  COLORREF MarkedColour(const FormControl& spec, COLORREF colour) const;
+
+  // commands.cpp
+  void OnCommand(HWND control, int code);
+  void RunRow(int row);
+  void Finish();
+  void OpenHelp();
+  void OpenWebSite();
+  void ShowMessage(const std::string& title, const std::string& text,
+                   UINT icon);
+
+  // lifecycle.cpp
+  void StartUp();
+  void ShutDown();
+  FormState ReadState() const;
+  void ApplyState(const FormState& state);
+
+  HINSTANCE instance_;
+  std::filesystem::path folder_;
+  ProgramFolder core_folder_;
+  Maker maker_;
+  friend bool FormPreTranslate(MSG& message);
+  static inline FormWindow* running_form_ = nullptr;
+  bool HandleKey(const MSG& message);
+
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  UINT dpi_ = 96;
+  std::vector<Placed> controls_;
+  std::map<int, HFONT> fonts_;  // by hundredths of a point
+  std::map<COLORREF, HBRUSH> brushes_;
+  Pictures pictures_;
+  std::wstring macro_path_;
+  int last_run_row_ = 0;
+  bool running_ = false;
+  bool shut_down_ = false;
+};
+
+// A colour of the table as a COLORREF; `fallback` for the toolkit's own.
+COLORREF ResolveColour(const Colour& colour, COLORREF fallback);
+
+// Keys the form handles before the dialog manager sees them (Enter on a
+// button, F1, Delete on a list), then the dialog manager's own (Tab).
+// True when the message was used.
+bool FormPreTranslate(MSG& message);
+
+}  // namespace vpa
+
+#endif  // VPA_WIN32_FORM_WINDOW_H_

@@ -1,0 +1,45 @@
+// Start-up and shut-down: the controls to and from the form state, which
+// keeps the 36 fields' names and order.
+#include "win32/form_window.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+
+FormState FormWindow::ReadState() const {
+  FormState state;
+  for (const StoredField& field : StoredFields()) {
+    HWND control = Control(field.role, field.row);
+    if (field.count == 0) {
+      TextOf(state, field) = ToBytes(WindowText(control));
+    } else {
+      IndexOf(state, field) = int(SendMessageW(control, CB_GETCURSEL, 0, 0));
+    }
+  }
+  return state;
+}
+
+void FormWindow::ApplyState(const FormState& state) {
+  for (const StoredField& field : StoredFields()) {
+    HWND control = Control(field.role, field.row);
+    if (field.count == 0) {
+      SetWindowTextW(control, FromBytes(TextOf(state, field)).c_str());
+    } else {
+      SendMessageW(control, CB_SETCURSEL, WPARAM(IndexOf(state, field)), 0);
+    }
+  }
+}
+
+void FormWindow::StartUp() {
+  ApplyState(LoadFormState(core_folder_));
+  SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
+}
+
+// Only the first call saves: closing and the end of the session may both
+// ask.
+void FormWindow::ShutDown() {
+  if (shut_down_) return;
+  shut_down_ = true;
+  SaveFormState(core_folder_, ReadState());
+}
+
+}  // namespace vpa

@@ -1,0 +1,81 @@
+// The passive part of the form, painted in the table's order (back to
+// front): the pictures, then the lines, dots and letters over them.
+#include <cmath>
+
+#include "win32/form_window.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+namespace {
+
+UINT AlignFlag(Align align) {
+  switch (align) {
+    case Align::kCentre:
+      return DT_CENTER;
+    case Align::kRight:
+      return DT_RIGHT;
+    default:
+      return DT_LEFT;
+  }
+}
+
+}  // namespace
+
+void FormWindow::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  FillRect(dc, &client, Brush(ResolveColour(kFormBackground, 0)));
+  const int pen_width = std::max(1, int(std::lround(dpi_ / 96.0)));
+  for (const Placed& placed : controls_) {
+    const FormControl& spec = placed.spec;
+    RECT place = PixelRect(spec.place);
+    switch (spec.kind) {
+      case ControlKind::kPicture:
+        pictures_.Draw(dc, spec.picture, place);
+        break;
+      case ControlKind::kLine: {
+        HPEN pen = CreatePen(PS_SOLID, pen_width, ResolveColour(spec.text, 0));
+        HGDIOBJ former = SelectObject(dc, pen);
+        MoveToEx(dc, place.left, place.top, nullptr);
+        LineTo(dc, place.right, place.bottom);
+        SelectObject(dc, former);
+        DeleteObject(pen);
+        break;
+      }
+      case ControlKind::kDot: {
+        HPEN pen = CreatePen(PS_SOLID, pen_width, RGB(0, 0, 0));
+        HGDIOBJ former_pen = SelectObject(dc, pen);
+        HGDIOBJ former_brush =
+            SelectObject(dc, Brush(ResolveColour(spec.background, 0)));
+        Ellipse(dc, place.left, place.top, place.right, place.bottom);
+        SelectObject(dc, former_brush);
+        SelectObject(dc, former_pen);
+        DeleteObject(pen);
+        break;
+      }
+      case ControlKind::kLabel:
+        PaintLabel(dc, spec, place);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void FormWindow::PaintLabel(HDC dc, const FormControl& spec, RECT place) {
+  if (spec.background.source != Colour::Source::kTransparent) {
+    FillRect(dc, &place, Brush(ResolveColour(spec.background, 0)));
+  }
+  HGDIOBJ former = SelectObject(dc, Font(spec.points));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, MarkedColour(spec, ResolveColour(spec.text, 0)));
+  std::wstring text = FromBytes(spec.caption);
+  // A label never clips its text: a font a little wider than Arial's
+  // must not cut off a letter.
+  UINT flags = AlignFlag(spec.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |
+               DT_NOCLIP;
+  DrawTextW(dc, text.c_str(), int(text.size()), &place, flags);
+  SelectObject(dc, former);
+}
+
+}  // namespace vpa

@@ -1,0 +1,67 @@
+// The names are made from a hash of the folder's full path in lower case, so
+// two program folders run side by side and one folder runs once per session.
+#include "win32/single_instance.h"
+
+#include <cstdint>
+#include <cwctype>
+
+namespace vpa {
+namespace {
+
+// FNV-1a over the UTF-16 units: stable across runs and builds.
+std::wstring FolderKey(const std::filesystem::path& folder) {
+  std::error_code ignored;
+  std::wstring text = std::filesystem::absolute(folder, ignored).wstring();
+  uint64_t hash = 14695981039346656037ull;
+  for (wchar_t unit : text) {
+    hash ^= uint64_t(std::towlower(unit));
+    hash *= 1099511628211ull;
+  }
+  wchar_t hex[17];
+  swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(hash));
+  return hex;
+}
+
+// Sent by a second launch to the running window: come back and to the front.
+constexpr UINT kShowYourself = WM_APP + 1;
+
+}  // namespace
+
+std::wstring FormClassName(const std::filesystem::path& folder) {
+  return L"VPA.Form1." + FolderKey(folder);
+}
+
+UINT ShowYourselfMessage() { return kShowYourself; }
+
+SingleInstance::SingleInstance(const std::filesystem::path& folder)
+    : class_name_(FormClassName(folder)) {
+  std::wstring name = L"Local\\VPA." + FolderKey(folder);
+  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  first_ = !(mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+SingleInstance::~SingleInstance() {
+  if (mutex_ != nullptr) CloseHandle(mutex_);
+}
+
+// The first instance may hold the mutex but not yet have its window; it gets
+// two seconds to make it.
+void SingleInstance::ShowRunning() const {
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    HWND running = FindWindowW(class_name_.c_str(), nullptr);
+    if (running != nullptr) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(running, &process);
+      // This launch is the user's latest act, so it may hand the foreground
+      // on; the running window then takes it itself as well.
+      AllowSetForegroundWindow(process);
+      if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+      SetForegroundWindow(running);
+      PostMessageW(running, kShowYourself, 0, 0);
+      return;
+    }
+    Sleep(50);
+  }
+}
+
+}  // namespace vpa
