@@ -19,10 +19,6 @@
 
 namespace vpa {
 
-// The address the web button opens for a configured web address, or nothing
-// when none is configured.
-std::optional<QString> WebAddressToOpen(const QString& configured);
-
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -33,7 +29,7 @@ class MainWindow : public QWidget {
 
   // Builds the window for the program folder `folder` and runs start-up.
   explicit MainWindow(const QString& folder,
-                      const MakerInfo& maker = BuiltInMaker(),
+                      const Maker& maker = BuiltInMaker(),
                       QWidget* parent = nullptr);
 
   // The macro file's full path, as the clipboard gets it.
@@ -66,7 +62,7 @@ class MainWindow : public QWidget {
 
   QString folder_;
   ProgramFolder core_folder_;
-  MakerInfo maker_;
+  Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
   bool running_ = false;

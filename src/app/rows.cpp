@@ -28,7 +28,7 @@ void MainWindow::RunRow(int row) {
   if (written.ok()) {
     Finish();
   } else {
-    ShowError(kCaption, FromBytes(written.error()));
+    ShowError(kFormCaption, FromBytes(written.error()));
   }
   running_ = false;
 }

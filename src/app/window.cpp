@@ -10,7 +10,7 @@
 
 namespace vpa {
 
-MainWindow::MainWindow(const QString& folder, const MakerInfo& maker,
+MainWindow::MainWindow(const QString& folder, const Maker& maker,
                        QWidget* parent)
     : QWidget(parent),
       folder_(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())),

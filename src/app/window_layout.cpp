@@ -12,6 +12,8 @@
 #include <QSvgRenderer>
 
 #include "app/drawn_widgets.h"
+#include "app/text_bytes.h"
+#include "form/web_address.h"
 
 namespace vpa {
 namespace {
@@ -138,16 +140,6 @@ QIcon PictureIcon(const QString& resource) {
   return icon;
 }
 
-// The web button names the site without its scheme.
-QString SiteCaption(const QString& address) {
-  QString site = address.trimmed();
-  for (const char* scheme : {"http://", "https://"}) {
-    if (site.startsWith(scheme)) site.remove(0, int(strlen(scheme)));
-  }
-  while (site.endsWith('/')) site.chop(1);
-  return site.isEmpty() ? QStringLiteral("Maker's web site") : site;
-}
-
 void BuildDiagram(QWidget* form) {
   Named(new PictureWidget(":/pictures/diagram.svg", form), "Image1")
       ->setGeometry(Twips(120, 120, 8085, 8670));
@@ -175,14 +167,15 @@ void BuildDiagram(QWidget* form) {
   LetterLabel(form, "Label13", "L", Twips(7080, 7680, 255, 255), Qt::AlignLeft);
 }
 
-void BuildUpperRight(QWidget* form, const MakerInfo& maker,
+void BuildUpperRight(QWidget* form, const Maker& maker,
                      FormControls& controls) {
   Named(new PictureWidget(":/pictures/logo.svg", form), "Image2")
       ->setGeometry(Twips(10800, 360, 3840, 2460));
 
-  controls.web = Button(form, "CmdWeb", SiteCaption(maker.web_address),
-                        Twips(11160, 3000, 2895, 585), 11.25);
-  controls.web->setToolTip(maker.web_address.trimmed());
+  controls.web =
+      Button(form, "CmdWeb", FromBytes(SiteCaption(maker.web_address)),
+             Twips(11160, 3000, 2895, 585), 11.25);
+  controls.web->setToolTip(FromBytes(maker.web_address).trimmed());
   controls.web->setStyleSheet(
       "QPushButton { background-color: rgb(107, 136, 158); color: white;"
       " border: 1px solid white; text-decoration: underline; }"
@@ -190,7 +183,11 @@ void BuildUpperRight(QWidget* form, const MakerInfo& maker,
       "QPushButton:pressed { background-color: rgb(90, 116, 136); }");
 
   QPlainTextEdit* text = Named(new QPlainTextEdit(form), "Text2");
-  text->setPlainText(InstructionText(maker.support_email));
+  QStringList lines;
+  for (const std::string& line : InstructionLines(maker.support_email)) {
+    lines << FromBytes(line);
+  }
+  text->setPlainText(lines.join('\n'));
   text->setFont(ArialBold(9.75));
   text->setPalette(Colours(text->palette(), Slate(), Qt::white));
   text->setReadOnly(true);
@@ -291,20 +288,9 @@ void SetTabOrder(const FormControls& controls) {
 
 }  // namespace
 
-QString InstructionText(const QString& support_email) {
-  QStringList lines = {
-      "1. Click on 'Run' button.",
-      "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window",
-      "", "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)"};
-  if (!support_email.trimmed().isEmpty()) {
-    lines << "Support: " + support_email.trimmed();
-  }
-  return lines.join('\n');
-}
-
-FormControls BuildForm(QWidget* form, const MakerInfo& maker) {
+FormControls BuildForm(QWidget* form, const Maker& maker) {
   form->setObjectName("Form1");
-  form->setWindowTitle(kCaption);
+  form->setWindowTitle(kFormCaption);
   form->setWindowIcon(PictureIcon(":/pictures/icon.svg"));
   form->setWindowFlags(Qt::Window | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -13,21 +13,13 @@
 #include <QWidget>
 #include <array>
 
+#include "form/layout.h"
+#include "form/maker.h"
+
 namespace vpa {
 
-inline constexpr int kRowCount = 5;
 inline constexpr int kClientWidth = 1131;  // 16965 twips
 inline constexpr int kClientHeight = 594;  // 8910 twips
-inline const char kCaption[] = "SDS/2 Macro. Vertical Plain Angles";
-
-// The maker's details that the form shows and the web button opens.
-struct MakerInfo {
-  QString web_address;
-  QString support_email;
-};
-
-// The maker's details this program was built with.
-MakerInfo BuiltInMaker();
 
 // One entry row's controls, and the colours of its band.
 struct RowControls {
@@ -59,10 +51,7 @@ struct FormControls {
 
 // Builds every control of the form on `form`, which gets its fixed size,
 // caption, icon and background.
-FormControls BuildForm(QWidget* form, const MakerInfo& maker);
-
-// The instruction text; without an e-mail address it has no support line.
-QString InstructionText(const QString& support_email);
+FormControls BuildForm(QWidget* form, const Maker& maker);
 
 }  // namespace vpa
 

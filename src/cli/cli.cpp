@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "catalogue/angle_catalogue.h"
+#include "form/row_glue.h"
 #include "macro/macro_writers.h"
 #include "staging/row_command.h"
-#include "store/stored_rows.h"
 
 #ifndef VPA_VERSION
 #define VPA_VERSION "0"
@@ -110,7 +110,7 @@ RowEntries RowFromFlags(const Flags& flags) {
     auto flag = flags.find(name);
     return flag == flags.end() ? std::string() : flag->second;
   };
-  return {get("h"), get("v1"), get("v2"), get("section"),
+  return {get("h"), get("v1"),  get("v2"),  get("section"),
           get("l"), get("leg"), get("pair")};
 }
 
@@ -128,9 +128,16 @@ int SavedRow(const Flags& flags) {
 int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
           std::ostream& err) {
   int row = flags.count("row") ? SavedRow(flags) : 0;
-  RowEntries entries = row ? LoadStoredRow(folder, row) : RowFromFlags(flags);
-  std::string end = row ? LoadStoredEnd(folder)
-                        : EndChoice(flags.count("end") ? flags.at("end") : "");
+  RowEntries entries;
+  std::string end;
+  if (row) {
+    FormState saved = LoadFormState(folder);
+    entries = EntriesOf(saved.rows[row - 1]);
+    end = EndChoiceAt(saved.end);
+  } else {
+    entries = RowFromFlags(flags);
+    end = EndChoice(flags.count("end") ? flags.at("end") : "");
+  }
   Result<RowCommand> command = PlanRowCommand(row, entries, end);
   if (!command.ok()) {
     err << "vpa-macro: " << command.error() << "\n";
@@ -191,9 +198,8 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args,
-           const fs::path& default_folder, std::ostream& out,
-           std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
+           std::ostream& out, std::ostream& err) {
   try {
     return Run(args, default_folder, out, err);
   } catch (const UsageError& error) {

@@ -31,7 +31,7 @@ class UrlCatcher : public QObject {
   QStringList schemes_;
 };
 
-// Each address is checked as a string and as the button hands it on.
+// The rules themselves are the form's; here the button hands them on.
 TEST_F(WindowTest, WebButtonFollowsThePrefixRules) {
   const struct {
     const char* configured;
@@ -55,16 +55,13 @@ TEST_F(WindowTest, WebButtonFollowsThePrefixRules) {
     catcher.opened.clear();
     Open({c.configured, ""});
     Button("CmdWeb")->click();
-    std::optional<QString> address = WebAddressToOpen(c.configured);
     if (c.opened == nullptr) {
-      EXPECT_FALSE(address.has_value());
       EXPECT_TRUE(catcher.opened.isEmpty());
       ASSERT_EQ(errors_.size(), 1u);
       EXPECT_EQ(errors_[0].title, "Missing Data");
       EXPECT_EQ(errors_[0].text,
                 "You don't have a web address entered for this entry");
     } else {
-      EXPECT_EQ(address.value_or("<none>"), c.opened);
       EXPECT_EQ(catcher.opened,
                 QList<QUrl>({QUrl(c.opened, QUrl::TolerantMode)}));
       EXPECT_TRUE(errors_.empty());

@@ -12,7 +12,7 @@ WindowTest::WindowTest() {
 
 WindowTest::~WindowTest() { window_.reset(); }
 
-MainWindow& WindowTest::Open(const MakerInfo& maker) {
+MainWindow& WindowTest::Open(const Maker& maker) {
   window_ = std::make_unique<MainWindow>(Root(), maker);
   window_->SetErrorShower([this](const QString& title, const QString& text) {
     errors_.push_back({title, text});

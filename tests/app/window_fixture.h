@@ -29,7 +29,7 @@ class WindowTest : public ::testing::Test {
   ~WindowTest() override;
 
   // Starts a window on the test folder (start-up runs in the constructor).
-  MainWindow& Open(const MakerInfo& maker = {});
+  MainWindow& Open(const Maker& maker = {});
   // Closes the window through its close box and forgets it.
   void Close();
 

@@ -41,10 +41,9 @@ int main(int argc, char** argv) {
   vpa::testing::TestFolder folder;
   folder.InstallShippedTemplates();
   StoreSampleRows(folder.folder());
-  vpa::MakerInfo maker = vpa::BuiltInMaker();
-  if (maker.web_address.isEmpty()) maker.web_address = "www.example.com";
-  if (maker.support_email.isEmpty())
-    maker.support_email = "support@example.com";
+  vpa::Maker maker = vpa::BuiltInMaker();
+  if (maker.web_address.empty()) maker.web_address = "www.example.com";
+  if (maker.support_email.empty()) maker.support_email = "support@example.com";
   vpa::MainWindow window(QString::fromStdString(folder.root().string()), maker);
   window.show();
   QApplication::processEvents();

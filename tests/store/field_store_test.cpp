@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "store/stored_rows.h"
 #include "test_folder.h"
 
 namespace vpa {
@@ -97,21 +96,6 @@ TEST(StoredIndex, WholeNumbersInRangeOnly) {
                {"", -1},   {"x", -1},  {"1.5", -1}, {"2 ", -1}, {"+1", -1},
                {"99999999999", -1}};
   for (const Case& c : cases) EXPECT_EQ(StoredIndex(c.stored, 3), c.index) << c.stored;
-}
-
-TEST(LoadStoredRow, ListPositionsBecomeItems) {
-  TestFolder test;
-  SaveField(test.folder(), "H2", "1-0 1/2");
-  SaveField(test.folder(), "MAT2", 7);
-  SaveField(test.folder(), "OSL2", 1);
-  SaveField(test.folder(), "Pair2", 5);
-  SaveField(test.folder(), "BS", 1);
-  RowEntries row = LoadStoredRow(test.folder(), 2);
-  EXPECT_EQ(row.h, "1-0 1/2");
-  EXPECT_EQ(row.section, "L1 3/4x1 3/4x1/4");
-  EXPECT_EQ(row.leg, "Long");
-  EXPECT_EQ(row.pair, "");
-  EXPECT_EQ(LoadStoredEnd(test.folder()), "Left End");
 }
 
 }  // namespace

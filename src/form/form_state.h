@@ -1,0 +1,64 @@
+// The form's stored fields as plain values: what the field store keeps of
+// the form between runs, loaded and saved in one fixed order.
+#ifndef VPA_FORM_FORM_STATE_H_
+#define VPA_FORM_FORM_STATE_H_
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "base/program_folder.h"
+#include "form/layout.h"
+
+namespace vpa {
+
+// One entry row: its four texts as typed, and its lists' positions (-1 when
+// nothing is selected).
+struct RowState {
+  std::string h;
+  std::string v1;
+  std::string v2;
+  std::string l;
+  int section = -1;
+  int leg = -1;
+  int pair = -1;
+
+  friend bool operator==(const RowState&, const RowState&) = default;
+};
+
+struct FormState {
+  std::array<RowState, kRowCount> rows;
+  int end = -1;  // the position of the end choice BS
+
+  friend bool operator==(const FormState&, const FormState&) = default;
+};
+
+// A stored field: its name in the store and the control it belongs to.
+struct StoredField {
+  std::string name;  // the control's name without "zz": "H1", "MAT3", "BS"
+  Role role;
+  int row;    // 1 to 5, 0 for BS
+  int count;  // a list's number of items; 0 for a text
+};
+
+// The 36 stored fields in the order they are saved: the row texts H, V, W
+// and L, each for rows 1 to 5, then the lists MAT, OSL and Pair, then BS.
+const std::vector<StoredField>& StoredFields();
+
+// The field's text in `state`; only for text fields.
+std::string& TextOf(FormState& state, const StoredField& field);
+const std::string& TextOf(const FormState& state, const StoredField& field);
+// The field's list position in `state`; only for list fields.
+int& IndexOf(FormState& state, const StoredField& field);
+int IndexOf(const FormState& state, const StoredField& field);
+
+// The stored form. A missing or unreadable field reads as the empty text,
+// and a position that is not one of its list's as -1.
+FormState LoadFormState(const ProgramFolder& folder);
+
+// Saves all 36 fields; a failed save keeps the field's former value.
+void SaveFormState(const ProgramFolder& folder, const FormState& state);
+
+}  // namespace vpa
+
+#endif  // VPA_FORM_FORM_STATE_H_

@@ -1,0 +1,28 @@
+// From the form's rows to the row command: a window reads its row into a
+// RowState and hands it on; list positions become their items here.
+#ifndef VPA_FORM_ROW_GLUE_H_
+#define VPA_FORM_ROW_GLUE_H_
+
+#include <string>
+
+#include "base/program_folder.h"
+#include "base/result.h"
+#include "form/form_state.h"
+#include "staging/row_command.h"
+
+namespace vpa {
+
+// The row's texts, and the items at its lists' positions (the empty text
+// where a position selects nothing).
+RowEntries EntriesOf(const RowState& row);
+
+// The end choice at position `index`, or the empty text.
+std::string EndChoiceAt(int index);
+
+// The row command of row `row` (1 to 5) with the end choice at `end`.
+Status RunFormRow(const ProgramFolder& folder, int row, const RowState& entries,
+                  int end);
+
+}  // namespace vpa
+
+#endif  // VPA_FORM_ROW_GLUE_H_

@@ -1,0 +1,104 @@
+// The form state against the field store: all 36 fields come back as they
+// were saved, under their names, in their order and bytes.
+#include "form/form_state.h"
+
+#include <gtest/gtest.h>
+
+#include "form/row_glue.h"
+#include "store/field_store.h"
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+using testing::TestFolder;
+
+FormState Sample() {
+  FormState state;
+  for (int row = 1; row <= kRowCount; ++row) {
+    const std::string n = std::to_string(row);
+    state.rows[row - 1] = {"h" + n,          "1-0 1/" + n, "",
+                           "  spaced" + n,   row * 20,     row % 2,
+                           row == 3 ? -1 : 1};
+  }
+  state.end = 2;
+  return state;
+}
+
+TEST(StoredFields, AreTheThirtySixInSaveOrder) {
+  std::vector<std::string> expected;
+  for (const char* stem : {"H", "V", "W", "L", "MAT", "OSL", "Pair"}) {
+    for (int row = 1; row <= kRowCount; ++row) {
+      expected.push_back(stem + std::to_string(row));
+    }
+  }
+  expected.push_back("BS");
+  std::vector<std::string> names;
+  for (const StoredField& field : StoredFields()) names.push_back(field.name);
+  EXPECT_EQ(names, expected);
+  EXPECT_EQ(StoredFields()[25].count, 2);    // OSL1
+  EXPECT_EQ(StoredFields()[20].count, 131);  // MAT1
+  EXPECT_EQ(StoredFields()[35].count, 3);    // BS
+}
+
+TEST(FormState, RoundTripsThroughTheStore) {
+  TestFolder test;
+  FormState saved = Sample();
+  SaveFormState(test.folder(), saved);
+  FormState expected = saved;
+  // The store trims spaces at a text's ends.
+  for (int row = 1; row <= kRowCount; ++row) {
+    expected.rows[row - 1].l = "spaced" + std::to_string(row);
+  }
+  EXPECT_EQ(LoadFormState(test.folder()), expected);
+  EXPECT_EQ(test.Read("TextFiles/V2.TXT"), "1-0 1/2\r\n");
+  EXPECT_EQ(test.Read("TextFiles/W5.TXT"), "\r\n");
+  EXPECT_EQ(test.Read("TextFiles/MAT4.TXT"), " 80 \r\n");
+  EXPECT_EQ(test.Read("TextFiles/Pair3.TXT"), "-1 \r\n");
+  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), " 2 \r\n");
+}
+
+TEST(FormState, AnEmptyStoreGivesEmptyTextsAndNoSelections) {
+  TestFolder test;
+  EXPECT_EQ(LoadFormState(test.folder()), FormState());
+}
+
+TEST(FormState, PositionsOutsideTheirListsSelectNothing) {
+  TestFolder test;
+  const struct {
+    const char* name;
+    const char* stored;
+  } fields[] = {{"MAT1", "131"}, {"OSL1", "2"},   {"Pair1", "x"},
+                {"BS", "3"},     {"MAT2", "130"}, {"OSL2", "1"}};
+  for (const auto& [name, stored] : fields) {
+    test.Write(std::string("TextFiles/") + name + ".TXT", stored);
+  }
+  FormState state = LoadFormState(test.folder());
+  EXPECT_EQ(state.rows[0].section, -1);
+  EXPECT_EQ(state.rows[0].leg, -1);
+  EXPECT_EQ(state.rows[0].pair, -1);
+  EXPECT_EQ(state.end, -1);
+  EXPECT_EQ(state.rows[1].section, 130);
+  EXPECT_EQ(state.rows[1].leg, 1);
+}
+
+TEST(EntriesOf, ListPositionsBecomeItems) {
+  TestFolder test;
+  SaveField(test.folder(), "H2", "1-0 1/2");
+  SaveField(test.folder(), "MAT2", 7);
+  SaveField(test.folder(), "OSL2", 1);
+  SaveField(test.folder(), "Pair2", 5);
+  SaveField(test.folder(), "BS", 1);
+  FormState state = LoadFormState(test.folder());
+  RowEntries row = EntriesOf(state.rows[1]);
+  EXPECT_EQ(row.h, "1-0 1/2");
+  EXPECT_EQ(row.section, "L1 3/4x1 3/4x1/4");
+  EXPECT_EQ(row.leg, "Long");
+  EXPECT_EQ(row.pair, "");
+  EXPECT_EQ(EndChoiceAt(state.end), "Left End");
+  EXPECT_EQ(EndChoiceAt(-1), "");
+  EXPECT_EQ(EndChoiceAt(3), "");
+}
+
+}  // namespace
+}  // namespace vpa
