@@ -29,6 +29,13 @@ bool IsList(HWND control) {
 }  // namespace
 
 void FormWindow::OnCommand(HWND control, int code) {
+  // A box that loses the focus shows the start of its entry, so a long
+  // "10-11 15/16" never reads as "-11 15/16".
+  if (code == EN_KILLFOCUS) {
+    SendMessageW(control, EM_SETSEL, 0, 0);
+    SendMessageW(control, EM_SCROLLCARET, 0, 0);
+    return;
+  }
   if (code != BN_CLICKED) return;
   for (const Placed& placed : controls_) {
     if (placed.hwnd != control) continue;

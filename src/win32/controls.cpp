@@ -48,7 +48,7 @@ DWORD StyleFor(const FormControl& spec) {
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
       break;
     case ControlKind::kButton:
-      style |= BS_PUSHBUTTON;
+      style |= BS_OWNERDRAW;
       break;
     default:
       break;

@@ -106,6 +106,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CTLCOLORLISTBOX:
       if (HBRUSH brush = Colours(HWND(l), HDC(w))) return LRESULT(brush);
       break;
+    case WM_DRAWITEM:
+      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+      return TRUE;
     case WM_COMMAND:
       if (l != 0) OnCommand(HWND(l), HIWORD(w));
       return 0;

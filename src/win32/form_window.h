@@ -5,7 +5,8 @@
 //
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
-// window's dpi, painting.cpp draws the pictures, labels, lines and dots,
+// window's dpi, painting.cpp draws the pictures, labels, lines and dots, buttons.cpp
+// the buttons,
 // commands.cpp runs the rows, Help, web and Exit, lifecycle.cpp restores and
 // saves the fields, pictures.cpp decodes the embedded pictures.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
@@ -64,8 +65,9 @@ class FormWindow {
   HBRUSH Brush(COLORREF colour);
   void AddHint(HWND control, const std::wstring& text);
 
-  // painting.cpp
+  // painting.cpp, buttons.cpp
   void Paint(HDC dc);
+  void DrawButton(const DRAWITEMSTRUCT& item);
   void PaintLabel(HDC dc, const FormControl& spec, RECT place);
   COLORREF MarkedColour(const FormControl& spec, COLORREF colour) const;
 

@@ -1,0 +1,53 @@
+// The form's buttons are drawn here: the web button in the form's slate
+// with white text, and every button with a focus mark of two pixels or more
+// that shows on every background, whatever theme the system has.
+#include <cmath>
+
+#include "win32/form_window.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+
+void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
+  const Placed* placed = nullptr;
+  for (const Placed& candidate : controls_) {
+    if (candidate.hwnd == item.hwndItem) placed = &candidate;
+  }
+  if (placed == nullptr) return;
+  const FormControl& spec = placed->spec;
+  HDC dc = item.hDC;
+  RECT face = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  const bool coloured = spec.background.source == Colour::Source::kRgb;
+  if (coloured) {
+    FillRect(dc, &face, Brush(ResolveColour(spec.background, 0)));
+    HBRUSH frame = Brush(ResolveColour(spec.text, RGB(255, 255, 255)));
+    FrameRect(dc, &face, frame);
+  } else {
+    DrawFrameControl(dc, &face, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  }
+  RECT text_place = face;
+  if (pressed) OffsetRect(&text_place, 1, 1);
+  HGDIOBJ former = SelectObject(dc, Font(spec.points));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ResolveColour(spec.text, GetSysColor(COLOR_BTNTEXT)));
+  std::wstring caption = FromBytes(spec.caption);
+  DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, former);
+  if (focused) {
+    // Dark on the light faces, white on the slate one.
+    const int width = std::max(2, int(std::lround(2.0 * dpi_ / 96.0)));
+    RECT mark = face;
+    InflateRect(&mark, -(width + 1), -(width + 1));
+    HBRUSH brush = Brush(coloured ? RGB(255, 255, 255) : RGB(0, 0, 128));
+    for (int ring = 0; ring < width; ++ring) {
+      FrameRect(dc, &mark, brush);
+      InflateRect(&mark, -1, -1);
+    }
+  }
+}
+
+}  // namespace vpa
