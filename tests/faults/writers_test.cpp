@@ -22,7 +22,9 @@
 #include "staging/row_command.h"
 #include "test_folder.h"
 
+#ifndef _WIN32
 extern char** environ;
+#endif
 
 namespace vpa {
 namespace {
