@@ -1,6 +1,7 @@
 // Start-up and shut-down through the field store, in a fixed order: the
 // short lists and their positions, the catalogue, the row texts, then the
-// section positions (which refer to the filled catalogue).
+// section positions (which refer to the filled catalogue). A field file
+// that cannot be read is left as it is at close unless its control changed.
 #include <QCloseEvent>
 
 #include "app/main_window.h"
@@ -42,11 +43,16 @@ constexpr IndexField kIndexFields[] = {{"MAT", &RowControls::section},
 
 void MainWindow::StartUp() {
   auto restore_index = [this](QComboBox* list, const QString& name) {
-    list->setCurrentIndex(
-        StoredIndex(LoadField(core_folder_, ToBytes(name)), list->count()));
+    LoadedField field = LoadStoredField(core_folder_, ToBytes(name));
+    list->setCurrentIndex(StoredIndex(field.text, list->count()));
+    if (field.unreadable) {
+      unreadable_.Note(ToBytes(name), std::to_string(list->currentIndex()));
+    }
   };
   auto restore_text = [this](QLineEdit* box, const QString& name) {
-    box->setText(FromBytes(LoadField(core_folder_, ToBytes(name))));
+    LoadedField field = LoadStoredField(core_folder_, ToBytes(name));
+    box->setText(FromBytes(field.text));
+    if (field.unreadable) unreadable_.Note(ToBytes(name), ToBytes(box->text()));
   };
 
   for (int row = 1; row <= kRowCount; ++row) {
@@ -74,27 +80,48 @@ void MainWindow::StartUp() {
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
-void MainWindow::ShutDown() {
-  if (shut_down_) return;
+void MainWindow::ShutDown() { SaveFields(); }
+
+// Every field is attempted; the first failure is the one reported.
+Status MainWindow::SaveFields() {
+  if (shut_down_) return Ok();
   shut_down_ = true;
+  Status first = Ok();
+  auto save_text = [&](const QString& name, const QString& text) {
+    std::string bytes = ToBytes(text);
+    if (!unreadable_.MaySave(ToBytes(name), bytes)) return;
+    Status saved = SaveField(core_folder_, ToBytes(name), bytes);
+    if (first.ok() && !saved.ok()) first = saved;
+  };
+  auto save_index = [&](const QString& name, int index) {
+    if (!unreadable_.MaySave(ToBytes(name), std::to_string(index))) return;
+    Status saved = SaveField(core_folder_, ToBytes(name), index);
+    if (first.ok() && !saved.ok()) first = saved;
+  };
   const auto& rows = controls_.rows;
   for (const TextField& field : kTextFields) {
     for (int row = 1; row <= kRowCount; ++row) {
-      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
-                ToBytes((rows[row - 1].*field.box)->text()));
+      save_text(FieldName(field.stem, row), (rows[row - 1].*field.box)->text());
     }
   }
   for (const IndexField& field : kIndexFields) {
     for (int row = 1; row <= kRowCount; ++row) {
-      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
-                (rows[row - 1].*field.list)->currentIndex());
+      save_index(FieldName(field.stem, row),
+                 (rows[row - 1].*field.list)->currentIndex());
     }
   }
-  SaveField(core_folder_, "BS", controls_.end->currentIndex());
+  save_index("BS", controls_.end->currentIndex());
+  return first;
 }
 
+// The detailer closed the window and is there to read why entries were not
+// kept; at the end of a session no one is.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  ShutDown();
+  Status saved = SaveFields();
+  if (!saved.ok()) {
+    ShowError(kCaption, FromBytes(SaveFailureMessage(
+                            core_folder_, Error{saved.error()})));
+  }
   event->accept();
 }
 

@@ -16,6 +16,8 @@
 
 #include "app/window_layout.h"
 #include "base/program_folder.h"
+#include "base/result.h"
+#include "store/field_store.h"
 
 namespace vpa {
 
@@ -43,7 +45,8 @@ class MainWindow : public QWidget {
   void OpenHelp();
   void OpenWebSite();
 
-  // Saves the 36 fields; only the first call of a run saves.
+  // Saves the 36 fields without a word, as the session ends; only the first
+  // save of a run (this or a close) saves.
   void ShutDown();
 
   // Brings the window back from the minimised state to the front.
@@ -54,6 +57,8 @@ class MainWindow : public QWidget {
 
  private:
   void StartUp();
+  void LimitEntries();
+  Status SaveFields();
   void FillAngleCatalogue();
   void ConnectCommands();
   void ShowError(const QString& title, const QString& text);
@@ -65,6 +70,7 @@ class MainWindow : public QWidget {
   Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
+  UnreadableFields unreadable_;
   bool running_ = false;
   bool shut_down_ = false;
 };

@@ -3,32 +3,36 @@
 #include "store/field_store.h"
 
 #include <charconv>
+#include <system_error>
 
 #include "base/files.h"
 #include "base/text.h"
 
 namespace vpa {
 
-void SaveField(const ProgramFolder& folder, std::string_view name,
-               std::string_view text) {
-  ReplaceFile(folder.FieldFile(name), std::string(text) + "\r\n");
+Status SaveField(const ProgramFolder& folder, std::string_view name,
+                 std::string_view text) {
+  return ReplaceFile(folder.FieldFile(name), std::string(text) + "\r\n");
 }
 
-void SaveField(const ProgramFolder& folder, std::string_view name, int index) {
+Status SaveField(const ProgramFolder& folder, std::string_view name,
+                 int index) {
   std::string sign = index < 0 ? "" : " ";
-  SaveField(folder, name, sign + std::to_string(index) + " ");
+  return SaveField(folder, name, sign + std::to_string(index) + " ");
+}
+
+LoadedField LoadStoredField(const ProgramFolder& folder,
+                            std::string_view name) {
+  std::filesystem::path file = folder.FieldFile(name);
+  Result<std::string> line = ReadLastLine(file, kMaxFieldLine);
+  if (line.ok()) return {std::string(TrimSpaces(line.value())), false};
+  std::error_code error;
+  bool exists = std::filesystem::exists(file, error) && !error;
+  return {std::string(), exists};
 }
 
 std::string LoadField(const ProgramFolder& folder, std::string_view name) {
-  Result<std::string> bytes = ReadFile(folder.FieldFile(name));
-  if (!bytes.ok()) return {};
-  std::string_view text = bytes.value();
-  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
-  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-  size_t line_end = text.find_last_of("\r\n");
-  std::string_view line =
-      line_end == std::string_view::npos ? text : text.substr(line_end + 1);
-  return std::string(TrimSpaces(line));
+  return LoadStoredField(folder, name).text;
 }
 
 int StoredIndex(std::string_view stored, int count) {
@@ -37,6 +41,27 @@ int StoredIndex(std::string_view stored, int count) {
       std::from_chars(stored.data(), stored.data() + stored.size(), index);
   bool whole = error == std::errc() && end == stored.data() + stored.size();
   return whole && index >= 0 && index < count ? index : -1;
+}
+
+void UnreadableFields::Note(const std::string& name, std::string shown) {
+  shown_[name] = std::move(shown);
+}
+
+bool UnreadableFields::MaySave(const std::string& name,
+                               std::string_view shown_now) const {
+  auto noted = shown_.find(name);
+  return noted == shown_.end() || noted->second != shown_now;
+}
+
+std::string SaveFailureMessage(const ProgramFolder& folder,
+                               const Error& first_failure) {
+  const std::string& message = first_failure.message;
+  size_t reason = message.rfind(": ");
+  std::string why =
+      reason == std::string::npos ? message : message.substr(reason + 2);
+  return "Your entries could not be saved in " +
+         folder.FieldFile("").parent_path().string() + " (" + why +
+         "); the values saved before are kept.";
 }
 
 }  // namespace vpa
