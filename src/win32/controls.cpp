@@ -125,6 +125,7 @@ void FormWindow::BuildControls() {
     // A themed list draws its own face and would drop the row's band.
     if (spec.kind == ControlKind::kList) SetWindowTheme(hwnd, L"", L"");
     if (!spec.hint.empty()) AddHint(hwnd, FromBytes(spec.hint));
+    if (spec.kind == ControlKind::kTextBox && spec.row != 0) KeepStorable(hwnd);
     controls_.push_back({std::move(spec), hwnd});
   }
 }

@@ -107,6 +107,9 @@ class FormWindow {
   bool shut_down_ = false;
 };
 
+// Lets the box `box` take only characters that Windows-1252 can store.
+void KeepStorable(HWND box);
+
 // A colour of the table as a COLORREF; `fallback` for the toolkit's own.
 COLORREF ResolveColour(const Colour& colour, COLORREF fallback);
 

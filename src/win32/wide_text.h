@@ -9,26 +9,19 @@
 #include <string>
 #include <string_view>
 
+#include "base/code_page_1252.h"
+
 namespace vpa {
 
+// wchar_t is UTF-16 on Windows, so the core's mapping serves as it is.
 inline std::string ToBytes(std::wstring_view text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(1252, 0, text.data(), int(text.size()),
-                                 nullptr, 0, nullptr, nullptr);
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(1252, 0, text.data(), int(text.size()), bytes.data(),
-                      size, nullptr, nullptr);
-  return bytes;
+  return Encode1252(std::u16string_view(
+      reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 inline std::wstring FromBytes(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  int size = MultiByteToWideChar(1252, 0, bytes.data(), int(bytes.size()),
-                                 nullptr, 0);
-  std::wstring text(size, L'\0');
-  MultiByteToWideChar(1252, 0, bytes.data(), int(bytes.size()), text.data(),
-                      size);
-  return text;
+  std::u16string text = Decode1252(bytes);
+  return std::wstring(text.begin(), text.end());
 }
 
 // The texts of the window's own code are ASCII.
