@@ -77,6 +77,10 @@ void MainWindow::StartUp() {
 void MainWindow::ShutDown() {
   if (shut_down_) return;
   shut_down_ = true;
+  SaveFields();
+}
+
+void MainWindow::SaveFields() {
   const auto& rows = controls_.rows;
   for (const TextField& field : kTextFields) {
     for (int row = 1; row <= kRowCount; ++row) {

@@ -232,9 +232,9 @@ RowControls BuildRow(QWidget* form, int row) {
   const int top = 5640 + 480 * (row - 1);
   const QString n = QString::number(row);
 
-  WhiteLabel(form, kRowLabels[row - 1], n + ".", 9.75,
-             QPoint(Px(8400), Px(top)));
   RowControls controls;
+  controls.number = WhiteLabel(form, kRowLabels[row - 1], n + ".", 9.75,
+                               QPoint(Px(8400), Px(top)));
   controls.band = BandPalette(row);
   const QPalette& band = controls.band;
   controls.h = RowBox(form, "zzH" + n, 8640, 830, top, band);
@@ -272,6 +272,8 @@ QLineEdit* BuildClipboardCarrier(QWidget* form) {
   palette.setColor(QPalette::Text, Qt::white);
   carrier->setPalette(palette);
   carrier->setFocusPolicy(Qt::ClickFocus);
+  // Only the program sets its text; keys and pastes never change the path.
+  carrier->setReadOnly(true);
   carrier->setGeometry(Twips(120, 9000, 150, 285));
   return carrier;
 }

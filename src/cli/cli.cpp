@@ -110,7 +110,7 @@ RowEntries RowFromFlags(const Flags& flags) {
     auto flag = flags.find(name);
     return flag == flags.end() ? std::string() : flag->second;
   };
-  return {get("h"), get("v1"), get("v2"), get("section"),
+  return {get("h"), get("v1"),  get("v2"),  get("section"),
           get("l"), get("leg"), get("pair")};
 }
 
@@ -133,7 +133,10 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
                         : EndChoice(flags.count("end") ? flags.at("end") : "");
   Result<RowCommand> command = PlanRowCommand(row, entries, end);
   if (!command.ok()) {
-    err << "vpa-macro: " << command.error() << "\n";
+    // A refusal's lines become one line of stderr.
+    std::string message = command.error();
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    err << "vpa-macro: " << message << "\n";
     return kExitBadInput;
   }
   Status written =
@@ -191,9 +194,8 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args,
-           const fs::path& default_folder, std::ostream& out,
-           std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
+           std::ostream& out, std::ostream& err) {
   try {
     return Run(args, default_folder, out, err);
   } catch (const UsageError& error) {

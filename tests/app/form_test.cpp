@@ -161,27 +161,37 @@ TEST_F(WindowTest, InstructionsNameSupportOnlyWhenThereIsAnAddress) {
 
 TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
   Open();
-  EXPECT_EQ(Box("zzH5")->toolTip(), "= 0 in");
+  EXPECT_EQ(Box("zzH5")->toolTip(), "(empty)\n= 0 in, no digits");
   QLineEdit* box = Box("zzL3");
+  box->setText("1");
   const QColor usual = box->palette().color(QPalette::Text);
   const struct {
     const char* entry;
     const char* tip;
-  } good[] = {{"1-0 1/2", "= 12.5 in"},
-              {"1 1/2", "= 1.5 in"},
-              {"18.50", "= 18.5 in"},
-              {"", "= 0 in"}};
+  } good[] = {{"1-0 1/2", "1-0 1/2\n= 12.5 in"},
+              {"1 1/2", "1 1/2\n= 1.5 in"},
+              {"18.50", "18.50\n= 18.5 in"},
+              {"10-11 15/16", "10-11 15/16\n= 131.9375 in"}};
   for (const auto& [entry, tip] : good) {
     box->setText(entry);
     EXPECT_EQ(box->toolTip(), tip) << entry;
     EXPECT_EQ(box->palette().color(QPalette::Text), usual) << entry;
   }
-  for (const char* bad : {"a-b", "x-1"}) {
-    box->setText(bad);
-    EXPECT_TRUE(box->toolTip().startsWith("cannot read")) << bad;
-    EXPECT_NE(box->palette().color(QPalette::Text), usual) << bad;
+  const struct {
+    const char* entry;
+    const char* tip;
+  } bad[] = {{"a-b", "a-b\ncannot read \"a-b\""},
+             {"x-1", "x-1\ncannot read \"x-1\""},
+             {"", "(empty)\nan angle's length must be more than 0"},
+             {"abc", "abc\nan angle's length must be more than 0"}};
+  for (const auto& [entry, tip] : bad) {
+    box->setText(entry);
+    EXPECT_EQ(box->toolTip(), tip) << entry;
+    EXPECT_NE(box->palette().color(QPalette::Text), usual) << entry;
   }
-  EXPECT_EQ(box->text(), "x-1");
+  // H has no bound: "abc" reads as 0, and says it has no digits.
+  Box("zzH3")->setText("abc");
+  EXPECT_EQ(Box("zzH3")->toolTip(), "abc\n= 0 in, no digits");
 }
 
 }  // namespace
