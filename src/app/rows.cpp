@@ -83,6 +83,7 @@ void MainWindow::Finish(int row) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
   QLineEdit* carrier = controls_.clipboard_carrier;
+  carrier->setText(MacroPath());
   carrier->setFocus();
   carrier->setSelection(0, int(carrier->text().size()));
   clipboard->setText(carrier->selectedText());
