@@ -253,6 +253,9 @@ void BuildBottomBar(QWidget* form, FormControls& controls) {
   QLabel* caption =
       WhiteLabel(form, "Label10", "ADD ANGLES TO:", 11.25, QPoint());
   caption->setGeometry(Twips(9120, 8085, 1890, 270));
+  // Arial's stand-in runs two pixels wider; the colon must not be cut.
+  caption->resize(std::max(caption->width(), caption->sizeHint().width()),
+                  caption->height());
   controls.end = Named(new QComboBox(form), "BS");
   controls.end->setFont(ArialBold(9.75));
   controls.end->setPalette(QApplication::palette());

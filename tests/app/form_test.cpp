@@ -1,6 +1,7 @@
 // The form as the detailer meets it: names, lists, places, fonts, tab order
 // and the live reading of entries.
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -124,6 +125,34 @@ TEST_F(WindowTest, TextsAreArialBoldAtTheirSizes) {
     QString family = QFontInfo(font).family();
     EXPECT_TRUE(family == "Arial" || family == "Liberation Sans")
         << name << " shows in " << family.toStdString();
+  }
+}
+
+TEST_F(WindowTest, NoLabelIsClipped) {
+  Open();
+  for (QLabel* label : window_->findChildren<QLabel*>()) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    EXPECT_LE(needed, label->contentsRect().width())
+        << label->objectName().toStdString();
+  }
+}
+
+// The pictures' texts name only the window's font, in bold; a list of
+// families would be taken as one unknown name by the SVG renderer.
+TEST(Pictures, TextsAreArialBold) {
+  for (const char* picture : {"diagram.svg", "logo.svg"}) {
+    QFile file(QString(VPA_SOURCE_DATA) + "/" + picture);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture;
+    const QString svg = QString::fromUtf8(file.readAll());
+    const QStringList texts = svg.split("<text ").mid(1);
+    EXPECT_FALSE(texts.isEmpty()) << picture;
+    for (const QString& text : texts) {
+      const QString tag = text.left(text.indexOf('>'));
+      EXPECT_TRUE(tag.contains("font-family=\"Arial\""))
+          << picture << ": " << tag.toStdString();
+      EXPECT_TRUE(tag.contains("font-weight=\"bold\""))
+          << picture << ": " << tag.toStdString();
+    }
   }
 }
 
