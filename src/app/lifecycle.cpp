@@ -80,12 +80,14 @@ void MainWindow::StartUp() {
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
-void MainWindow::ShutDown() { SaveFields(); }
+void MainWindow::ShutDown() {
+  if (shut_down_) return;
+  shut_down_ = true;
+  SaveFields();
+}
 
 // Every field is attempted; the first failure is the one reported.
 Status MainWindow::SaveFields() {
-  if (shut_down_) return Ok();
-  shut_down_ = true;
   Status first = Ok();
   auto save_text = [&](const QString& name, const QString& text) {
     std::string bytes = ToBytes(text);
@@ -117,9 +119,11 @@ Status MainWindow::SaveFields() {
 // The detailer closed the window and is there to read why entries were not
 // kept; at the end of a session no one is.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (shut_down_) return event->accept();
+  shut_down_ = true;
   Status saved = SaveFields();
   if (!saved.ok()) {
-    ShowError(kCaption, FromBytes(SaveFailureMessage(
+    ShowError(kFormCaption, FromBytes(SaveFailureMessage(
                             core_folder_, Error{saved.error()})));
   }
   event->accept();

@@ -229,9 +229,9 @@ RowControls BuildRow(QWidget* form, int row) {
   const int top = 5640 + 480 * (row - 1);
   const QString n = QString::number(row);
 
-  WhiteLabel(form, kRowLabels[row - 1], n + ".", 9.75,
-             QPoint(Px(8400), Px(top)));
   RowControls controls;
+  controls.number = WhiteLabel(form, kRowLabels[row - 1], n + ".", 9.75,
+                               QPoint(Px(8400), Px(top)));
   controls.band = BandPalette(row);
   const QPalette& band = controls.band;
   controls.h = RowBox(form, "zzH" + n, 8640, 830, top, band);
@@ -250,6 +250,9 @@ void BuildBottomBar(QWidget* form, FormControls& controls) {
   QLabel* caption =
       WhiteLabel(form, "Label10", "ADD ANGLES TO:", 11.25, QPoint());
   caption->setGeometry(Twips(9120, 8085, 1890, 270));
+  // Arial's stand-in runs two pixels wider; the colon must not be cut.
+  caption->resize(std::max(caption->width(), caption->sizeHint().width()),
+                  caption->height());
   controls.end = Named(new QComboBox(form), "BS");
   controls.end->setFont(ArialBold(9.75));
   controls.end->setPalette(QApplication::palette());
@@ -269,6 +272,8 @@ QLineEdit* BuildClipboardCarrier(QWidget* form) {
   palette.setColor(QPalette::Text, Qt::white);
   carrier->setPalette(palette);
   carrier->setFocusPolicy(Qt::ClickFocus);
+  // Only the program sets its text; keys and pastes never change the path.
+  carrier->setReadOnly(true);
   carrier->setGeometry(Twips(120, 9000, 150, 285));
   return carrier;
 }
