@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "form/row_feedback.h"
 #include "form/row_glue.h"
 #include "form/web_address.h"
 #include "win32/form_window.h"
+#include "staging/row_refusal.h"
 #include "win32/wide_text.h"
 
 namespace vpa {
@@ -13,6 +15,21 @@ namespace {
 
 // The row number that marks the row which wrote the current macro.
 constexpr COLORREF kMarkColour = RGB(255, 214, 0);
+
+std::optional<RowField> DimensionField(Role role) {
+  switch (role) {
+    case Role::kH:
+      return RowField::kH;
+    case Role::kV1:
+      return RowField::kV1;
+    case Role::kV2:
+      return RowField::kV2;
+    case Role::kL:
+      return RowField::kL;
+    default:
+      return std::nullopt;
+  }
+}
 
 bool IsButton(HWND control) {
   wchar_t name[16] = {};
@@ -36,6 +53,7 @@ void FormWindow::OnCommand(HWND control, int code) {
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
     return;
   }
+  if (code == EN_CHANGE) return ShowReading(control);
   if (code != BN_CLICKED) return;
   for (const Placed& placed : controls_) {
     if (placed.hwnd != control) continue;
@@ -64,21 +82,70 @@ void FormWindow::RunRow(int row) {
   if (running_ || row < 1 || row > kRowCount) return;
   running_ = true;
   FormState state = ReadState();
-  Status written =
-      RunFormRow(core_folder_, row, state.rows[row - 1], state.end);
-  if (written.ok()) {
-    last_run_row_ = row;
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    Finish();
+  const RowEntries entries = EntriesOf(state.rows[row - 1]);
+  const std::string end = EndChoiceAt(state.end);
+  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
+  if (!refusals.empty()) {
+    Refuse(row, refusals);
+  } else if (Status written = RunRowCommand(core_folder_, row, entries, end);
+             written.ok()) {
+    // A crash or a killed session later on keeps the rows that were run.
+    SaveFormState(core_folder_, state);
+    MarkRow(row);
+    Finish(row);
   } else {
     ShowMessage(kFormCaption, written.error(), MB_ICONERROR);
   }
   running_ = false;
 }
 
+// One warning for every refusing entry; then the first of them is ready to
+// be mended.
+void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
+  ShowMessage(kFormCaption, RefusalMessage(row, refusals), MB_ICONWARNING);
+  const std::string name = FirstRefusedControl(row, refusals);
+  for (const Placed& placed : controls_) {
+    if (placed.spec.name != name || placed.hwnd == nullptr) continue;
+    SetFocus(placed.hwnd);
+    if (placed.spec.kind == ControlKind::kTextBox) {
+      SendMessageW(placed.hwnd, EM_SETSEL, 0, -1);
+    }
+  }
+}
+
+// What a Run will make of the box's entry, as the detailer types: the
+// tooltip says it, and an entry it would refuse turns red.
+void FormWindow::ShowReading(HWND box) {
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd != box || placed.spec.row == 0) continue;
+    std::optional<RowField> field = DimensionField(placed.spec.role);
+    if (!field) return;
+    EntryReading reading = ReadEntry(*field, ToBytes(WindowText(box)));
+    SetHint(box, FromBytes(reading.tooltip));
+    std::erase(refused_boxes_, box);
+    if (reading.refused) refused_boxes_.push_back(box);
+    InvalidateRect(box, nullptr, TRUE);
+  }
+}
+
+void FormWindow::MarkRow(int row) {
+  last_run_row_ = row;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char time[16];
+  snprintf(time, sizeof time, "%02d:%02d:%02d", now.wHour, now.wMinute,
+           now.wSecond);
+  for (int n = 1; n <= kRowCount; ++n) {
+    SetHint(Control(Role::kRun, n),
+            FromBytes(n == row ? WrittenTooltip(n, time, ToBytes(macro_path_))
+                               : RunTooltip(n)));
+  }
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 // The macro path goes to the clipboard through the carrier's selection, and
 // the window steps aside for the host program.
-void FormWindow::Finish() {
+void FormWindow::Finish(int row) {
   HWND carrier = Control(Role::kClipboard);
   SetFocus(carrier);
   SendMessageW(carrier, EM_SETSEL, 0, -1);
@@ -98,6 +165,8 @@ void FormWindow::Finish() {
     }
     CloseClipboard();
   }
+  // Keys typed after a restore go to the Run! button, never the carrier.
+  SetFocus(Control(Role::kRun, row));
   ShowWindow(hwnd_, SW_MINIMIZE);
 }
 

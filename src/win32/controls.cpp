@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "catalogue/angle_catalogue.h"
+#include "form/row_feedback.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
 
@@ -126,6 +127,7 @@ void FormWindow::BuildControls() {
     if (spec.kind == ControlKind::kList) SetWindowTheme(hwnd, L"", L"");
     if (!spec.hint.empty()) AddHint(hwnd, FromBytes(spec.hint));
     if (spec.kind == ControlKind::kTextBox && spec.row != 0) KeepStorable(hwnd);
+    if (spec.role == Role::kRun) AddHint(hwnd, FromBytes(RunTooltip(spec.row)));
     controls_.push_back({std::move(spec), hwnd});
   }
 }
@@ -143,6 +145,19 @@ void FormWindow::AddHint(HWND control, const std::wstring& text) {
   tool.uId = UINT_PTR(control);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
+}
+
+void FormWindow::SetHint(HWND control, const std::wstring& text) {
+  if (tooltip_ == nullptr) return AddHint(control, text);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = UINT_PTR(control);
+  if (!SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, LPARAM(&tool))) {
+    return AddHint(control, text);
+  }
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
 }
 
 void FormWindow::PlaceControls() {
@@ -194,7 +209,10 @@ HBRUSH FormWindow::Colours(HWND control, HDC dc) {
         Resolve(spec.background, spec.kind == ControlKind::kMultiLineText
                                      ? RGB(107, 136, 158)
                                      : GetSysColor(COLOR_WINDOW));
-    SetTextColor(dc, Resolve(spec.text, GetSysColor(COLOR_WINDOWTEXT)));
+    const bool refused = std::find(refused_boxes_.begin(), refused_boxes_.end(),
+                                   control) != refused_boxes_.end();
+    SetTextColor(dc, refused ? RGB(204, 0, 0)
+                             : Resolve(spec.text, GetSysColor(COLOR_WINDOWTEXT)));
     SetBkColor(dc, background);
     return Brush(background);
   }

@@ -23,6 +23,7 @@
 #include "base/program_folder.h"
 #include "form/form_state.h"
 #include "form/layout.h"
+#include "staging/row_refusal.h"
 #include "win32/pictures.h"
 
 namespace vpa {
@@ -64,6 +65,7 @@ class FormWindow {
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
   void AddHint(HWND control, const std::wstring& text);
+  void SetHint(HWND control, const std::wstring& text);
 
   // painting.cpp, buttons.cpp
   void Paint(HDC dc);
@@ -74,7 +76,10 @@ class FormWindow {
   // commands.cpp
   void OnCommand(HWND control, int code);
   void RunRow(int row);
-  void Finish();
+  void Refuse(int row, const std::vector<FieldRefusal>& refusals);
+  void MarkRow(int row);
+  void Finish(int row);
+  void ShowReading(HWND box);
   void OpenHelp();
   void OpenWebSite();
   void ShowMessage(const std::string& title, const std::string& text,
@@ -103,6 +108,7 @@ class FormWindow {
   Pictures pictures_;
   std::wstring macro_path_;
   int last_run_row_ = 0;
+  std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
   bool running_ = false;
   bool shut_down_ = false;
 };

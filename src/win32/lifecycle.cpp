@@ -31,6 +31,9 @@ void FormWindow::ApplyState(const FormState& state) {
 
 void FormWindow::StartUp() {
   ApplyState(LoadFormState(core_folder_));
+  for (const Placed& placed : controls_) {
+    if (placed.spec.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
+  }
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
 }
 
