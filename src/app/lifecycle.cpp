@@ -1,96 +1,47 @@
-// Start-up and shut-down through the field store, in a fixed order: the
-// short lists and their positions, the catalogue, the row texts, then the
-// section positions (which refer to the filled catalogue).
+// Start-up and shut-down through the form state: the form decides which
+// fields are stored, under which names and in which order; the window only
+// moves their values into and out of its widgets. The lists already hold
+// their items when start-up runs.
 #include <QCloseEvent>
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
-#include "catalogue/angle_catalogue.h"
-#include "store/field_store.h"
+#include "form/form_state.h"
 
 namespace vpa {
-namespace {
 
-template <size_t N>
-void AddItems(QComboBox* list, const std::array<std::string_view, N>& items) {
-  for (std::string_view item : items) list->addItem(FromBytes(item));
+RowState MainWindow::ReadRow(int row) const {
+  const RowControls& c = controls_.rows[row - 1];
+  return {ToBytes(c.h->text()),      ToBytes(c.v1->text()),
+          ToBytes(c.v2->text()),     ToBytes(c.l->text()),
+          c.section->currentIndex(), c.leg->currentIndex(),
+          c.pair->currentIndex()};
 }
-
-QString FieldName(const char* stem, int row) {
-  return stem + QString::number(row);
-}
-
-// The stored row fields, in the order they are saved: the texts, then the
-// list positions. Each name is its stem and the row number.
-struct TextField {
-  const char* stem;
-  QLineEdit* RowControls::*box;
-};
-constexpr TextField kTextFields[] = {{"H", &RowControls::h},
-                                     {"V", &RowControls::v1},
-                                     {"W", &RowControls::v2},
-                                     {"L", &RowControls::l}};
-struct IndexField {
-  const char* stem;
-  QComboBox* RowControls::*list;
-};
-constexpr IndexField kIndexFields[] = {{"MAT", &RowControls::section},
-                                       {"OSL", &RowControls::leg},
-                                       {"Pair", &RowControls::pair}};
-
-}  // namespace
 
 void MainWindow::StartUp() {
-  auto restore_index = [this](QComboBox* list, const QString& name) {
-    list->setCurrentIndex(
-        StoredIndex(LoadField(core_folder_, ToBytes(name)), list->count()));
-  };
-  auto restore_text = [this](QLineEdit* box, const QString& name) {
-    box->setText(FromBytes(LoadField(core_folder_, ToBytes(name))));
-  };
-
+  const FormState state = LoadFormState(core_folder_);
   for (int row = 1; row <= kRowCount; ++row) {
-    QComboBox* leg = controls_.rows[row - 1].leg;
-    AddItems(leg, kLegChoices);
-    restore_index(leg, FieldName("OSL", row));
+    const RowState& stored = state.rows[row - 1];
+    const RowControls& c = controls_.rows[row - 1];
+    c.h->setText(FromBytes(stored.h));
+    c.v1->setText(FromBytes(stored.v1));
+    c.v2->setText(FromBytes(stored.v2));
+    c.l->setText(FromBytes(stored.l));
+    c.section->setCurrentIndex(stored.section);
+    c.leg->setCurrentIndex(stored.leg);
+    c.pair->setCurrentIndex(stored.pair);
   }
-  AddItems(controls_.end, kEndChoices);
-  restore_index(controls_.end, "BS");
-  for (int row = 1; row <= kRowCount; ++row) {
-    QComboBox* pair = controls_.rows[row - 1].pair;
-    AddItems(pair, kPairChoices);
-    restore_index(pair, FieldName("Pair", row));
-  }
-  FillAngleCatalogue();
-  for (const TextField& field : kTextFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      restore_text(controls_.rows[row - 1].*field.box,
-                   FieldName(field.stem, row));
-    }
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_index(controls_.rows[row - 1].section, FieldName("MAT", row));
-  }
+  controls_.end->setCurrentIndex(state.end);
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
 void MainWindow::ShutDown() {
   if (shut_down_) return;
   shut_down_ = true;
-  const auto& rows = controls_.rows;
-  for (const TextField& field : kTextFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
-                ToBytes((rows[row - 1].*field.box)->text()));
-    }
-  }
-  for (const IndexField& field : kIndexFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      SaveField(core_folder_, ToBytes(FieldName(field.stem, row)),
-                (rows[row - 1].*field.list)->currentIndex());
-    }
-  }
-  SaveField(core_folder_, "BS", controls_.end->currentIndex());
+  FormState state;
+  for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
+  state.end = controls_.end->currentIndex();
+  SaveFormState(core_folder_, state);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,10 +2,10 @@
 // widgets into plain values, call the core, and then show one clear error or
 // do the platform's part (clipboard, minimise, open a document).
 //
-// Files: window.cpp builds it and shows errors, window_layout.cpp places the
-// controls, rows.cpp runs the row commands and the live reading of entries,
-// lifecycle.cpp restores and saves the fields, catalogue.cpp fills the
-// section lists, commands.cpp holds Help, web and Exit.
+// Files: window.cpp builds it and shows errors, window_layout.cpp walks the
+// form's layout table into widgets, rows.cpp runs the row commands and the
+// live reading of entries, lifecycle.cpp restores and saves the fields,
+// commands.cpp holds Help, web and Exit.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
@@ -16,6 +16,7 @@
 
 #include "app/window_layout.h"
 #include "base/program_folder.h"
+#include "form/form_state.h"
 
 namespace vpa {
 
@@ -54,7 +55,8 @@ class MainWindow : public QWidget {
 
  private:
   void StartUp();
-  void FillAngleCatalogue();
+  // Row `row`'s entries as the form state holds them.
+  RowState ReadRow(int row) const;
   void ConnectCommands();
   void ShowError(const QString& title, const QString& text);
   void ShowReading(QLineEdit* box, const QPalette& band);

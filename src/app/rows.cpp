@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
+#include "form/row_glue.h"
 #include "staging/row_command.h"
 
 namespace vpa {
@@ -15,16 +16,8 @@ void MainWindow::RunRow(int row) {
   // must not start a second command.
   if (running_ || row < 1 || row > kRowCount) return;
   running_ = true;
-  const RowControls& controls = controls_.rows[row - 1];
-  RowEntries entries{ToBytes(controls.h->text()),
-                     ToBytes(controls.v1->text()),
-                     ToBytes(controls.v2->text()),
-                     ToBytes(controls.section->currentText()),
-                     ToBytes(controls.l->text()),
-                     ToBytes(controls.leg->currentText()),
-                     ToBytes(controls.pair->currentText())};
-  Status written = RunRowCommand(core_folder_, row, entries,
-                                 ToBytes(controls_.end->currentText()));
+  Status written = RunFormRow(core_folder_, row, ReadRow(row),
+                              controls_.end->currentIndex());
   if (written.ok()) {
     Finish();
   } else {
