@@ -4,9 +4,9 @@
 #include "app/window_layout.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QStringListModel>
+#include <algorithm>
 #include <map>
 
 #include "app/drawn_widgets.h"
@@ -85,10 +85,6 @@ QString PlainText(const std::string& caption) {
   text.replace("\r\n", "\n");
   if (text.endsWith('\n')) text.chop(1);
   return text;
-}
-
-QString ResourceOf(const std::string& picture) {
-  return ":/pictures/" + FromBytes(picture) + ".svg";
 }
 
 // A coloured button keeps its colour when hovered or pressed.
@@ -175,7 +171,7 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
     case ControlKind::kLabel:
       return MakeLabel(form, control);
     case ControlKind::kPicture:
-      return new PictureWidget(ResourceOf(control.picture), form);
+      return new PictureWidget(FromBytes(control.picture), form);
     case ControlKind::kLine: {
       const TwipRect& p = control.place;
       return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
@@ -196,7 +192,8 @@ void Dress(QWidget* widget, const FormControl& control) {
     return;  // placed by their own geometry
   }
   if (!control.sized_to_text) widget->setGeometry(PlaceOf(control));
-  widget->setFont(FontOf(control));
+  const QFont font = FontOf(control);
+  if (widget->font() != font) widget->setFont(font);
   widget->setPalette(PaletteOf(control));
   const bool takes_text = control.kind == ControlKind::kTextBox ||
                           control.kind == ControlKind::kMultiLineText;
@@ -258,7 +255,7 @@ void SetTabOrder(std::map<int, QWidget*> chain) {
 void DressForm(QWidget* form) {
   form->setObjectName(kFormName);
   form->setWindowTitle(kFormCaption);
-  form->setWindowIcon(QIcon(ResourceOf(kFormIcon)));
+  form->setWindowIcon(PictureIcon(kFormIcon));
   form->setWindowFlags(Qt::Window | Qt::WindowTitleHint |
                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowCloseButtonHint);
@@ -273,10 +270,17 @@ void DressForm(QWidget* form) {
 
 FormControls BuildForm(QWidget* form, const Maker& maker) {
   DressForm(form);
+  const std::vector<FormControl> layout = FormLayout(maker);
+  // A list told its font builds its whole pop-up at once; lists that
+  // inherit theirs from the form build it when it first opens.
+  auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
+    return c.kind == ControlKind::kList;
+  });
+  if (list != layout.end()) form->setFont(FontOf(*list));
   FormControls controls;
   Lists lists(form);
   std::map<int, QWidget*> tab_chain;
-  for (const FormControl& control : FormLayout(maker)) {
+  for (const FormControl& control : layout) {
     if (!control.visible) continue;
     QWidget* widget = MakeWidget(form, control, lists);
     Dress(widget, control);

@@ -9,9 +9,15 @@
 
 namespace vpa {
 
+// A field that already holds the bytes is left alone: most fields are the
+// same at every close, and reading one costs far less than replacing it.
 void SaveField(const ProgramFolder& folder, std::string_view name,
                std::string_view text) {
-  ReplaceFile(folder.FieldFile(name), std::string(text) + "\r\n");
+  const std::filesystem::path path = folder.FieldFile(name);
+  const std::string bytes = std::string(text) + "\r\n";
+  Result<std::string> held = ReadFile(path);
+  if (held.ok() && held.value() == bytes) return;
+  ReplaceFile(path, bytes);
 }
 
 void SaveField(const ProgramFolder& folder, std::string_view name, int index) {
