@@ -1,7 +1,8 @@
 // Start-up and shut-down through the form state: the form decides which
 // fields are stored, under which names and in which order; the window only
 // moves their values into and out of its widgets. The lists already hold
-// their items when start-up runs.
+// their items when start-up runs. A field file that cannot be read is left
+// as it is at close unless its control changed.
 #include <QCloseEvent>
 
 #include "app/main_window.h"
@@ -19,7 +20,7 @@ RowState MainWindow::ReadRow(int row) const {
 }
 
 void MainWindow::StartUp() {
-  const FormState state = LoadFormState(core_folder_);
+  const FormState state = LoadFormState(core_folder_, &unreadable_);
   for (int row = 1; row <= kRowCount; ++row) {
     const RowState& stored = state.rows[row - 1];
     const RowControls& c = controls_.rows[row - 1];
@@ -35,17 +36,25 @@ void MainWindow::StartUp() {
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
-void MainWindow::ShutDown() {
-  if (shut_down_) return;
+void MainWindow::ShutDown() { SaveFields(); }
+
+Status MainWindow::SaveFields() {
+  if (shut_down_) return Ok();
   shut_down_ = true;
   FormState state;
   for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
   state.end = controls_.end->currentIndex();
-  SaveFormState(core_folder_, state);
+  return SaveFormState(core_folder_, state, &unreadable_);
 }
 
+// The detailer closed the window and is there to read why entries were not
+// kept; at the end of a session no one is.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  ShutDown();
+  Status saved = SaveFields();
+  if (!saved.ok()) {
+    ShowError(kFormCaption, FromBytes(SaveFailureMessage(
+                                core_folder_, Error{saved.error()})));
+  }
   event->accept();
 }
 

@@ -16,7 +16,9 @@
 
 #include "app/window_layout.h"
 #include "base/program_folder.h"
+#include "base/result.h"
 #include "form/form_state.h"
+#include "store/field_store.h"
 
 namespace vpa {
 
@@ -44,7 +46,8 @@ class MainWindow : public QWidget {
   void OpenHelp();
   void OpenWebSite();
 
-  // Saves the 36 fields; only the first call of a run saves.
+  // Saves the 36 fields without a word, as the session ends; only the first
+  // save of a run (this or a close) saves.
   void ShutDown();
 
   // Brings the window back from the minimised state to the front.
@@ -55,6 +58,8 @@ class MainWindow : public QWidget {
 
  private:
   void StartUp();
+  void LimitEntries();
+  Status SaveFields();
   // Row `row`'s entries as the form state holds them.
   RowState ReadRow(int row) const;
   void ConnectCommands();
@@ -67,6 +72,7 @@ class MainWindow : public QWidget {
   Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
+  UnreadableFields unreadable_;
   bool running_ = false;
   bool shut_down_ = false;
 };

@@ -24,8 +24,12 @@ class SingleInstance : public QObject {
 
   // The name shared by the lock file and the local socket.
   const QString& key() const { return key_; }
+  // The folder of the lock file and the socket, only this user's (empty
+  // when there is none to trust, and then no lock is taken).
+  const QString& folder() const { return folder_; }
   // Where the lock file lies.
   QString LockPath() const;
+  QString SocketPath() const;
 
  signals:
   // A later launch asked this instance to show itself.
@@ -35,6 +39,7 @@ class SingleInstance : public QObject {
   bool AskRunningToShow();
   void Listen();
 
+  QString folder_;
   QString key_;
   QLockFile lock_;
   QLocalServer server_;

@@ -1,23 +1,42 @@
 // Between the window's texts and the core's bytes. The core keeps 8-bit
-// text in the system's code page, so the window converts through it.
+// text in Windows-1252, so every stored byte comes back unchanged, and a
+// box refuses a character that has no byte as it is typed.
 #ifndef VPA_APP_TEXT_BYTES_H_
 #define VPA_APP_TEXT_BYTES_H_
 
 #include <QFile>
 #include <QString>
+#include <QValidator>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "base/code_page_1252.h"
+
 namespace vpa {
 
 inline std::string ToBytes(const QString& text) {
-  return text.toLocal8Bit().toStdString();
+  return Encode1252(std::u16string_view(
+      reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
 }
 
 inline QString FromBytes(std::string_view bytes) {
-  return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
+  std::u16string text = Decode1252(bytes);
+  return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
+
+// Accepts only texts that can be stored; a paste holding a character
+// without a byte is refused whole.
+class StorableText : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    for (QChar c : input) {
+      if (!IsStorable1252(c.unicode())) return Invalid;
+    }
+    return Acceptable;
+  }
+};
 
 inline std::filesystem::path ToPath(const QString& folder) {
 #ifdef _WIN32

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <limits>
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
@@ -17,12 +18,23 @@ MainWindow::MainWindow(const QString& folder, const Maker& maker,
       core_folder_(ToPath(folder_)),
       maker_(maker) {
   controls_ = BuildForm(this, maker_);
+  LimitEntries();
   ConnectCommands();
   StartUp();
   // A box restored empty saw no change; it gets its reading all the same.
   for (const RowControls& row : controls_.rows) {
     for (QLineEdit* box : row.DimensionBoxes()) {
       ShowReading(box, row.band);
+    }
+  }
+}
+
+// Entries of any length, and only characters the field files can hold.
+void MainWindow::LimitEntries() {
+  for (const RowControls& row : controls_.rows) {
+    for (QLineEdit* box : row.DimensionBoxes()) {
+      box->setMaxLength(std::numeric_limits<int>::max());
+      box->setValidator(new StorableText(box));
     }
   }
 }

@@ -1,95 +1,161 @@
-// Whole-file reads and atomic replacement through C stdio, which reports the
-// system's error for every step (a folder opened as a file included).
+// Reads through C stdio, after the path has been checked to be a regular
+// file: opening a FIFO waits for a writer and a device may never end.
 #include "base/files.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <random>
+#include <memory>
 #include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace vpa {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::FILE* OpenFile(const fs::path& path, bool for_writing) {
+constexpr size_t kChunk = 1 << 16;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+Error ReadError(const fs::path& path, const std::string& reason) {
+  return Error{"Cannot read " + path.string() + ": " + reason};
+}
+
+Error ReadError(const fs::path& path, int error_number) {
+  return ReadError(path, std::generic_category().message(error_number));
+}
+
+Error NotRegular(const fs::path& path) {
+  return ReadError(path, "it is not a regular file");
+}
+
 #ifdef _WIN32
-  return _wfopen(path.c_str(), for_writing ? L"wb" : L"rb");
+// Windows opens no FIFOs by these names; a folder or device is refused here.
+Result<File> OpenRegular(const fs::path& path) {
+  std::error_code error;
+  fs::file_status status = fs::status(path, error);
+  if (error) return ReadError(path, error.message());
+  if (!fs::is_regular_file(status)) return NotRegular(path);
+  File file(_wfopen(path.c_str(), L"rb"));
+  if (!file) return ReadError(path, errno);
+  return file;
+}
+
+int64_t Tell(std::FILE* file) { return _ftelli64(file); }
+int Seek(std::FILE* file, int64_t at, int whence) {
+  return _fseeki64(file, at, whence);
+}
 #else
-  return std::fopen(path.c_str(), for_writing ? "wb" : "rb");
+// Non-blocking, so that a FIFO swapped in after the check cannot hold the
+// open; the type is checked again on what was actually opened.
+Result<File> OpenRegular(const fs::path& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return ReadError(path, errno);
+  if (!S_ISREG(info.st_mode)) return NotRegular(path);
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return ReadError(path, errno);
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return NotRegular(path);
+  }
+  File file(fdopen(fd, "rb"));
+  if (!file) {
+    int error_number = errno;
+    close(fd);
+    return ReadError(path, error_number);
+  }
+  return file;
+}
+
+int64_t Tell(std::FILE* file) { return ftello(file); }
+int Seek(std::FILE* file, int64_t at, int whence) {
+  return fseeko(file, at, whence);
+}
 #endif
+
+Result<int64_t> FileSize(std::FILE* file, const fs::path& path) {
+  if (Seek(file, 0, SEEK_END) != 0) return ReadError(path, errno);
+  int64_t size = Tell(file);
+  if (size < 0 || Seek(file, 0, SEEK_SET) != 0) return ReadError(path, errno);
+  return size;
 }
 
-Error FileError(const char* what, const fs::path& path, int error_number) {
-  return Error{std::string("Cannot ") + what + " " + path.string() + ": " +
-               std::generic_category().message(error_number)};
+// Reads `count` bytes at `at` into `out`.
+bool ReadAt(std::FILE* file, int64_t at, size_t count, std::string& out) {
+  out.resize(count);
+  return Seek(file, at, SEEK_SET) == 0 &&
+         std::fread(out.data(), 1, count, file) == count;
 }
 
-fs::path TemporaryBeside(const fs::path& path) {
-  std::random_device seed;
-  std::uniform_int_distribution<unsigned> pick;
-  return path.parent_path() / (path.filename().string() + ".tmp" +
-                               std::to_string(pick(seed)));
-}
-
-// A rename replaces even a read-only file on POSIX systems; a file marked
-// read-only is kept, as Windows keeps it.
-bool IsReadOnlyFile(const fs::path& path) {
-  std::error_code ignored;
-  fs::file_status status = fs::status(path, ignored);
-  return fs::is_regular_file(status) &&
-         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
-
-// Writes `bytes` to a new file at `path`; errno describes a failure.
-bool WriteNewFile(const fs::path& path, const std::string& bytes) {
-  std::FILE* file = OpenFile(path, true);
-  if (file == nullptr) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) ==
-                 bytes.size();
-  int write_errno = errno;
-  bool closed = std::fclose(file) == 0;
-  if (!written) errno = write_errno;
-  return written && closed;
+std::string SizeText(size_t bytes) {
+  return bytes % (1 << 20) == 0 ? std::to_string(bytes >> 20) + " MiB"
+                                : std::to_string(bytes) + " bytes";
 }
 
 }  // namespace
 
-Result<std::string> ReadFile(const fs::path& path) {
-  errno = 0;
-  std::FILE* file = OpenFile(path, false);
-  if (file == nullptr) return FileError("read", path, errno);
+Result<std::string> ReadFile(const fs::path& path, size_t max_bytes) {
+  Result<File> file = OpenRegular(path);
+  if (!file.ok()) return Error{file.error()};
+  std::FILE* stream = file.value().get();
+  Result<int64_t> size = FileSize(stream, path);
+  if (!size.ok()) return Error{size.error()};
+  Error too_large = ReadError(path, "it is larger than " + SizeText(max_bytes) +
+                                        " and too "
+                                        "large for this program");
+  if (static_cast<uint64_t>(size.value()) > max_bytes) return too_large;
   std::string bytes;
-  char buffer[1 << 16];
-  size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+  bytes.reserve(static_cast<size_t>(size.value()));
+  char buffer[kChunk];
+  errno = 0;
+  // The file may grow while it is read; the limit holds all the same.
+  for (size_t count; (count = std::fread(buffer, 1, kChunk, stream)) > 0;) {
+    if (bytes.size() + count > max_bytes) return too_large;
     bytes.append(buffer, count);
   }
-  int read_errno = errno;
-  bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return FileError("read", path, read_errno ? read_errno : EIO);
+  if (std::ferror(stream)) return ReadError(path, errno ? errno : EIO);
   return bytes;
 }
 
-Status ReplaceFile(const fs::path& path, const std::string& bytes) {
-  if (IsReadOnlyFile(path)) return FileError("write", path, EACCES);
-  fs::path temporary = TemporaryBeside(path);
-  errno = 0;
-  if (!WriteNewFile(temporary, bytes)) {
-    int write_errno = errno ? errno : EIO;
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return FileError("write", path, write_errno);
+Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
+  Result<File> file = OpenRegular(path);
+  if (!file.ok()) return Error{file.error()};
+  std::FILE* stream = file.value().get();
+  Result<int64_t> size = FileSize(stream, path);
+  if (!size.ok()) return Error{size.error()};
+  int64_t end = size.value();
+  std::string chunk;
+  if (!ReadAt(stream, std::max<int64_t>(0, end - 2), std::min<int64_t>(2, end),
+              chunk)) {
+    return ReadError(path, EIO);
   }
-  std::error_code renamed;
-  fs::rename(temporary, path, renamed);
-  if (renamed) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return Error{"Cannot write " + path.string() + ": " + renamed.message()};
+  if (!chunk.empty() && chunk.back() == '\n') chunk.pop_back(), --end;
+  if (!chunk.empty() && chunk.back() == '\r') --end;
+  std::string line;
+  for (int64_t at = end; at > 0;) {
+    size_t count = static_cast<size_t>(std::min<int64_t>(kChunk, at));
+    at -= count;
+    if (!ReadAt(stream, at, count, chunk)) return ReadError(path, EIO);
+    size_t line_end = chunk.find_last_of("\r\n");
+    bool found = line_end != std::string::npos;
+    line.insert(0, found ? chunk.substr(line_end + 1) : chunk);
+    if (line.size() > max_line) {
+      return ReadError(path,
+                       "its last line is longer than " + SizeText(max_line));
+    }
+    if (found) break;
   }
-  return Ok();
+  return line;
 }
 
 }  // namespace vpa

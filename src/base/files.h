@@ -1,8 +1,9 @@
-// Whole-file reads and atomic whole-file replacement, with the system's own
-// description of any failure.
+// Bounded reads of regular files and durable, atomic whole-file replacement,
+// with the system's own description of any failure.
 #ifndef VPA_BASE_FILES_H_
 #define VPA_BASE_FILES_H_
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -10,12 +11,24 @@
 
 namespace vpa {
 
-// Reads every byte of `path`.
-Result<std::string> ReadFile(const std::filesystem::path& path);
+// Reads every byte of the regular file `path`. Anything else (a FIFO, a
+// device, a folder) is refused without waiting on it, and so is a file of
+// more than `max_bytes`.
+Result<std::string> ReadFile(const std::filesystem::path& path,
+                             size_t max_bytes);
 
-// Replaces `path` with `bytes`: writes a temporary file in the same folder and
-// renames it over `path`, so a failure leaves the former file as it was. A
-// file marked read-only is not replaced. Never creates a folder.
+// The last line of the regular file `path` (a line end at the very end
+// starts no line; CR LF, LF and a lone CR end a line), read from the end so
+// that the file's size does not matter. A last line longer than `max_line`
+// bytes is an error, as is a file that is not regular.
+Result<std::string> ReadLastLine(const std::filesystem::path& path,
+                                 size_t max_line);
+
+// Replaces `path` with `bytes`: writes a temporary file in the same folder,
+// flushes it to the disk and renames it over `path`, so neither a failure
+// nor a power cut leaves anything but the former or the new file. A file
+// marked read-only is not replaced. Temporary files left by writers that no
+// longer run are removed first. Never creates a folder.
 Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace vpa

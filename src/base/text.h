@@ -1,8 +1,9 @@
-// Trimming as the program reads text: the space character only, so tabs and
-// every other byte stay.
+// Trimming as the program reads text (the space character only, so tabs and
+// every other byte stay), and entries quoted in one-line messages.
 #ifndef VPA_BASE_TEXT_H_
 #define VPA_BASE_TEXT_H_
 
+#include <string>
 #include <string_view>
 
 namespace vpa {
@@ -12,6 +13,11 @@ inline std::string_view TrimSpaces(std::string_view text) {
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
+
+// `entry` in double quotes for a message of one line: control bytes shown as
+// \n, \t or \xNN, and an entry longer than 40 characters cut to its first
+// 40 and "...".
+std::string QuoteEntry(std::string_view entry);
 
 }  // namespace vpa
 

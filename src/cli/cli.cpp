@@ -3,9 +3,12 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <optional>
+#include <system_error>
 
+#include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/row_glue.h"
 #include "macro/macro_writers.h"
@@ -84,10 +87,29 @@ Flags ParseWriteFlags(const std::vector<std::string>& args, size_t i) {
   return flags;
 }
 
-std::string EndChoice(const std::string& end) {
-  if (end == "right") return std::string(kRightEnd);
-  if (end == "left") return std::string(kLeftEnd);
-  if (end == "both") return std::string(kBothEnds);
+// The end choice --end names; the window's list is not at hand here, so a
+// missing or unknown choice is a usage error about --end.
+std::string EndChoice(const Flags& flags) {
+  auto flag = flags.find("end");
+  if (flag == flags.end()) throw UsageError{"write needs --end"};
+  const std::string& end = flag->second;
+  if (end == "right" || end == kRightEnd) return std::string(kRightEnd);
+  if (end == "left" || end == kLeftEnd) return std::string(kLeftEnd);
+  if (end == "both" || end == kBothEnds) return std::string(kBothEnds);
+  throw UsageError{"--end " + QuoteEntry(end) +
+                   " is not \"Right End\", \"Left End\" or \"BOTH Ends\" "
+                   "(or right, left, both)"};
+}
+
+// The saved end choice of the window; without one, --row cannot write.
+std::string SavedEnd(const FormState& saved) {
+  std::string end = EndChoiceAt(saved.end);
+  if (end.empty()) {
+    throw UsageError{
+        "no end choice is saved; choose one under \"ADD ANGLES "
+        "TO:\" in the window and close it, or give the row's "
+        "entries with --end"};
+  }
   return end;
 }
 
@@ -133,10 +155,10 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   if (row) {
     FormState saved = LoadFormState(folder);
     entries = EntriesOf(saved.rows[row - 1]);
-    end = EndChoiceAt(saved.end);
+    end = SavedEnd(saved);
   } else {
     entries = RowFromFlags(flags);
-    end = EndChoice(flags.count("end") ? flags.at("end") : "");
+    end = EndChoice(flags);
   }
   Result<RowCommand> command = PlanRowCommand(row, entries, end);
   if (!command.ok()) {
@@ -178,7 +200,10 @@ int Run(const std::vector<std::string>& args, fs::path folder,
     if (arg == "read") {
       return Read({args.begin() + i + 1, args.end()}, out, err);
     }
-    if (arg == "catalogue" && i + 1 == args.size()) {
+    if (arg == "catalogue") {
+      if (i + 1 < args.size()) {
+        throw UsageError{"unexpected argument \"" + args[i + 1] + "\""};
+      }
       for (std::string_view name : kAngleCatalogue) out << name << "\n";
       return kExitDone;
     }
@@ -200,13 +225,23 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 
 int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
            std::ostream& out, std::ostream& err) {
+  int status;
   try {
-    return Run(args, default_folder, out, err);
+    status = Run(args, default_folder, out, err);
   } catch (const UsageError& error) {
     err << "vpa-macro: " << error.message
         << " (vpa-macro --help shows the usage)\n";
-    return kExitBadInput;
+    status = kExitBadInput;
   }
+  // A path that never reached its reader is no success.
+  errno = 0;
+  if (!out.flush()) {
+    int error_number = errno ? errno : EIO;
+    err << "vpa-macro: cannot write to standard output: "
+        << std::generic_category().message(error_number) << "\n";
+    return kExitFileError;
+  }
+  return status;
 }
 
 }  // namespace vpa

@@ -2,6 +2,8 @@
 // left-end passes get V itself. Both ends thus span V to V + L.
 #include "macro/macro_writers.h"
 
+#include <cmath>
+
 #include "base/files.h"
 #include "units/decimal_text.h"
 #include "units/dimension.h"
@@ -27,9 +29,16 @@ std::string StagedText(const std::string& staged) {
   return value.ok() ? AsText(value.value()) : std::string();
 }
 
-Pass RightPass(std::string_view file, const std::string& v,
-               const Staging& staging) {
-  return {file, v, DecimalText(StagedNumber(v) + StagedNumber(staging.LFin))};
+// V + L as decimal text; a sum too large for a number refuses the command.
+Result<Pass> RightPass(std::string_view file, std::string_view v_name,
+                       const std::string& v, const Staging& staging) {
+  double sum = StagedNumber(v) + StagedNumber(staging.LFin);
+  if (!std::isfinite(sum)) {
+    return Error{std::string(v_name) + " and L: " + std::string(v_name) +
+                 " + L is too large to write as a number; enter smaller "
+                 "values. No macro was written."};
+  }
+  return Pass{file, v, DecimalText(sum)};
 }
 
 Error NoEndChosen() {
@@ -44,31 +53,36 @@ Result<std::vector<Pass>> PairPasses(const Staging& staging,
                                      std::string_view end) {
   const std::string& v1 = staging.V1Fin;
   const std::string& v2 = staging.V2Fin;
-  std::vector<Pass> right = {RightPass(kRightFirst, v1, staging),
-                             RightPass(kRightSecond, v2, staging)};
-  if (end == kRightEnd) return right;
   if (end == kLeftEnd) return {{{kLeftFirst, v1, v1}, {kLeftSecond, v2, v2}}};
-  if (end != kBothEnds) return NoEndChosen();
-  right.push_back({kBothLeftFirst, v1, v1});
-  right.push_back({kLeftSecond, v2, v2});
-  return right;
+  if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
+  Result<Pass> first = RightPass(kRightFirst, "V1", v1, staging);
+  if (!first.ok()) return Error{first.error()};
+  Result<Pass> second = RightPass(kRightSecond, "V2", v2, staging);
+  if (!second.ok()) return Error{second.error()};
+  std::vector<Pass> passes = {first.value(), second.value()};
+  if (end == kRightEnd) return passes;
+  passes.push_back({kBothLeftFirst, v1, v1});
+  passes.push_back({kLeftSecond, v2, v2});
+  return passes;
 }
 
 Result<std::vector<Pass>> SinglePasses(const Staging& staging,
                                        std::string_view end) {
   const std::string& v1 = staging.V1Fin;
-  Pass right = RightPass(kRightFirst, v1, staging);
-  if (end == kRightEnd) return {{right}};
   if (end == kLeftEnd) return {{{kLeftFirst, v1, StagedText(v1)}}};
-  if (end != kBothEnds) return NoEndChosen();
-  return {{right, {kBothLeftFirst, v1, StagedText(v1)}}};
+  if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
+  Result<Pass> right = RightPass(kRightFirst, "V1", v1, staging);
+  if (!right.ok()) return Error{right.error()};
+  if (end == kRightEnd) return {{right.value()}};
+  return {{right.value(), {kBothLeftFirst, v1, StagedText(v1)}}};
 }
 
 Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
                   const std::vector<Pass>& passes) {
   std::string macro;
   for (const Pass& pass : passes) {
-    Result<std::string> text = ReadFile(folder.Template(pass.template_file));
+    Result<std::string> text =
+        ReadFile(folder.Template(pass.template_file), kMaxTemplateBytes);
     if (!text.ok()) return Error{text.error()};
     macro += TemplatePass(text.value(), staging, pass.zzv1, pass.fsv01);
   }

@@ -18,6 +18,9 @@ inline constexpr std::string_view kRightEnd = "Right End";
 inline constexpr std::string_view kLeftEnd = "Left End";
 inline constexpr std::string_view kBothEnds = "BOTH Ends";
 
+// A template is a few kilobytes; a larger file than this is not one.
+inline constexpr size_t kMaxTemplateBytes = size_t{64} << 20;
+
 // One template pass of a command.
 struct Pass {
   std::string_view template_file;  // a file name under PythonFiles

@@ -2,6 +2,7 @@
 // cannot read, or reads as nothing, and a row without a section.
 #include "staging/row_command.h"
 
+#include "base/text.h"
 #include "units/dimension.h"
 
 namespace vpa {
@@ -34,7 +35,7 @@ bool StageField(int row, std::string_view field, std::string_view entry,
 
 Result<std::string> StageDimension(std::string_view entry) {
   Result<DimensionValue> value = ParseDimension(entry);
-  std::string quoted = "\"" + std::string(entry) + "\"";
+  std::string quoted = QuoteEntry(entry);
   if (!value.ok()) {
     return Error{"cannot read " + quoted + " (" + value.error() + "). " +
                  std::string(kAcceptedForms)};

@@ -3,6 +3,7 @@
 #include "store/field_store.h"
 
 #include <charconv>
+#include <system_error>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -10,31 +11,35 @@
 namespace vpa {
 
 // A field that already holds the bytes is left alone: most fields are the
-// same at every close, and reading one costs far less than replacing it.
-void SaveField(const ProgramFolder& folder, std::string_view name,
-               std::string_view text) {
+// same at every close, and reading one costs far less than a durable
+// replacement.
+Status SaveField(const ProgramFolder& folder, std::string_view name,
+                 std::string_view text) {
   const std::filesystem::path path = folder.FieldFile(name);
   const std::string bytes = std::string(text) + "\r\n";
-  Result<std::string> held = ReadFile(path);
-  if (held.ok() && held.value() == bytes) return;
-  ReplaceFile(path, bytes);
+  Result<std::string> held = ReadFile(path, bytes.size());
+  if (held.ok() && held.value() == bytes) return Ok();
+  return ReplaceFile(path, bytes);
 }
 
-void SaveField(const ProgramFolder& folder, std::string_view name, int index) {
+Status SaveField(const ProgramFolder& folder, std::string_view name,
+                 int index) {
   std::string sign = index < 0 ? "" : " ";
-  SaveField(folder, name, sign + std::to_string(index) + " ");
+  return SaveField(folder, name, sign + std::to_string(index) + " ");
+}
+
+LoadedField LoadStoredField(const ProgramFolder& folder,
+                            std::string_view name) {
+  std::filesystem::path file = folder.FieldFile(name);
+  Result<std::string> line = ReadLastLine(file, kMaxFieldLine);
+  if (line.ok()) return {std::string(TrimSpaces(line.value())), false};
+  std::error_code error;
+  bool exists = std::filesystem::exists(file, error) && !error;
+  return {std::string(), exists};
 }
 
 std::string LoadField(const ProgramFolder& folder, std::string_view name) {
-  Result<std::string> bytes = ReadFile(folder.FieldFile(name));
-  if (!bytes.ok()) return {};
-  std::string_view text = bytes.value();
-  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
-  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-  size_t line_end = text.find_last_of("\r\n");
-  std::string_view line =
-      line_end == std::string_view::npos ? text : text.substr(line_end + 1);
-  return std::string(TrimSpaces(line));
+  return LoadStoredField(folder, name).text;
 }
 
 int StoredIndex(std::string_view stored, int count) {
@@ -43,6 +48,27 @@ int StoredIndex(std::string_view stored, int count) {
       std::from_chars(stored.data(), stored.data() + stored.size(), index);
   bool whole = error == std::errc() && end == stored.data() + stored.size();
   return whole && index >= 0 && index < count ? index : -1;
+}
+
+void UnreadableFields::Note(const std::string& name, std::string shown) {
+  shown_[name] = std::move(shown);
+}
+
+bool UnreadableFields::MaySave(const std::string& name,
+                               std::string_view shown_now) const {
+  auto noted = shown_.find(name);
+  return noted == shown_.end() || noted->second != shown_now;
+}
+
+std::string SaveFailureMessage(const ProgramFolder& folder,
+                               const Error& first_failure) {
+  const std::string& message = first_failure.message;
+  size_t reason = message.rfind(": ");
+  std::string why =
+      reason == std::string::npos ? message : message.substr(reason + 2);
+  return "Your entries could not be saved in " +
+         folder.FieldFile("").parent_path().string() + " (" + why +
+         "); the values saved before are kept.";
 }
 
 }  // namespace vpa

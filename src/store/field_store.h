@@ -1,28 +1,63 @@
 // The field store: one small text file per named field under TextFiles,
-// forgiving by design. No call reports an error or creates a folder.
+// forgiving by design. No load fails or blocks, and no call creates a
+// folder; a save tells whether it failed, for callers that want to say so.
 #ifndef VPA_STORE_FIELD_STORE_H_
 #define VPA_STORE_FIELD_STORE_H_
 
+#include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "base/program_folder.h"
+#include "base/result.h"
 
 namespace vpa {
 
+// A stored entry longer than this is not one the program wrote sensibly; its
+// file counts as unreadable.
+inline constexpr size_t kMaxFieldLine = size_t{1} << 20;
+
 // Writes the text and CR LF. A failed save keeps the former value.
-void SaveField(const ProgramFolder& folder, std::string_view name,
-               std::string_view text);
+Status SaveField(const ProgramFolder& folder, std::string_view name,
+                 std::string_view text);
 
 // Writes a list position as " 2 " or "-1 " and CR LF.
-void SaveField(const ProgramFolder& folder, std::string_view name, int index);
+Status SaveField(const ProgramFolder& folder, std::string_view name, int index);
 
-// The last line of the field's file trimmed of spaces; the empty text when
-// there is no file or no line.
+// A field as loading found it.
+struct LoadedField {
+  std::string text;         // the value; empty when there is none
+  bool unreadable = false;  // the file exists but could not be read
+};
+
+// The last line of the field's file trimmed of spaces. A missing file reads
+// as the empty text; a file that is not a regular file, cannot be read or
+// ends in an overlong line reads as the empty text and is marked unreadable.
+LoadedField LoadStoredField(const ProgramFolder& folder, std::string_view name);
+
+// LoadStoredField's text alone.
 std::string LoadField(const ProgramFolder& folder, std::string_view name);
 
 // A stored list position: a whole number from 0 to `count` - 1, else -1.
 int StoredIndex(std::string_view stored, int count);
+
+// The fields whose files start-up could not read, with what their controls
+// then showed. Shut-down saves such a field only when its control changed,
+// so a value the program never saw is not overwritten with nothing.
+class UnreadableFields {
+ public:
+  void Note(const std::string& name, std::string shown);
+  bool MaySave(const std::string& name, std::string_view shown_now) const;
+
+ private:
+  std::map<std::string, std::string> shown_;
+};
+
+// The one message for a shut-down whose saves failed: the folder, and the
+// system's reason from the first failure.
+std::string SaveFailureMessage(const ProgramFolder& folder,
+                               const Error& first_failure);
 
 }  // namespace vpa
 

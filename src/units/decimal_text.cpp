@@ -3,6 +3,7 @@
 #include "units/decimal_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -27,6 +28,7 @@ std::string PlainForm(const std::string& digits, int exponent) {
 }  // namespace
 
 std::string DecimalText(double value) {
+  if (!std::isfinite(value)) return {};
   if (value == 0) return "0";
   char buffer[64];
   auto end = std::to_chars(buffer, buffer + sizeof buffer, value,

@@ -89,8 +89,8 @@ Result<double> FeetAndInches(std::string_view text) {
   size_t minus = text.find('-');
   std::optional<double> feet = WholeReading(text.substr(0, minus));
   if (!feet) {
-    return Error{"the feet part \"" + std::string(text.substr(0, minus)) +
-                 "\" is not a number"};
+    return Error{"the feet part " + QuoteEntry(text.substr(0, minus)) +
+                 " is not a number"};
   }
   return *feet * kInchesPerFoot + ParseInches(text.substr(minus + 1));
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "catalogue/angle_catalogue.h"
@@ -126,6 +127,45 @@ TEST(Cli, ExitStatuses) {
     EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
   }
 }
+
+TEST(Cli, UsageErrorsNameWhatIsWrong) {
+  const struct {
+    std::vector<std::string> args;
+    const char* named;
+  } cases[] = {
+      {{"catalogue", "extra"}, "unexpected argument \"extra\""},
+      {{"write", "--section", "L1x1x1/8"}, "write needs --end"},
+      {{"write", "--end", "up", "--section", "L1x1x1/8"},
+       "--end \"up\" is not \"Right End\""},
+      {{"write", "--row", "1"}, "no end choice is saved"},
+  };
+  for (const auto& c : cases) {
+    TestFolder test;
+    CliRun run = Cli(test, c.args);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+  }
+}
+
+#ifndef _WIN32
+// The path that was not printed is no success, nor is a listing.
+TEST(Cli, FailedOutputIsAFileError) {
+  TestFolder test;
+  test.InstallShippedTemplates();
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"write", "--end", "both", "--section",
+                                 "L4x4x1/2"},
+        {"catalogue"},
+        {"read", "6"}}) {
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    args.insert(args.begin(), {"--folder", test.root().string()});
+    EXPECT_EQ(RunCli(args, "unused", full, err), kExitFileError);
+    EXPECT_NE(err.str().find("No space left"), std::string::npos) << err.str();
+  }
+}
+#endif
 
 TEST(Cli, CatalogueListsEveryName) {
   TestFolder test;

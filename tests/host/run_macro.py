@@ -1,6 +1,7 @@
 """Runs one macro file under the stand-in host modules and prints, as JSON,
 the beams it asked for and every angle it added, in member coordinates.
-Runs under Python 2.7 and Python 3: python run_macro.py MACRO"""
+With --cancel the user right-clicks the beam prompt.
+Runs under Python 2.7 and Python 3: python run_macro.py [--cancel] MACRO"""
 
 import json
 import os
@@ -12,7 +13,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
 import member  # noqa: E402
 import rolled_section  # noqa: E402
 
-path = sys.argv[1]
+member.cancel = sys.argv[1:2] == ["--cancel"]
+path = sys.argv[-1]
 with open(path, "rb") as macro:
     code = compile(macro.read(), path, "exec")
 exec(code, {"__name__": "__main__"})
@@ -26,6 +28,8 @@ for angle in rolled_section.added:
         "point2": beam.ToLocal(angle.Point2),
         "section": angle.SectionSize,
         "leg": angle.IsLongLegVerticalMaterial,
+        "toe": angle.ToeInOrOut,
+        "legs": angle.Legs(),
         "length": angle.WorkpointSlopeDistance,
         "rotation": angle.rotation,
     })

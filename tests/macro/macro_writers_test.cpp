@@ -74,9 +74,12 @@ TEST(Passes, RightEndDepthIsVPlusL) {
   struct Case {
     const char *l, *v1, *v2, *fs1, *fs2;
   } cases[] = {
-      {"120", "12.5", "0", "132.5", "120"}, {"36", "0", "0", "36", "36"},
-      {"0", "6", "9", "6", "9"},            {"", "6", "9", "6", "9"},
-      {"abc", "6", "9", "6", "9"},          {"-12", "-6", "-1.50", "-18", "-13.5"},
+      {"120", "12.5", "0", "132.5", "120"},
+      {"36", "0", "0", "36", "36"},
+      {"0", "6", "9", "6", "9"},
+      {"", "6", "9", "6", "9"},
+      {"abc", "6", "9", "6", "9"},
+      {"-12", "-6", "-1.50", "-18", "-13.5"},
       {"1/3", "0.1", "0.2", "0.433333333333333", "0.533333333333333"},
   };
   for (const Case& c : cases) {
@@ -105,6 +108,43 @@ TEST(Passes, NoEndChosenIsAnError) {
     EXPECT_FALSE(PairPasses(Row(), end).ok()) << end;
     EXPECT_FALSE(SinglePasses(Row(), end).ok()) << end;
   }
+}
+
+// V + L beyond the largest number has no decimal text: the command is
+// refused, naming the fields, and writes nothing.
+TEST(Passes, SumTooLargeIsRefusedNamingTheFields) {
+  const struct {
+    const char *v1, *v2, *l;
+    bool pair_refused, single_refused;
+    const char* named;
+  } cases[] = {
+      {"1e308", "1", "1e308", true, true, "V1 and L"},
+      {"1", "-1e308", "-1e308", true, false, "V2 and L"},
+      {"1.7e308", "1.7e308", "1.7e308", true, true, "V1 and L"},
+      {"1e308", "1e308", "-1e308", false, false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.v1 + std::string(" ") + c.v2 + " " + c.l);
+    Staging row = {"12.5", c.v1, c.v2, "L4x4x1/2", c.l, "Long"};
+    for (std::string_view end : {kRightEnd, kBothEnds}) {
+      Result<std::vector<Pass>> pair = PairPasses(row, end);
+      Result<std::vector<Pass>> single = SinglePasses(row, end);
+      EXPECT_EQ(!pair.ok(), c.pair_refused);
+      EXPECT_EQ(!single.ok(), c.single_refused);
+      if (!pair.ok()) EXPECT_EQ(pair.error().rfind(c.named, 0), 0u);
+    }
+    // The left end adds nothing, so it writes.
+    EXPECT_TRUE(PairPasses(row, kLeftEnd).ok());
+  }
+  TestFolder test;
+  test.InstallNamedTemplates();
+  test.Write("0PY/0.PY", "former macro\r\n");
+  EXPECT_FALSE(
+      WritePairMacro(test.folder(),
+                     {"12.5", "1e308", "9", "L4x4x1/2", "1e308", "Long"},
+                     kRightEnd)
+          .ok());
+  EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
 }
 
 TEST(WriteMacro, NoEndChosenLeavesTheFormerMacro) {
@@ -146,9 +186,10 @@ TEST(WriteMacro, SecondCommandRewritesTheSameBlocks) {
   std::string first = test.Read("0PY/0.PY");
   ASSERT_TRUE(WritePairMacro(test.folder(), Row(), kBothEnds).ok());
   EXPECT_EQ(test.Read("0PY/0.PY"), first);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(test.root() / "0PY"),
-                          std::filesystem::directory_iterator()),
-            1);  // no temporary file left behind
+  EXPECT_EQ(
+      std::distance(std::filesystem::directory_iterator(test.root() / "0PY"),
+                    std::filesystem::directory_iterator()),
+      1);  // no temporary file left behind
 }
 
 }  // namespace

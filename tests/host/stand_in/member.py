@@ -4,6 +4,11 @@ that a macro mixing up local and global axes is caught."""
 from point import Point
 
 located = []  # the prompts MemberLocate was called with
+cancel = False  # set by the runner: the user right-clicks the prompt
+
+
+class error(Exception):
+    """What the host raises when a member selection is cancelled."""
 
 
 class _End(object):
@@ -24,8 +29,11 @@ class Member(object):
 
     def ToLocal(self, point):
         """Stand-in only: a global point in member coordinates."""
-        offset = point - self.LeftEnd.Location
-        return [offset.Dot(e) for e in self.axes]
+        return self.ToLocalVector(point - self.LeftEnd.Location)
+
+    def ToLocalVector(self, vector):
+        """Stand-in only: a global vector in member coordinates."""
+        return [vector.Dot(e) for e in self.axes]
 
 
 def _Xyz(p):
@@ -46,4 +54,6 @@ def MemberLocate(prompt):
     if not isinstance(prompt, str) or not prompt:
         raise TypeError("MemberLocate takes a prompt text")
     located.append(prompt)
+    if cancel:
+        raise error("Member selection is canceled")
     return beam

@@ -1,0 +1,176 @@
+// The window against odd field files, long and 8-bit entries, failed saves,
+// signals and other users.
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/end_signals.h"
+#include "app/single_instance.h"
+#include "window_fixture.h"
+
+namespace vpa::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST_F(WindowTest, EveryByteAndLongEntriesSurviveAStartAndAClose) {
+  std::string every_byte;
+  for (int b = 1; b < 256; ++b) {
+    if (b != '\r' && b != '\n' && b != ' ') every_byte += char(b);
+  }
+  every_byte = "1\xe9 1/2" + every_byte;
+  const std::string long_entry = std::string(40000, '0') + "1";
+  folder_.Write("TextFiles/H1.TXT", every_byte + "\r\n");
+  folder_.Write("TextFiles/L1.TXT", long_entry + "\r\n");
+  folder_.Write("TextFiles/V1.TXT", std::string("\0x", 2) + "\r\n");
+  Open();
+  EXPECT_EQ(Box("zzL1")->text().size(), 40001);
+  Close();
+  EXPECT_EQ(Field("H1"), every_byte + "\r\n");
+  EXPECT_EQ(Field("L1"), long_entry + "\r\n");
+  EXPECT_EQ(Field("V1"), std::string("\0x", 2) + "\r\n");
+}
+
+TEST_F(WindowTest, CharacterWithoutAByteIsRefusedAsTyped) {
+  Open();
+  QLineEdit* box = Box("zzH1");
+  box->setFocus();
+  for (QChar c : QString::fromUtf16(u"1\u0100\u20ac2")) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
+    QApplication::sendEvent(box, &press);
+  }
+  EXPECT_EQ(box->text(), QString::fromUtf16(u"1\u20ac2"));
+  box->clear();
+  box->insert(QString::fromUtf16(u"12\U0001F600"));  // a paste, refused whole
+  EXPECT_EQ(box->text(), "");
+  Close();
+  EXPECT_EQ(Field("H1"), "\r\n");
+}
+
+TEST_F(WindowTest, UnreadableFieldFilesAreLeftAloneUnlessChanged) {
+  fs::path fifo = folder_.folder().FieldFile("H1");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(folder_.folder().FieldFile("MAT1").c_str(), 0600), 0);
+  folder_.Write("TextFiles/V1.TXT", "6\r\n");
+  // Write-only: unreadable, except to root.
+  fs::permissions(folder_.folder().FieldFile("V1"), fs::perms::owner_write);
+  bool readable = static_cast<bool>(
+      std::ifstream(folder_.folder().FieldFile("V1")));
+  Open();  // the FIFO does not hold start-up
+  EXPECT_EQ(Box("zzH1")->text(), "");
+  List("MAT1")->setCurrentIndex(5);
+  Close();
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  fs::permissions(folder_.folder().FieldFile("V1"), fs::perms::owner_all);
+  if (!readable) EXPECT_EQ(Field("V1"), "6\r\n");
+  EXPECT_EQ(Field("MAT1"), " 5 \r\n");
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(WindowTest, FailedSaveIsToldAtCloseOnly) {
+  Open();
+  Box("zzH1")->setText("12");
+  fs::remove_all(folder_.root() / "TextFiles");
+  Close();
+  ASSERT_EQ(errors_.size(), 1u);
+  const QString text = errors_[0].text;
+  EXPECT_TRUE(text.contains(Root() + "/TextFiles")) << text.toStdString();
+  EXPECT_TRUE(text.contains("No such file or directory")) << text.toStdString();
+  EXPECT_FALSE(text.contains('\n'));
+
+  errors_.clear();
+  Open();
+  window_->ShutDown();  // the session ends
+  Close();
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(WindowTest, EndSignalArrivesOnTheWindowsThread) {
+  Open();
+  Box("zzH1")->setText("1-0 1/2");
+  EndSignals ends;
+  bool received = false;
+  QObject::connect(&ends, &EndSignals::Received, [&] {
+    window_->ShutDown();
+    received = true;
+  });
+  std::raise(SIGTERM);
+  QDeadlineTimer deadline(5000);
+  while (!received && !deadline.hasExpired()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  EXPECT_TRUE(received);
+  EXPECT_EQ(Field("H1"), "1-0 1/2\r\n");
+}
+
+// The real program in a folder of its own: a FIFO among its field files
+// does not stop it, and SIGTERM saves before it ends.
+TEST_F(WindowTest, ProgramSavesWhenTerminated) {
+  fs::copy_file(VPA_WINDOW_PROGRAM, folder_.root() / "vpa");
+  ASSERT_EQ(mkfifo(folder_.folder().FieldFile("H2").c_str(), 0600), 0);
+  folder_.Write("TextFiles/H1.TXT", "7\r\n");
+  QTemporaryDir runtime;
+  ASSERT_EQ(chmod(QFile::encodeName(runtime.path()).constData(), 0700), 0);
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_RUNTIME_DIR", runtime.path());
+  program.setProcessEnvironment(environment);
+  program.start(Root() + "/vpa", {});
+  ASSERT_TRUE(program.waitForStarted(5000));
+  // Up once it listens for later launches.
+  QDeadlineTimer deadline(15000);
+  while (QDir(runtime.path()).entryList(QDir::System).isEmpty() &&
+         !deadline.hasExpired()) {
+    QTest::qWait(20);
+  }
+  ASSERT_FALSE(deadline.hasExpired()) << "the window never came up";
+  program.terminate();  // SIGTERM
+  ASSERT_TRUE(program.waitForFinished(10000));
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(Field("H1"), "7\r\n");
+  EXPECT_EQ(Field("BS"), "-1 \r\n");
+  EXPECT_TRUE(fs::is_fifo(folder_.folder().FieldFile("H2")));
+}
+
+TEST_F(WindowTest, LockLiesInAFolderOnlyTheUserCanEnter) {
+  QTemporaryDir shared;
+  const struct {
+    const char* what;
+    mode_t mode;
+    bool trusted;
+  } runtimes[] = {{"private", 0700, true}, {"open to others", 0777, false},
+                  {"open to the group", 0750, false}};
+  for (const auto& runtime : runtimes) {
+    SCOPED_TRACE(runtime.what);
+    QString path = shared.path() + "/" + runtime.what;
+    ASSERT_TRUE(QDir().mkdir(path));
+    chmod(QFile::encodeName(path).constData(), runtime.mode);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
+    SingleInstance instance(Root());
+    ASSERT_TRUE(instance.Start());
+    EXPECT_EQ(instance.folder() == path, runtime.trusted);
+    struct stat info;
+    ASSERT_EQ(lstat(QFile::encodeName(instance.folder()).constData(), &info),
+              0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_uid, getuid());
+    EXPECT_EQ(info.st_mode & 077, 0u);
+    EXPECT_TRUE(QFile::exists(instance.LockPath()));
+    EXPECT_TRUE(QFile::exists(instance.SocketPath()));
+  }
+  qunsetenv("XDG_RUNTIME_DIR");
+}
+
+}  // namespace
+}  // namespace vpa::testing

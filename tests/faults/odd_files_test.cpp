@@ -1,0 +1,129 @@
+// Files that are not what they should be: FIFOs, devices, huge or oversized
+// files. Nothing waits on them, nothing reads them whole, and a field file
+// that cannot be read is marked so that shut-down leaves it alone.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "macro/macro_writers.h"
+#include "store/field_store.h"
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestFolder;
+
+constexpr std::string_view kFormer = "former macro\r\n";
+
+// A file of `size` bytes that takes no room on the disk, ending in `tail`.
+void MakeSparse(const fs::path& path, uintmax_t size, const std::string& tail) {
+  { std::ofstream create(path, std::ios::binary); }
+  fs::resize_file(path, size - tail.size());
+  std::ofstream(path, std::ios::binary | std::ios::app) << tail;
+}
+
+struct OddFile {
+  const char* what;
+  std::function<void(const fs::path&)> make;
+  bool usable_template;    // a template pass may read it
+  const char* field_text;  // what it loads as, as a field file
+  bool unreadable;         // and whether shut-down must leave it alone
+};
+
+std::vector<OddFile> OddFiles() {
+  std::vector<OddFile> files = {
+      {"a huge file whose last line is short",
+       [](const fs::path& p) { MakeSparse(p, 300u << 20, "\r\n7 \r\n"); },
+       false, "7", false},
+      {"a template one byte over 64 MiB",
+       [](const fs::path& p) { MakeSparse(p, (64u << 20) + 1, "x"); }, false,
+       "", true},
+      {"a last line over 1 MiB",
+       [](const fs::path& p) {
+         std::ofstream(p, std::ios::binary)
+             << "6\r\n"
+             << std::string((1 << 20) + 1, '9') << "\r\n";
+       },
+       true, "", true},
+      {"a folder", [](const fs::path& p) { fs::create_directory(p); }, false,
+       "", true},
+#ifndef _WIN32
+      {"a FIFO", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }, false, "",
+       true},
+      {"a symbolic link to a FIFO",
+       [](const fs::path& p) {
+         fs::path fifo = p.string() + ".fifo";
+         mkfifo(fifo.c_str(), 0600);
+         fs::create_symlink(fifo, p);
+       },
+       false, "", true},
+      {"a symbolic link to /dev/zero",
+       [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, false, "",
+       true},
+#endif
+  };
+  return files;
+}
+
+TEST(OddFiles, AsFieldFiles) {
+  for (const OddFile& odd : OddFiles()) {
+    SCOPED_TRACE(odd.what);
+    TestFolder test;
+    odd.make(test.folder().FieldFile("H1"));
+    LoadedField loaded = LoadStoredField(test.folder(), "H1");
+    EXPECT_EQ(loaded.text, odd.field_text);
+    EXPECT_EQ(loaded.unreadable, odd.unreadable);
+  }
+}
+
+TEST(OddFiles, AsTemplates) {
+  for (const OddFile& odd : OddFiles()) {
+    if (odd.usable_template) continue;
+    SCOPED_TRACE(odd.what);
+    TestFolder test;
+    test.InstallShippedTemplates();
+    test.Write("0PY/0.PY", kFormer);
+    fs::path second = test.folder().Template("WALLBEARANGr2.PY");
+    fs::remove(second);
+    odd.make(second);
+    Status written = WritePairMacro(
+        test.folder(), {"12.5", "6", "9", "L4x4x1/2", "120", "Long"},
+        kBothEnds);
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.error().find("Cannot read " + second.string() + ": "),
+              std::string::npos)
+        << written.error();
+    EXPECT_EQ(test.Read("0PY/0.PY"), kFormer);
+  }
+}
+
+TEST(OddFiles, MissingFieldFileIsNotUnreadable) {
+  TestFolder test;
+  LoadedField loaded = LoadStoredField(test.folder(), "H1");
+  EXPECT_EQ(loaded.text, "");
+  EXPECT_FALSE(loaded.unreadable);
+}
+
+TEST(UnreadableFields, SavedOnlyWhenTheControlChanged) {
+  UnreadableFields fields;
+  fields.Note("H1", "");
+  fields.Note("MAT2", "-1");
+  EXPECT_FALSE(fields.MaySave("H1", ""));
+  EXPECT_TRUE(fields.MaySave("H1", "12"));
+  EXPECT_FALSE(fields.MaySave("MAT2", "-1"));
+  EXPECT_TRUE(fields.MaySave("MAT2", "3"));
+  EXPECT_TRUE(fields.MaySave("V1", ""));
+}
+
+}  // namespace
+}  // namespace vpa
