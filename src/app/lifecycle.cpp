@@ -36,11 +36,13 @@ void MainWindow::StartUp() {
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
-void MainWindow::ShutDown() { SaveFields(); }
+void MainWindow::ShutDown() {
+  if (shut_down_) return;
+  shut_down_ = true;
+  SaveFields();
+}
 
 Status MainWindow::SaveFields() {
-  if (shut_down_) return Ok();
-  shut_down_ = true;
   FormState state;
   for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
   state.end = controls_.end->currentIndex();
@@ -50,6 +52,8 @@ Status MainWindow::SaveFields() {
 // The detailer closed the window and is there to read why entries were not
 // kept; at the end of a session no one is.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (shut_down_) return event->accept();
+  shut_down_ = true;
   Status saved = SaveFields();
   if (!saved.ok()) {
     ShowError(kFormCaption, FromBytes(SaveFailureMessage(

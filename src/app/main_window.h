@@ -9,6 +9,8 @@
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -18,6 +20,7 @@
 #include "base/program_folder.h"
 #include "base/result.h"
 #include "form/form_state.h"
+#include "staging/row_refusal.h"
 #include "store/field_store.h"
 
 namespace vpa {
@@ -26,9 +29,10 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // Shows one error message to the detailer.
-  using ErrorShower =
-      std::function<void(const QString& title, const QString& text)>;
+  // Shows one message to the detailer: a warning for a refused row, an
+  // error for a file that failed.
+  using ErrorShower = std::function<void(
+      QMessageBox::Icon icon, const QString& title, const QString& text)>;
 
   // Builds the window for the program folder `folder` and runs start-up.
   explicit MainWindow(const QString& folder,
@@ -53,8 +57,13 @@ class MainWindow : public QWidget {
   // Brings the window back from the minimised state to the front.
   void BringToFront();
 
+  // The row whose Run! wrote the current macro; 0 before the first.
+  int MarkedRow() const { return marked_row_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void StartUp();
@@ -63,9 +72,15 @@ class MainWindow : public QWidget {
   // Row `row`'s entries as the form state holds them.
   RowState ReadRow(int row) const;
   void ConnectCommands();
-  void ShowError(const QString& title, const QString& text);
+  void InstallKeyboard();
+  void ShowError(const QString& title, const QString& text,
+                 QMessageBox::Icon icon = QMessageBox::Critical);
   void ShowReading(QLineEdit* box, const QPalette& band);
-  void Finish();
+  void Refuse(int row, const std::vector<FieldRefusal>& refusals);
+  void MarkRow(int row);
+  void Finish(int row);
+  bool ButtonKey(QPushButton* button, QKeyEvent* key);
+  bool ListKey(QComboBox* list, QKeyEvent* key);
 
   QString folder_;
   ProgramFolder core_folder_;
@@ -75,6 +90,10 @@ class MainWindow : public QWidget {
   UnreadableFields unreadable_;
   bool running_ = false;
   bool shut_down_ = false;
+  int marked_row_ = 0;
+  // Type-ahead in a closed list: what was typed, and when.
+  QString typed_;
+  QElapsedTimer typed_at_;
 };
 
 }  // namespace vpa

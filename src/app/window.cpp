@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
+#include "form/row_feedback.h"
 
 namespace vpa {
 
@@ -20,11 +21,14 @@ MainWindow::MainWindow(const QString& folder, const Maker& maker,
   controls_ = BuildForm(this, maker_);
   LimitEntries();
   ConnectCommands();
+  InstallKeyboard();
   StartUp();
   // A box restored empty saw no change; it gets its reading all the same.
+  // A long entry shows its start, not its end.
   for (const RowControls& row : controls_.rows) {
     for (QLineEdit* box : row.DimensionBoxes()) {
       ShowReading(box, row.band);
+      box->setCursorPosition(0);
     }
   }
 }
@@ -44,6 +48,7 @@ void MainWindow::ConnectCommands() {
     const RowControls& controls = controls_.rows[row - 1];
     connect(controls.go, &QPushButton::clicked, this,
             [this, row] { RunRow(row); });
+    controls.go->setToolTip(FromBytes(RunTooltip(row)));
     for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
               [this, box, band = controls.band] { ShowReading(box, band); });
@@ -63,12 +68,13 @@ QString MainWindow::MacroPath() const {
   return QDir::toNativeSeparators(folder_ + "/0PY/0.PY");
 }
 
-void MainWindow::ShowError(const QString& title, const QString& text) {
+void MainWindow::ShowError(const QString& title, const QString& text,
+                           QMessageBox::Icon icon) {
   if (show_error_) {
-    show_error_(title, text);
+    show_error_(icon, title, text);
     return;
   }
-  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+  QMessageBox box(icon, title, text, QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -76,6 +82,15 @@ void MainWindow::BringToFront() {
   showNormal();
   raise();
   activateWindow();
+}
+
+// Back from minimised, the detailer is where the last Run left off.
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && !isMinimized() &&
+      marked_row_ > 0) {
+    controls_.rows[marked_row_ - 1].go->setFocus();
+  }
 }
 
 }  // namespace vpa

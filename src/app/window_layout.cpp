@@ -103,10 +103,15 @@ QWidget* MakeLabel(QWidget* form, const FormControl& control) {
   QLabel* label = new QLabel(FromBytes(control.caption), form);
   label->setAlignment(AlignmentOf(control.align) | Qt::AlignTop);
   label->setAutoFillBackground(IsSet(control.background));
+  label->setFont(FontOf(control));
   if (control.sized_to_text) {
-    label->setFont(FontOf(control));
     label->move(PlaceOf(control).topLeft());
     label->adjustSize();
+  } else {
+    // Arial's stand-in can run wider than Arial: a caption is never cut.
+    QRect place = PlaceOf(control);
+    place.setWidth(std::max(place.width(), label->sizeHint().width()));
+    label->setGeometry(place);
   }
   return label;
 }
@@ -122,7 +127,6 @@ QWidget* MakeButton(QWidget* form, const FormControl& control) {
 QWidget* MakeInstructions(QWidget* form, const FormControl& control) {
   QPlainTextEdit* text = new QPlainTextEdit(form);
   text->setPlainText(PlainText(control.caption));
-  text->setReadOnly(true);
   text->setFrameShape(QFrame::NoFrame);
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -191,13 +195,20 @@ void Dress(QWidget* widget, const FormControl& control) {
   if (control.kind == ControlKind::kLine || control.kind == ControlKind::kDot) {
     return;  // placed by their own geometry
   }
-  if (!control.sized_to_text) widget->setGeometry(PlaceOf(control));
+  if (control.kind != ControlKind::kLabel) {
+    widget->setGeometry(PlaceOf(control));
+  }
   const QFont font = FontOf(control);
   if (widget->font() != font) widget->setFont(font);
   widget->setPalette(PaletteOf(control));
   const bool takes_text = control.kind == ControlKind::kTextBox ||
                           control.kind == ControlKind::kMultiLineText;
   if (takes_text && control.tab < 0) widget->setFocusPolicy(Qt::ClickFocus);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setReadOnly(control.read_only);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+    text->setReadOnly(control.read_only);
+  }
 }
 
 template <typename Widget>
@@ -227,6 +238,8 @@ void Record(FormControls& controls, const FormControl& control,
       return Keep(row->pair, widget);
     case Role::kRun:
       return Keep(row->go, widget);
+    case Role::kRowNumber:
+      return Keep(row->number, widget);
     case Role::kEnd:
       return Keep(controls.end, widget);
     case Role::kHelp:

@@ -5,6 +5,7 @@
 #define VPA_APP_WINDOW_LAYOUT_H_
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -27,6 +28,7 @@ struct RowControls {
   QComboBox* leg = nullptr;
   QComboBox* pair = nullptr;
   QPushButton* go = nullptr;
+  QLabel* number = nullptr;  // the row label "1." .. "5."
   QPalette band;
 
   // The four dimension boxes, in row order.

@@ -32,8 +32,8 @@ constexpr std::string_view kUsage =
     "Commands:\n"
     "  read ENTRY...        print the text each dimension entry is staged "
     "as\n"
-    "  write --end END --section NAME [--pair 1|2] [--leg Short|Long]\n"
-    "        [--h E] [--v1 E] [--v2 E] [--l E]\n"
+    "  write --end END --section NAME --pair 1|2 --leg Short|Long --l E\n"
+    "        [--h E] [--v1 E] [--v2 E]\n"
     "                       write the macro for a row holding these "
     "entries\n"
     "  write --row N        write the macro for saved row N (1 to 5) and "
@@ -162,7 +162,10 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   }
   Result<RowCommand> command = PlanRowCommand(row, entries, end);
   if (!command.ok()) {
-    err << "vpa-macro: " << command.error() << "\n";
+    // A refusal's lines become one line of stderr.
+    std::string message = command.error();
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    err << "vpa-macro: " << message << "\n";
     return kExitBadInput;
   }
   Status written =

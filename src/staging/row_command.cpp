@@ -1,67 +1,31 @@
-// Row staging refuses what the host could not run: an entry the reader
-// cannot read, or reads as nothing, and a row without a section.
+// Row staging refuses what the host could not run (see row_refusal.h); a row
+// that passes is staged field by field and planned.
 #include "staging/row_command.h"
 
-#include "base/text.h"
+#include "staging/row_refusal.h"
 #include "units/dimension.h"
 
 namespace vpa {
 namespace {
 
-constexpr std::string_view kAcceptedForms =
-    "Use 1.5 (inches), 1 1/2 (inches and a fraction) or 1-0 1/2 (feet and "
-    "inches).";
-
-std::string RowPrefix(int row, std::string_view field) {
-  std::string prefix = row >= 1 && row <= 5
-                           ? "Row " + std::to_string(row) + ", "
-                           : std::string();
-  return prefix + std::string(field) + ": ";
-}
-
-// Stages one dimension into `staged`; an error names the row and field.
-bool StageField(int row, std::string_view field, std::string_view entry,
-                std::string& staged, Error& error) {
-  Result<std::string> text = StageDimension(entry);
-  if (!text.ok()) {
-    error.message = RowPrefix(row, field) + text.error();
-    return false;
-  }
-  staged = text.value();
-  return true;
+// The staged text of an entry that has passed the refusal rules.
+std::string Staged(std::string_view entry) {
+  return AsText(ParseDimension(entry).value());
 }
 
 }  // namespace
 
 Result<std::string> StageDimension(std::string_view entry) {
-  Result<DimensionValue> value = ParseDimension(entry);
-  std::string quoted = QuoteEntry(entry);
-  if (!value.ok()) {
-    return Error{"cannot read " + quoted + " (" + value.error() + "). " +
-                 std::string(kAcceptedForms)};
-  }
-  if (value.value().kind == DimensionValue::Kind::kNothing) {
-    return Error{"cannot read " + quoted + ". " + std::string(kAcceptedForms)};
-  }
-  return AsText(value.value());
+  std::optional<std::string> refusal = DimensionRefusal(RowField::kH, entry);
+  if (refusal) return Error{*refusal + ". " + std::string(kAcceptedForms)};
+  return Staged(entry);
 }
 
 Result<Staging> StageRow(int row, const RowEntries& entries) {
-  Staging staging;
-  Error error;
-  if (!StageField(row, "H", entries.h, staging.HFin, error) ||
-      !StageField(row, "V1", entries.v1, staging.V1Fin, error) ||
-      !StageField(row, "V2", entries.v2, staging.V2Fin, error)) {
-    return error;
-  }
-  if (entries.section.empty()) {
-    return Error{RowPrefix(row, "MATERIAL") +
-                 "choose the angle section; no macro was written."};
-  }
-  staging.MatFin = entries.section;
-  if (!StageField(row, "L", entries.l, staging.LFin, error)) return error;
-  staging.OSLFin = entries.leg;
-  return staging;
+  std::vector<FieldRefusal> refusals = RowRefusals(entries);
+  if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
+  return Staging{Staged(entries.h), Staged(entries.v1), Staged(entries.v2),
+                 entries.section,   Staged(entries.l),  entries.leg};
 }
 
 bool IsSingle(std::string_view pair) {
@@ -70,11 +34,13 @@ bool IsSingle(std::string_view pair) {
 
 Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
                                   std::string_view end) {
+  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
+  if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
   Result<Staging> staging = StageRow(row, entries);
   if (!staging.ok()) return Error{staging.error()};
-  Result<std::vector<Pass>> passes =
-      IsSingle(entries.pair) ? SinglePasses(staging.value(), end)
-                             : PairPasses(staging.value(), end);
+  Result<std::vector<Pass>> passes = IsSingle(entries.pair)
+                                         ? SinglePasses(staging.value(), end)
+                                         : PairPasses(staging.value(), end);
   if (!passes.ok()) return Error{passes.error()};
   return RowCommand{staging.value(), passes.value()};
 }

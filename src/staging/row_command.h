@@ -25,12 +25,17 @@ struct RowEntries {
   std::string pair;
 };
 
+// The forms a dimension entry may take, as a refusal tells them.
+inline constexpr std::string_view kAcceptedForms =
+    "Use 1.5 (inches), 1 1/2 (inches and a fraction) or 1-0 1/2 (feet and "
+    "inches).";
+
 // The text one dimension entry is staged as, or why it cannot be read.
 Result<std::string> StageDimension(std::string_view entry);
 
-// Stages a row in the order H, V1, V2, section, L, leg. The first entry that
-// cannot be read, or a missing section, is an error naming the row (when
-// `row` is 1 to 5) and the field.
+// Stages a row in the order H, V1, V2, section, L, leg. A row with any
+// refusing entry (see row_refusal.h) is an error naming the row (when `row`
+// is 1 to 5) and every refusing field.
 Result<Staging> StageRow(int row, const RowEntries& entries);
 
 // True when the Pair text asks for one angle at each end (it holds a "1").
@@ -43,8 +48,8 @@ struct RowCommand {
   std::vector<Pass> passes;
 };
 
-// Stages the row and plans its passes; refuses bad entries and a missing
-// section or end choice. Touches no file.
+// Stages the row and plans its passes; refuses the row's bad entries and a
+// missing end choice in one message. Touches no file.
 Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
                                   std::string_view end);
 

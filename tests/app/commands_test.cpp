@@ -1,6 +1,8 @@
 // Help and the web button open through the desktop; here a URL handler
 // catches what they would open, so no browser starts.
+#include <QApplication>
 #include <QDesktopServices>
+#include <QTest>
 #include <QUrl>
 
 #include "window_fixture.h"
@@ -76,6 +78,19 @@ TEST_F(WindowTest, HelpOpensThePageInTheProgramFolder) {
   EXPECT_EQ(catcher.opened,
             QList<QUrl>({QUrl::fromLocalFile(Root() + "/Pellavert.htm")}));
   EXPECT_TRUE(errors_.empty());
+}
+
+// F1 as Help, and Enter on the focused Help button, wherever the focus is.
+TEST_F(WindowTest, F1AndEnterOnHelpOpenThePage) {
+  UrlCatcher catcher({"file"});
+  Open();
+  window_->activateWindow();
+  QApplication::setActiveWindow(window_.get());
+  Box("zzV2")->setFocus();
+  QTest::keyClick(Box("zzV2"), Qt::Key_F1);
+  Button("CmdHelp")->setFocus();
+  QTest::keyClick(Button("CmdHelp"), Qt::Key_Return);
+  EXPECT_EQ(catcher.opened.size(), 2);
 }
 
 }  // namespace

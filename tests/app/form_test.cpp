@@ -1,6 +1,7 @@
 // The form as the detailer meets it: names, lists, places, fonts, tab order
 // and the live reading of entries.
 #include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -127,6 +128,34 @@ TEST_F(WindowTest, TextsAreArialBoldAtTheirSizes) {
   }
 }
 
+TEST_F(WindowTest, NoLabelIsClipped) {
+  Open();
+  for (QLabel* label : window_->findChildren<QLabel*>()) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    EXPECT_LE(needed, label->contentsRect().width())
+        << label->objectName().toStdString();
+  }
+}
+
+// The pictures' texts name only the window's font, in bold; a list of
+// families would be taken as one unknown name by the SVG renderer.
+TEST(Pictures, TextsAreArialBold) {
+  for (const char* picture : {"diagram.svg", "logo.svg"}) {
+    QFile file(QString(VPA_SOURCE_DATA) + "/" + picture);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture;
+    const QString svg = QString::fromUtf8(file.readAll());
+    const QStringList texts = svg.split("<text ").mid(1);
+    EXPECT_FALSE(texts.isEmpty()) << picture;
+    for (const QString& text : texts) {
+      const QString tag = text.left(text.indexOf('>'));
+      EXPECT_TRUE(tag.contains("font-family=\"Arial\""))
+          << picture << ": " << tag.toStdString();
+      EXPECT_TRUE(tag.contains("font-weight=\"bold\""))
+          << picture << ": " << tag.toStdString();
+    }
+  }
+}
+
 TEST_F(WindowTest, TabRunsAlongEachRowThenToTheNext) {
   Open();
   QStringList expected =
@@ -161,27 +190,37 @@ TEST_F(WindowTest, InstructionsNameSupportOnlyWhenThereIsAnAddress) {
 
 TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
   Open();
-  EXPECT_EQ(Box("zzH5")->toolTip(), "= 0 in");
+  EXPECT_EQ(Box("zzH5")->toolTip(), "(empty)\n= 0 in, no digits");
   QLineEdit* box = Box("zzL3");
+  box->setText("1");
   const QColor usual = box->palette().color(QPalette::Text);
   const struct {
     const char* entry;
     const char* tip;
-  } good[] = {{"1-0 1/2", "= 12.5 in"},
-              {"1 1/2", "= 1.5 in"},
-              {"18.50", "= 18.5 in"},
-              {"", "= 0 in"}};
+  } good[] = {{"1-0 1/2", "1-0 1/2\n= 12.5 in"},
+              {"1 1/2", "1 1/2\n= 1.5 in"},
+              {"18.50", "18.50\n= 18.5 in"},
+              {"10-11 15/16", "10-11 15/16\n= 131.9375 in"}};
   for (const auto& [entry, tip] : good) {
     box->setText(entry);
     EXPECT_EQ(box->toolTip(), tip) << entry;
     EXPECT_EQ(box->palette().color(QPalette::Text), usual) << entry;
   }
-  for (const char* bad : {"a-b", "x-1"}) {
-    box->setText(bad);
-    EXPECT_TRUE(box->toolTip().startsWith("cannot read")) << bad;
-    EXPECT_NE(box->palette().color(QPalette::Text), usual) << bad;
+  const struct {
+    const char* entry;
+    const char* tip;
+  } bad[] = {{"a-b", "a-b\ncannot read \"a-b\""},
+             {"x-1", "x-1\ncannot read \"x-1\""},
+             {"", "(empty)\nan angle's length must be more than 0"},
+             {"abc", "abc\nan angle's length must be more than 0"}};
+  for (const auto& [entry, tip] : bad) {
+    box->setText(entry);
+    EXPECT_EQ(box->toolTip(), tip) << entry;
+    EXPECT_NE(box->palette().color(QPalette::Text), usual) << entry;
   }
-  EXPECT_EQ(box->text(), "x-1");
+  // H has no bound: "abc" reads as 0, and says it has no digits.
+  Box("zzH3")->setText("abc");
+  EXPECT_EQ(Box("zzH3")->toolTip(), "abc\n= 0 in, no digits");
 }
 
 }  // namespace

@@ -144,6 +144,7 @@ TEST_F(WindowTest, ProgramSavesWhenTerminated) {
 }
 
 TEST_F(WindowTest, LockLiesInAFolderOnlyTheUserCanEnter) {
+  const QByteArray session_runtime = qgetenv("XDG_RUNTIME_DIR");
   QTemporaryDir shared;
   const struct {
     const char* what;
@@ -169,7 +170,11 @@ TEST_F(WindowTest, LockLiesInAFolderOnlyTheUserCanEnter) {
     EXPECT_TRUE(QFile::exists(instance.LockPath()));
     EXPECT_TRUE(QFile::exists(instance.SocketPath()));
   }
-  qunsetenv("XDG_RUNTIME_DIR");
+  if (session_runtime.isEmpty()) {
+    qunsetenv("XDG_RUNTIME_DIR");
+  } else {
+    qputenv("XDG_RUNTIME_DIR", session_runtime);
+  }
 }
 
 }  // namespace

@@ -26,11 +26,11 @@ struct RowCase {
 };
 
 // Right End pair (the road of one request), BOTH Ends single, Left End with
-// a passed-through entry and empty lists.
+// a passed-through entry.
 const RowCase kRows[] = {
     {1, "1-0 1/2", "6", "9", 64, "120", 1, 1, 2},
     {3, "8", "3 1/2", "7", 38, "1-4", 0, 0, 0},
-    {5, "-6.50", "1/3", "", 130, "96", -1, -1, 1},
+    {5, "-6.50", "1/3", "", 130, "96", 0, 1, 1},
 };
 
 class RowCommandTest : public WindowTest {
@@ -100,27 +100,35 @@ TEST_F(RowCommandTest, RunWritesWhatTheCommandLineWritesAndStepsAside) {
   }
 }
 
-TEST_F(RowCommandTest, RefusedRowShowsOneMessageAndChangesNothing) {
+TEST_F(RowCommandTest, RefusedRowShowsOneWarningAndChangesNothing) {
   const struct {
     const char* what;
     void (*spoil)(RowCommandTest&);
     const char* message;
+    QMessageBox::Icon icon;
   } cases[] = {
       {"unreadable H", [](RowCommandTest& t) { t.Box("zzH1")->setText("a-b"); },
-       "Row 1, H: cannot read \"a-b\""},
+       "row 1:\nH: cannot read \"a-b\".", QMessageBox::Warning},
       {"unreadable L", [](RowCommandTest& t) { t.Box("zzL1")->setText("x-1"); },
-       "Row 1, L: cannot read \"x-1\""},
+       "L: cannot read \"x-1\".", QMessageBox::Warning},
+      {"no length", [](RowCommandTest& t) { t.Box("zzL1")->setText("abc"); },
+       "L: an angle's length must be more than 0.", QMessageBox::Warning},
       {"no section",
        [](RowCommandTest& t) { t.List("MAT1")->setCurrentIndex(-1); },
-       "Row 1, MATERIAL: choose the angle section"},
+       "MATERIAL: choose the angle section.", QMessageBox::Warning},
+      {"no leg", [](RowCommandTest& t) { t.List("OSL1")->setCurrentIndex(-1); },
+       "OSL: choose the outstanding leg", QMessageBox::Warning},
+      {"no pair choice",
+       [](RowCommandTest& t) { t.List("Pair1")->setCurrentIndex(-1); },
+       "Pairs: choose 1", QMessageBox::Warning},
       {"no end", [](RowCommandTest& t) { t.List("BS")->setCurrentIndex(-1); },
-       "Choose the end of the beam"},
+       "ADD ANGLES TO: choose", QMessageBox::Warning},
       {"missing template",
        [](RowCommandTest& t) {
          std::filesystem::remove(t.folder_.root() / "PythonFiles" /
                                  "WALLBEARANGr2.PY");
        },
-       "WALLBEARANGr2.PY"},
+       "WALLBEARANGr2.PY", QMessageBox::Critical},
   };
   folder_.Write("0PY/0.PY", "former macro\r\n");
   for (const auto& c : cases) {
@@ -133,19 +141,24 @@ TEST_F(RowCommandTest, RefusedRowShowsOneMessageAndChangesNothing) {
 
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0].title, "SDS/2 Macro. Vertical Plain Angles");
+    EXPECT_EQ(errors_[0].icon, c.icon);
     EXPECT_TRUE(errors_[0].text.contains(c.message))
         << errors_[0].text.toStdString();
     EXPECT_EQ(folder_.Read("0PY/0.PY"), "former macro\r\n");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_FALSE(window_->isMinimized());
+    EXPECT_EQ(window_->MarkedRow(), 0);
   }
 }
 
-TEST_F(RowCommandTest, ErrorIsAMessageBoxWithTheErrorIcon) {
+TEST_F(RowCommandTest, RefusalNamesEveryBadFieldAndFocusesTheFirst) {
   Open();
   window_->SetErrorShower(nullptr);
   FillRows(kRows[0]);
   Box("zzV1")->setText("a-b");
+  Box("zzH1")->setText("x-1");
+  Box("zzL1")->setText("-6");
+  List("Pair1")->setCurrentIndex(-1);
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QString text;
   QMessageBox::StandardButtons buttons;
@@ -157,10 +170,32 @@ TEST_F(RowCommandTest, ErrorIsAMessageBoxWithTheErrorIcon) {
     buttons = box->standardButtons();
     box->accept();
   });
+  Button("Go1")->setFocus();
   Button("Go1")->click();
-  EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_TRUE(text.startsWith("Row 1, V1: cannot read")) << text.toStdString();
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_EQ(text.toStdString(),
+            "No macro was written for row 1:\n"
+            "H: cannot read \"x-1\".\n"
+            "V1: cannot read \"a-b\".\n"
+            "L: an angle's length must be more than 0.\n"
+            "Pairs: choose 1 (one angle at each end) or 2 (a pair).\n"
+            "Use 1.5 (inches), 1 1/2 (inches and a fraction) or 1-0 1/2 (feet "
+            "and inches).");
   EXPECT_EQ(buttons, QMessageBox::Ok);
+  EXPECT_EQ(window_->focusWidget(), Box("zzH1"));
+  EXPECT_EQ(Box("zzH1")->selectedText(), "x-1");
+}
+
+TEST_F(RowCommandTest, RefusedListGetsTheFocus) {
+  Open();
+  FillRows(kRows[0]);
+  List("OSL1")->setCurrentIndex(-1);
+  Button("Go1")->click();
+  EXPECT_EQ(window_->focusWidget(), List("OSL1"));
+  List("OSL1")->setCurrentIndex(0);
+  List("BS")->setCurrentIndex(-1);
+  Button("Go1")->click();
+  EXPECT_EQ(window_->focusWidget(), List("BS"));
 }
 
 TEST_F(RowCommandTest, ClickDuringAMessageDoesNotStartAnotherCommand) {
@@ -171,11 +206,14 @@ TEST_F(RowCommandTest, ClickDuringAMessageDoesNotStartAnotherCommand) {
   Box("zzW2")->setText("9");
   Box("zzL2")->setText("120");
   List("MAT2")->setCurrentIndex(3);
+  List("OSL2")->setCurrentIndex(0);
+  List("Pair2")->setCurrentIndex(0);
   Box("zzH1")->setText("a-b");
-  window_->SetErrorShower([this](const QString&, const QString& text) {
-    errors_.push_back({{}, text});
-    Button("Go2")->click();  // arrives while the message is up
-  });
+  window_->SetErrorShower(
+      [this](QMessageBox::Icon icon, const QString&, const QString& text) {
+        errors_.push_back({icon, {}, text});
+        Button("Go2")->click();  // arrives while the message is up
+      });
   Button("Go1")->click();
   EXPECT_EQ(errors_.size(), 1u);
   EXPECT_EQ(folder_.Read("0PY/0.PY"), "<missing>");

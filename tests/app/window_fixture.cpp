@@ -14,8 +14,9 @@ WindowTest::~WindowTest() { window_.reset(); }
 
 MainWindow& WindowTest::Open(const Maker& maker) {
   window_ = std::make_unique<MainWindow>(Root(), maker);
-  window_->SetErrorShower([this](const QString& title, const QString& text) {
-    errors_.push_back({title, text});
+  window_->SetErrorShower([this](QMessageBox::Icon icon, const QString& title,
+                                 const QString& text) {
+    errors_.push_back({icon, title, text});
   });
   window_->show();
   return *window_;

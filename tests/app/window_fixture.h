@@ -19,6 +19,7 @@
 namespace vpa::testing {
 
 struct ShownError {
+  QMessageBox::Icon icon;
   QString title;
   QString text;
 };

@@ -18,7 +18,7 @@ void StoreSampleRows(const vpa::ProgramFolder& folder) {
   };
   const Field texts[] = {{"H1", "1-0 1/2"}, {"V1", "6"},     {"W1", "9"},
                          {"L1", "120"},     {"H2", "8"},     {"V2", "3 1/2"},
-                         {"W2", "7"},       {"L2", "1-4"},   {"H3", "1-2"},
+                         {"W2", "7"},       {"L2", "1-4"},   {"H3", "10-11 15/16"},
                          {"V3", "4"},       {"W3", "10.25"}, {"L3", "96"}};
   for (const Field& field : texts)
     vpa::SaveField(folder, field.name, field.text);
@@ -46,6 +46,10 @@ int main(int argc, char** argv) {
   if (maker.support_email.empty()) maker.support_email = "support@example.com";
   vpa::MainWindow window(QString::fromStdString(folder.root().string()), maker);
   window.show();
+  QApplication::setActiveWindow(&window);
+  // After a Run of row 2, restored: row 2 is marked and its Run! focused.
+  window.RunRow(2);
+  window.showNormal();
   QApplication::processEvents();
 
   QFont font = window.findChild<QLabel*>("Label11")->font();

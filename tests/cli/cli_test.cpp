@@ -45,16 +45,18 @@ TEST(Cli, WriteMatchesTheRowCommandByteForByte) {
     RowEntries row;
     std::string_view end;
   } cases[] = {
-      {{"--end", "Right End", "--pair", "2", "--section", "L4x4x1/2",
-        "--leg", "Long", "--h", "1-0 1/2", "--v1", "6", "--v2", "9", "--l",
-        "120"},
-       {"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long", "2"}, "Right End"},
+      {{"--end", "Right End", "--pair", "2", "--section", "L4x4x1/2", "--leg",
+        "Long", "--h", "1-0 1/2", "--v1", "6", "--v2", "9", "--l", "120"},
+       {"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long", "2"},
+       "Right End"},
       {{"--end=both", "--pair=1", "--section=L3 1/2x2 1/2x1/4", "--leg",
         "Short", "--h", "-1.50", "--v1=--6e0", "--l", "3 1/2"},
        {"-1.50", "--6e0", "", "L3 1/2x2 1/2x1/4", "3 1/2", "Short", "1"},
        "BOTH Ends"},
-      {{"--end", "left", "--section", "L1x1x1/8"},
-       {"", "", "", "L1x1x1/8", "", "", ""}, "Left End"},
+      {{"--end", "left", "--section", "L1x1x1/8", "--leg", "Short", "--pair",
+        "2", "--l", "1"},
+       {"", "", "", "L1x1x1/8", "1", "Short", "2"},
+       "Left End"},
   };
   for (const Case& c : cases) {
     TestFolder expected;
@@ -71,9 +73,9 @@ TEST(Cli, WriteMatchesTheRowCommandByteForByte) {
     }
     ASSERT_EQ(run.status, kExitDone) << run.err;
     EXPECT_EQ(test.Read("0PY/0.PY"), expected.Read("0PY/0.PY"));
-    EXPECT_EQ(run.out,
-              std::filesystem::absolute(test.folder().MacroFile()).string() +
-                  "\n");
+    EXPECT_EQ(
+        run.out,
+        std::filesystem::absolute(test.folder().MacroFile()).string() + "\n");
   }
 }
 
@@ -84,6 +86,7 @@ TEST(Cli, WriteSavedRow) {
   SaveField(test.folder(), "V4", "6");
   SaveField(test.folder(), "L4", "12");
   SaveField(test.folder(), "MAT4", 0);
+  SaveField(test.folder(), "OSL4", 1);
   SaveField(test.folder(), "Pair4", 0);
   SaveField(test.folder(), "BS", 2);
   ASSERT_EQ(Cli(test, {"write", "--row", "4"}).status, kExitDone);
@@ -113,7 +116,18 @@ TEST(Cli, ExitStatuses) {
       {{"write", "--end", "right", "--end", "left"}, kExitBadInput},
       {{"write", "--row", "6"}, kExitBadInput},
       {{"write", "--row", "1", "--h", "2"}, kExitBadInput},
-      {{"write", "--end", "right", "--section", "L1x1x1/8"}, kExitFileError},
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--leg", "Long",
+        "--pair", "1"},
+       kExitBadInput},  // no length
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--leg", "Long",
+        "--l", "6"},
+       kExitBadInput},  // no pair choice
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--pair", "1",
+        "--l", "6"},
+       kExitBadInput},  // no leg
+      {{"write", "--end", "right", "--section", "L1x1x1/8", "--leg", "Long",
+        "--pair", "1", "--l", "6"},
+       kExitFileError},
   };
   for (const Case& c : cases) {
     TestFolder test;  // no templates: a valid write is a file error
@@ -121,8 +135,7 @@ TEST(Cli, ExitStatuses) {
     EXPECT_EQ(run.status, c.status) << ::testing::PrintToString(c.args);
     if (c.status != kExitDone) {
       EXPECT_TRUE(run.out.empty());
-      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
-          << run.err;
+      EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
     EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
   }
@@ -155,7 +168,8 @@ TEST(Cli, FailedOutputIsAFileError) {
   test.InstallShippedTemplates();
   for (std::vector<std::string> args :
        {std::vector<std::string>{"write", "--end", "both", "--section",
-                                 "L4x4x1/2"},
+                                 "L4x4x1/2", "--leg", "Long", "--pair", "2",
+                                 "--l", "10"},
         {"catalogue"},
         {"read", "6"}}) {
     std::ofstream full("/dev/full");
@@ -166,6 +180,35 @@ TEST(Cli, FailedOutputIsAFileError) {
   }
 }
 #endif
+TEST(Cli, RefusalIsOneLineNamingEveryBadFlagInRowOrder) {
+  TestFolder test;
+  test.InstallNamedTemplates();
+  CliRun run = Cli(test, {"write", "--end", "right", "--h", "a-b", "--v1",
+                          "--6", "--section", "L1x1x1/8", "--l", "-6"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_EQ(run.err,
+            "vpa-macro: No macro was written for the row: H: cannot read "
+            "\"a-b\". V1: cannot read \"--6\" (the feet part \"\" is not a "
+            "number). L: an angle's length must be more than 0. OSL: choose "
+            "the outstanding leg, Short or Long. Pairs: choose 1 (one angle at "
+            "each end) or 2 (a pair). Use 1.5 (inches), 1 1/2 (inches and a "
+            "fraction) or 1-0 1/2 (feet and inches).\n");
+}
+
+TEST(Cli, SavedRowWhosePositionsSelectNothingIsRefused) {
+  TestFolder test;
+  test.InstallNamedTemplates();
+  SaveField(test.folder(), "L2", "12");
+  SaveField(test.folder(), "MAT2", 0);
+  SaveField(test.folder(), "OSL2", 7);  // beyond the list
+  SaveField(test.folder(), "Pair2", -1);
+  SaveField(test.folder(), "BS", 0);
+  CliRun run = Cli(test, {"write", "--row", "2"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_NE(run.err.find("row 2: OSL: choose"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Pairs: choose"), std::string::npos) << run.err;
+  EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
+}
 
 TEST(Cli, CatalogueListsEveryName) {
   TestFolder test;

@@ -55,6 +55,10 @@ pid_t StartWrite(const fs::path& folder, const std::string& h) {
                                    "both",
                                    "--section",
                                    "L4x4x1/2",
+                                   "--leg",
+                                   "Long",
+                                   "--pair",
+                                   "2",
                                    "--h",
                                    h,
                                    "--v1",
@@ -92,7 +96,7 @@ pid_t EndedProcess() {
 std::string Macro(const TestFolder& test, const std::string& h) {
   TestFolder alone;
   alone.InstallShippedTemplates();
-  RowEntries row = {h, "6", "9", "L4x4x1/2", "120", "", "2"};
+  RowEntries row = {h, "6", "9", "L4x4x1/2", "120", "Long", "2"};
   EXPECT_TRUE(RunRowCommand(alone.folder(), 0, row, kBothEnds).ok());
   return alone.Read("0PY/0.PY");
 }

@@ -1,0 +1,30 @@
+#include "form/list_search.h"
+
+#include <cctype>
+
+namespace vpa {
+namespace {
+
+bool BeginsWith(std::string_view item, std::string_view typed) {
+  if (item.size() < typed.size()) return false;
+  for (size_t i = 0; i < typed.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(item[i])) !=
+        std::tolower(static_cast<unsigned char>(typed[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int FindItemByPrefix(const std::vector<std::string>& items,
+                     std::string_view typed) {
+  if (typed.empty()) return -1;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (BeginsWith(items[i], typed)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace vpa

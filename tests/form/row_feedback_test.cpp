@@ -1,0 +1,69 @@
+// The texts the window shows about a row, and where a refusal sends the
+// focus.
+#include "form/row_feedback.h"
+
+#include <gtest/gtest.h>
+
+#include "form/list_search.h"
+
+namespace vpa {
+namespace {
+
+TEST(ReadEntry, ShowsTheWholeEntryAndMarksEntriesWithoutDigits) {
+  const struct {
+    RowField field;
+    const char* entry;
+    bool refused;
+    const char* tooltip;
+  } cases[] = {
+      {RowField::kH, "10-11 15/16", false, "10-11 15/16\n= 131.9375 in"},
+      {RowField::kH, "0", false, "0\n= 0 in"},
+      {RowField::kH, "abc", false, "abc\n= 0 in, no digits"},
+      {RowField::kV2, "", false, "(empty)\n= 0 in, no digits"},
+      {RowField::kV1, "-6.50", false, "-6.50\n= -6.50 in"},
+      {RowField::kH, "a-b", true, "a-b\ncannot read \"a-b\""},
+      {RowField::kL, "abc", true, "abc\nan angle's length must be more than 0"},
+      {RowField::kL, "1/64", false, "1/64\n= 0.015625 in"},
+  };
+  for (const auto& c : cases) {
+    EntryReading reading = ReadEntry(c.field, c.entry);
+    EXPECT_EQ(reading.refused, c.refused) << c.entry;
+    EXPECT_EQ(reading.tooltip, c.tooltip) << c.entry;
+  }
+}
+
+TEST(ControlName, EveryFieldOfARowAndTheEndChoice) {
+  const std::pair<RowField, const char*> names[] = {
+      {RowField::kH, "zzH4"},     {RowField::kV1, "zzV4"},
+      {RowField::kV2, "zzW4"},    {RowField::kSection, "MAT4"},
+      {RowField::kL, "zzL4"},     {RowField::kLeg, "OSL4"},
+      {RowField::kPair, "Pair4"}, {RowField::kEnd, "BS"}};
+  for (const auto& [field, name] : names) {
+    EXPECT_EQ(ControlName(4, field), name);
+  }
+  EXPECT_EQ(FirstRefusedControl(2, {{RowField::kL, "x"}, {RowField::kH, "y"}}),
+            "zzL2");
+  EXPECT_EQ(FirstRefusedControl(2, {}), "");
+}
+
+TEST(RunTooltips, SayWhatRunDoesAndWhatItDid) {
+  EXPECT_EQ(RunTooltip(3), "Write row 3's macro, copy its path, minimise");
+  EXPECT_EQ(WrittenTooltip(3, "14:05:09", "C:\\VPA\\0PY\\0.PY"),
+            "Write row 3's macro, copy its path, minimise\n"
+            "At 14:05:09 this row wrote C:\\VPA\\0PY\\0.PY; the path is on the "
+            "clipboard.");
+}
+
+TEST(FindItemByPrefix, BlanksAndCaseAndNoMatch) {
+  const std::vector<std::string> items = {"L3x3x1/2", "L3 1/2x2 1/2x1/4",
+                                          "L3 1/2x3x1/4", "Long"};
+  const std::pair<const char*, int> cases[] = {
+      {"L3", 0}, {"L3 ", 1},       {"l3 1/2x3", 2}, {"L3 1/2x2 1/2x1/4", 1},
+      {"lo", 3}, {"L3 1/2x9", -1}, {"", -1}};
+  for (const auto& [typed, found] : cases) {
+    EXPECT_EQ(FindItemByPrefix(items, typed), found) << typed;
+  }
+}
+
+}  // namespace
+}  // namespace vpa
