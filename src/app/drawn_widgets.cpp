@@ -1,18 +1,47 @@
 // Lines and dots ignore the mouse, so clicks reach what lies below them.
 #include "app/drawn_widgets.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace vpa {
 
-PictureWidget::PictureWidget(const QString& resource, QWidget* parent)
-    : QWidget(parent), renderer_(resource) {
-  renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+namespace {
+
+// Read as PNG outright: left to guess, Qt loads every image plugin to ask
+// each whether it knows the file.
+QPixmap LoadPicture(const QString& name, const QString& suffix) {
+  QImageReader reader(":/pictures/" + name + suffix + ".png", "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
 }
 
+}  // namespace
+
+PictureWidget::PictureWidget(const QString& name, QWidget* parent)
+    : QWidget(parent), name_(name) {}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
+  const qreal ratio = devicePixelRatioF() > 1 ? 2 : 1;
+  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
+    pixmap_ = LoadPicture(name_, ratio > 1 ? "@2x" : "");
+    pixmap_.setDevicePixelRatio(ratio);
+  }
+  QSize size = pixmap_.deviceIndependentSize().toSize();
+  size.scale(this->size(), Qt::KeepAspectRatio);
+  QRect place(QPoint(), size);
+  place.moveCenter(rect().center());
   QPainter painter(this);
-  renderer_.render(&painter, QRectF(rect()));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(place, pixmap_);
+}
+
+QIcon PictureIcon(const QString& name) {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64}) {
+    icon.addPixmap(LoadPicture(name, "-" + QString::number(size)));
+  }
+  return icon;
 }
 
 LineWidget::LineWidget(const QLine& line, const QColor& colour, QWidget* parent)

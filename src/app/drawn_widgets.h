@@ -4,23 +4,29 @@
 #define VPA_APP_DRAWN_WIDGETS_H_
 
 #include <QColor>
+#include <QIcon>
 #include <QLine>
-#include <QSvgRenderer>
+#include <QPixmap>
 #include <QWidget>
 
 namespace vpa {
 
-// An SVG picture drawn into the widget's rectangle, keeping its proportions.
+// A picture of the form's resources (rendered at build time, at one and at
+// two device pixels per pixel), centred in the widget at its proportions.
 class PictureWidget : public QWidget {
  public:
-  PictureWidget(const QString& resource, QWidget* parent);
+  PictureWidget(const QString& name, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer renderer_;
+  QString name_;
+  QPixmap pixmap_;  // loaded at the first paint, for the screen it paints on
 };
+
+// The window icon at the sizes it was rendered in.
+QIcon PictureIcon(const QString& name);
 
 // A one-pixel line between two points given in the parent's coordinates.
 class LineWidget : public QWidget {

@@ -1,82 +1,38 @@
-// Start-up and shut-down through the field store, in a fixed order: the
-// short lists and their positions, the catalogue, the row texts, then the
-// section positions (which refer to the filled catalogue). A field file
-// that cannot be read is left as it is at close unless its control changed.
+// Start-up and shut-down through the form state: the form decides which
+// fields are stored, under which names and in which order; the window only
+// moves their values into and out of its widgets. The lists already hold
+// their items when start-up runs. A field file that cannot be read is left
+// as it is at close unless its control changed.
 #include <QCloseEvent>
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
-#include "catalogue/angle_catalogue.h"
-#include "store/field_store.h"
+#include "form/form_state.h"
 
 namespace vpa {
-namespace {
 
-template <size_t N>
-void AddItems(QComboBox* list, const std::array<std::string_view, N>& items) {
-  for (std::string_view item : items) list->addItem(FromBytes(item));
+RowState MainWindow::ReadRow(int row) const {
+  const RowControls& c = controls_.rows[row - 1];
+  return {ToBytes(c.h->text()),      ToBytes(c.v1->text()),
+          ToBytes(c.v2->text()),     ToBytes(c.l->text()),
+          c.section->currentIndex(), c.leg->currentIndex(),
+          c.pair->currentIndex()};
 }
-
-QString FieldName(const char* stem, int row) {
-  return stem + QString::number(row);
-}
-
-// The stored row fields, in the order they are saved: the texts, then the
-// list positions. Each name is its stem and the row number.
-struct TextField {
-  const char* stem;
-  QLineEdit* RowControls::*box;
-};
-constexpr TextField kTextFields[] = {{"H", &RowControls::h},
-                                     {"V", &RowControls::v1},
-                                     {"W", &RowControls::v2},
-                                     {"L", &RowControls::l}};
-struct IndexField {
-  const char* stem;
-  QComboBox* RowControls::*list;
-};
-constexpr IndexField kIndexFields[] = {{"MAT", &RowControls::section},
-                                       {"OSL", &RowControls::leg},
-                                       {"Pair", &RowControls::pair}};
-
-}  // namespace
 
 void MainWindow::StartUp() {
-  auto restore_index = [this](QComboBox* list, const QString& name) {
-    LoadedField field = LoadStoredField(core_folder_, ToBytes(name));
-    list->setCurrentIndex(StoredIndex(field.text, list->count()));
-    if (field.unreadable) {
-      unreadable_.Note(ToBytes(name), std::to_string(list->currentIndex()));
-    }
-  };
-  auto restore_text = [this](QLineEdit* box, const QString& name) {
-    LoadedField field = LoadStoredField(core_folder_, ToBytes(name));
-    box->setText(FromBytes(field.text));
-    if (field.unreadable) unreadable_.Note(ToBytes(name), ToBytes(box->text()));
-  };
-
+  const FormState state = LoadFormState(core_folder_, &unreadable_);
   for (int row = 1; row <= kRowCount; ++row) {
-    QComboBox* leg = controls_.rows[row - 1].leg;
-    AddItems(leg, kLegChoices);
-    restore_index(leg, FieldName("OSL", row));
+    const RowState& stored = state.rows[row - 1];
+    const RowControls& c = controls_.rows[row - 1];
+    c.h->setText(FromBytes(stored.h));
+    c.v1->setText(FromBytes(stored.v1));
+    c.v2->setText(FromBytes(stored.v2));
+    c.l->setText(FromBytes(stored.l));
+    c.section->setCurrentIndex(stored.section);
+    c.leg->setCurrentIndex(stored.leg);
+    c.pair->setCurrentIndex(stored.pair);
   }
-  AddItems(controls_.end, kEndChoices);
-  restore_index(controls_.end, "BS");
-  for (int row = 1; row <= kRowCount; ++row) {
-    QComboBox* pair = controls_.rows[row - 1].pair;
-    AddItems(pair, kPairChoices);
-    restore_index(pair, FieldName("Pair", row));
-  }
-  FillAngleCatalogue();
-  for (const TextField& field : kTextFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      restore_text(controls_.rows[row - 1].*field.box,
-                   FieldName(field.stem, row));
-    }
-  }
-  for (int row = 1; row <= kRowCount; ++row) {
-    restore_index(controls_.rows[row - 1].section, FieldName("MAT", row));
-  }
+  controls_.end->setCurrentIndex(state.end);
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
@@ -86,34 +42,11 @@ void MainWindow::ShutDown() {
   SaveFields();
 }
 
-// Every field is attempted; the first failure is the one reported.
 Status MainWindow::SaveFields() {
-  Status first = Ok();
-  auto save_text = [&](const QString& name, const QString& text) {
-    std::string bytes = ToBytes(text);
-    if (!unreadable_.MaySave(ToBytes(name), bytes)) return;
-    Status saved = SaveField(core_folder_, ToBytes(name), bytes);
-    if (first.ok() && !saved.ok()) first = saved;
-  };
-  auto save_index = [&](const QString& name, int index) {
-    if (!unreadable_.MaySave(ToBytes(name), std::to_string(index))) return;
-    Status saved = SaveField(core_folder_, ToBytes(name), index);
-    if (first.ok() && !saved.ok()) first = saved;
-  };
-  const auto& rows = controls_.rows;
-  for (const TextField& field : kTextFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      save_text(FieldName(field.stem, row), (rows[row - 1].*field.box)->text());
-    }
-  }
-  for (const IndexField& field : kIndexFields) {
-    for (int row = 1; row <= kRowCount; ++row) {
-      save_index(FieldName(field.stem, row),
-                 (rows[row - 1].*field.list)->currentIndex());
-    }
-  }
-  save_index("BS", controls_.end->currentIndex());
-  return first;
+  FormState state;
+  for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
+  state.end = controls_.end->currentIndex();
+  return SaveFormState(core_folder_, state, &unreadable_);
 }
 
 // The detailer closed the window and is there to read why entries were not
@@ -124,7 +57,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   Status saved = SaveFields();
   if (!saved.ok()) {
     ShowError(kFormCaption, FromBytes(SaveFailureMessage(
-                            core_folder_, Error{saved.error()})));
+                                core_folder_, Error{saved.error()})));
   }
   event->accept();
 }

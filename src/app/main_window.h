@@ -2,10 +2,10 @@
 // widgets into plain values, call the core, and then show one clear error or
 // do the platform's part (clipboard, minimise, open a document).
 //
-// Files: window.cpp builds it and shows errors, window_layout.cpp places the
-// controls, rows.cpp runs the row commands and the live reading of entries,
-// lifecycle.cpp restores and saves the fields, catalogue.cpp fills the
-// section lists, commands.cpp holds Help, web and Exit.
+// Files: window.cpp builds it and shows errors, window_layout.cpp walks the
+// form's layout table into widgets, rows.cpp runs the row commands and the
+// live reading of entries, lifecycle.cpp restores and saves the fields,
+// commands.cpp holds Help, web and Exit.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
@@ -19,6 +19,7 @@
 #include "app/window_layout.h"
 #include "base/program_folder.h"
 #include "base/result.h"
+#include "form/form_state.h"
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 
@@ -68,7 +69,8 @@ class MainWindow : public QWidget {
   void StartUp();
   void LimitEntries();
   Status SaveFields();
-  void FillAngleCatalogue();
+  // Row `row`'s entries as the form state holds them.
+  RowState ReadRow(int row) const;
   void ConnectCommands();
   void InstallKeyboard();
   void ShowError(const QString& title, const QString& text,

@@ -8,20 +8,11 @@
 #include "app/main_window.h"
 #include "app/text_bytes.h"
 #include "form/row_feedback.h"
+#include "form/row_glue.h"
 #include "staging/row_command.h"
 
 namespace vpa {
 namespace {
-
-RowEntries ReadRow(const RowControls& controls) {
-  return {ToBytes(controls.h->text()),
-          ToBytes(controls.v1->text()),
-          ToBytes(controls.v2->text()),
-          ToBytes(controls.section->currentText()),
-          ToBytes(controls.l->text()),
-          ToBytes(controls.leg->currentText()),
-          ToBytes(controls.pair->currentText())};
-}
 
 // The row that wrote the current macro stands out from the white labels.
 const QColor kMarkColour(255, 214, 0);
@@ -33,8 +24,8 @@ void MainWindow::RunRow(int row) {
   // must not start a second command.
   if (running_ || row < 1 || row > kRowCount) return;
   running_ = true;
-  const RowEntries entries = ReadRow(controls_.rows[row - 1]);
-  const std::string end = ToBytes(controls_.end->currentText());
+  const RowEntries entries = EntriesOf(ReadRow(row));
+  const std::string end = EndChoiceAt(controls_.end->currentIndex());
   std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
   if (!refusals.empty()) {
     Refuse(row, refusals);

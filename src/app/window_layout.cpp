@@ -1,322 +1,306 @@
-// Places are twips converted to pixels once, here; everything else in the
-// window works in pixels. Controls are made in back-to-front order, so the
-// diagram's lines, dots and labels lie over the picture.
+// Twips become pixels at 96 dpi here; Qt scales device-independent pixels
+// to the screen itself. Widgets are made in table order, so later ones lie
+// over earlier ones, and lists with the same items share one item model.
 #include "app/window_layout.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QStringList>
-#include <QSvgRenderer>
+#include <QStringListModel>
+#include <algorithm>
+#include <map>
 
 #include "app/drawn_widgets.h"
 #include "app/text_bytes.h"
-#include "form/web_address.h"
 
 namespace vpa {
 namespace {
 
-// 15 twips make a pixel; half pixels round up.
-constexpr int Px(int twips) { return (2 * twips + 15) / 30; }
+constexpr int kDpi = 96;
 
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
+int Px(int twips) { return TwipsToPixels(twips, kDpi); }
+
+QRect PlaceOf(const FormControl& control) {
+  const TwipRect& p = control.place;
+  return QRect(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
 }
 
-QColor Slate() { return QColor(107, 136, 158); }
-QColor Navy() { return QColor(0, 0, 128); }
-// The system's own colours for the inside of a text box and its text.
-QColor WindowBackground() {
-  return QApplication::palette().color(QPalette::Base);
+QColor ColourOf(const Colour& colour) {
+  switch (colour.source) {
+    case Colour::Source::kRgb:
+      return QColor(colour.red, colour.green, colour.blue);
+    case Colour::Source::kWindowBackground:
+      return QApplication::palette().color(QPalette::Base);
+    case Colour::Source::kWindowText:
+      return QApplication::palette().color(QPalette::Text);
+    default:
+      return QColor();
+  }
 }
-QColor WindowText() { return QApplication::palette().color(QPalette::Text); }
 
-QFont ArialBold(double points) {
+bool IsSet(const Colour& colour) {
+  return colour.source != Colour::Source::kDefault &&
+         colour.source != Colour::Source::kTransparent;
+}
+
+QFont FontOf(const FormControl& control) {
+  if (control.points == 0) return QApplication::font();
   QFont font("Arial");
   font.setStyleHint(QFont::SansSerif);
   font.setBold(true);
-  font.setPointSizeF(points);
+  font.setPointSizeF(control.points);
   return font;
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QPalette Colours(QPalette palette, const QColor& background,
-                 const QColor& text) {
-  for (QPalette::ColorRole role :
-       {QPalette::Base, QPalette::Button, QPalette::Window}) {
-    palette.setColor(role, background);
+QPalette PaletteOf(const FormControl& control) {
+  QPalette palette = QApplication::palette();
+  if (IsSet(control.background)) {
+    for (QPalette::ColorRole role :
+         {QPalette::Base, QPalette::Button, QPalette::Window}) {
+      palette.setColor(role, ColourOf(control.background));
+    }
   }
-  for (QPalette::ColorRole role :
-       {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
-    palette.setColor(role, text);
+  if (IsSet(control.text)) {
+    for (QPalette::ColorRole role :
+         {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+      palette.setColor(role, ColourOf(control.text));
+    }
   }
   return palette;
 }
 
-// Rows 1, 3 and 5 are pale blue with navy text, row 2 nearly white, row 4 in
-// the system's text-box colours.
-QPalette BandPalette(int row) {
-  QPalette palette = QApplication::palette();
-  switch (row) {
-    case 2:
-      return Colours(palette, QColor(248, 250, 252), WindowText());
-    case 4:
-      return Colours(palette, WindowBackground(), WindowText());
+Qt::Alignment AlignmentOf(Align align) {
+  switch (align) {
+    case Align::kCentre:
+      return Qt::AlignHCenter;
+    case Align::kRight:
+      return Qt::AlignRight;
     default:
-      return Colours(palette, QColor(228, 237, 243), Navy());
+      return Qt::AlignLeft;
   }
 }
 
-// White text on the form's background, sized to its text.
-QLabel* WhiteLabel(QWidget* form, const QString& name, const QString& text,
-                   double points, QPoint at) {
-  QLabel* label = Named(new QLabel(text, form), name);
-  label->setFont(ArialBold(points));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  label->move(at);
-  label->adjustSize();
+// The table's text boxes take CR LF line ends; Qt's take LF.
+QString PlainText(const std::string& caption) {
+  QString text = FromBytes(caption);
+  text.replace("\r\n", "\n");
+  if (text.endsWith('\n')) text.chop(1);
+  return text;
+}
+
+// A coloured button keeps its colour when hovered or pressed.
+QString ButtonStyle(const FormControl& control) {
+  const QColor back = ColourOf(control.background);
+  return QString(
+             "QPushButton { background-color: %1; color: %2;"
+             " border: 1px solid %2; text-decoration: underline; }"
+             "QPushButton:hover { background-color: %3; }"
+             "QPushButton:pressed { background-color: %4; }")
+      .arg(back.name(), ColourOf(control.text).name(), back.lighter(112).name(),
+           back.darker(116).name());
+}
+
+QWidget* MakeLabel(QWidget* form, const FormControl& control) {
+  QLabel* label = new QLabel(FromBytes(control.caption), form);
+  label->setAlignment(AlignmentOf(control.align) | Qt::AlignTop);
+  label->setAutoFillBackground(IsSet(control.background));
+  label->setFont(FontOf(control));
+  if (control.sized_to_text) {
+    label->move(PlaceOf(control).topLeft());
+    label->adjustSize();
+  } else {
+    // Arial's stand-in can run wider than Arial: a caption is never cut.
+    QRect place = PlaceOf(control);
+    place.setWidth(std::max(place.width(), label->sizeHint().width()));
+    label->setGeometry(place);
+  }
   return label;
 }
 
-// A navy letter on an opaque box, over the diagram.
-void LetterLabel(QWidget* form, const QString& name, const QString& text,
-                 const QRect& place,
-                 Qt::Alignment alignment = Qt::AlignHCenter) {
-  QLabel* label = Named(new QLabel(text, form), name);
-  label->setFont(ArialBold(11.25));
-  label->setPalette(Colours(label->palette(), WindowBackground(), Navy()));
-  label->setAutoFillBackground(true);
-  label->setAlignment(alignment | Qt::AlignTop);
-  label->setGeometry(place);
-}
-
-QPushButton* Button(QWidget* form, const QString& name, const QString& text,
-                    const QRect& place, double points) {
-  QPushButton* button = Named(new QPushButton(text, form), name);
-  button->setFont(ArialBold(points));
-  button->setGeometry(place);
+QWidget* MakeButton(QWidget* form, const FormControl& control) {
+  QPushButton* button = new QPushButton(FromBytes(control.caption), form);
   button->setAutoDefault(false);
+  button->setToolTip(FromBytes(control.hint));
+  if (IsSet(control.background)) button->setStyleSheet(ButtonStyle(control));
   return button;
 }
 
-QLineEdit* RowBox(QWidget* form, const QString& name, int left, int width,
-                  int top, const QPalette& band) {
-  QLineEdit* box = Named(new QLineEdit(form), name);
-  box->setFont(ArialBold(9));
-  box->setPalette(band);
-  box->setGeometry(Twips(left, top, width, 345));
-  return box;
-}
-
-QComboBox* RowList(QWidget* form, const QString& name, int left, int width,
-                   int top, const QPalette& band) {
-  QComboBox* list = Named(new QComboBox(form), name);
-  list->setFont(ArialBold(9));
-  list->setPalette(band);
-  list->setGeometry(Twips(left, top, width, 345));
-  return list;
-}
-
-QIcon PictureIcon(const QString& resource) {
-  QSvgRenderer renderer(resource);
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
-
-void BuildDiagram(QWidget* form) {
-  Named(new PictureWidget(":/pictures/diagram.svg", form), "Image1")
-      ->setGeometry(Twips(120, 120, 8085, 8670));
-  // The letters cover the ends of the leader lines.
-  Named(new LineWidget(QLine(Px(1440), Px(2490), Px(960), Px(1995)), Navy(),
-                       form),
-        "Line1");
-  Named(new LineWidget(QLine(Px(6240), Px(5280), Px(6560), Px(4440)), Navy(),
-                       form),
-        "Line2");
-  const QColor pale_yellow(255, 255, 192);
-  Named(new DotWidget(Twips(1440, 2400, 150, 255), pale_yellow, form),
-        "Shape1");
-  Named(new DotWidget(Twips(6480, 4320, 150, 255), pale_yellow, form),
-        "Shape2");
-  LetterLabel(form, "Label1", "V1", Twips(6960, 5435, 615, 255));
-  LetterLabel(form, "Label2", "H", Twips(6120, 5435, 615, 255));
-  LetterLabel(form, "Label3", "H", Twips(1680, 5435, 255, 255));
-  LetterLabel(form, "Label4", "V1", Twips(720, 5435, 615, 255));
-  LetterLabel(form, "Label5", "V2", Twips(7080, 6840, 615, 255));
-  LetterLabel(form, "Label6", "V2", Twips(600, 6840, 615, 255));
-  LetterLabel(form, "Label7", "OSL", Twips(600, 1920, 615, 255));
-  LetterLabel(form, "Label8", "OSL", Twips(5880, 4965, 615, 375));
-  LetterLabel(form, "Label12", "L", Twips(960, 7680, 255, 255), Qt::AlignRight);
-  LetterLabel(form, "Label13", "L", Twips(7080, 7680, 255, 255), Qt::AlignLeft);
-}
-
-void BuildUpperRight(QWidget* form, const Maker& maker,
-                     FormControls& controls) {
-  Named(new PictureWidget(":/pictures/logo.svg", form), "Image2")
-      ->setGeometry(Twips(10800, 360, 3840, 2460));
-
-  controls.web =
-      Button(form, "CmdWeb", FromBytes(SiteCaption(maker.web_address)),
-             Twips(11160, 3000, 2895, 585), 11.25);
-  controls.web->setToolTip(FromBytes(maker.web_address).trimmed());
-  controls.web->setStyleSheet(
-      "QPushButton { background-color: rgb(107, 136, 158); color: white;"
-      " border: 1px solid white; text-decoration: underline; }"
-      "QPushButton:hover { background-color: rgb(122, 152, 175); }"
-      "QPushButton:pressed { background-color: rgb(90, 116, 136); }");
-
-  QPlainTextEdit* text = Named(new QPlainTextEdit(form), "Text2");
-  QStringList lines;
-  for (const std::string& line : InstructionLines(maker.support_email)) {
-    lines << FromBytes(line);
-  }
-  text->setPlainText(lines.join('\n'));
-  text->setFont(ArialBold(9.75));
-  text->setPalette(Colours(text->palette(), Slate(), Qt::white));
-  text->setReadOnly(true);
+QWidget* MakeInstructions(QWidget* form, const FormControl& control) {
+  QPlainTextEdit* text = new QPlainTextEdit(form);
+  text->setPlainText(PlainText(control.caption));
   text->setFrameShape(QFrame::NoFrame);
   text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text->setFocusPolicy(Qt::ClickFocus);
   text->document()->setDocumentMargin(2);
-  text->setGeometry(Twips(9000, 3840, 7305, 1305));
-  controls.instructions = text;
+  return text;
 }
 
-void BuildHeadings(QWidget* form) {
-  const struct {
-    const char* name;
-    const char* text;
-    int left;
-  } headings[] = {{"Label16", "H", 8880},     {"Label14", "V1", 9720},
-                  {"Label15", "V2", 10560},   {"Label11", "MATERIAL", 11640},
-                  {"Label17", "L", 13440},    {"Label9", "OSL", 14280},
-                  {"Label18", "Pairs", 15240}};
-  for (const auto& heading : headings) {
-    WhiteLabel(form, heading.name, heading.text, 11.25,
-               QPoint(Px(heading.left), Px(5310)));
+// Lists with the same items share one model, made once.
+class Lists {
+ public:
+  explicit Lists(QObject* owner) : owner_(owner) {}
+
+  QWidget* Make(QWidget* form, const FormControl& control) {
+    QComboBox* list = new QComboBox(form);
+    list->setModel(ModelFor(control.items));
+    list->setCurrentIndex(-1);
+    return list;
   }
-  Named(new LineWidget(QLine(Px(8400), Px(5280), Px(15840), Px(5280)), Navy(),
-                       form),
-        "Line3");
-  Named(new LineWidget(QLine(Px(8400), Px(5580), Px(15840), Px(5580)), Navy(),
-                       form),
-        "Line4");
-}
 
-RowControls BuildRow(QWidget* form, int row) {
-  static const char* const kRowLabels[kRowCount] = {
-      "Label19", "Label22", "Label21", "Label20", "Label23"};
-  static const int kButtonTops[kRowCount] = {5625, 6105, 6570, 7035, 7515};
-  const int top = 5640 + 480 * (row - 1);
-  const QString n = QString::number(row);
-
-  RowControls controls;
-  controls.number = WhiteLabel(form, kRowLabels[row - 1], n + ".", 9.75,
-                               QPoint(Px(8400), Px(top)));
-  controls.band = BandPalette(row);
-  const QPalette& band = controls.band;
-  controls.h = RowBox(form, "zzH" + n, 8640, 830, top, band);
-  controls.v1 = RowBox(form, "zzV" + n, 9480, 830, top, band);
-  controls.v2 = RowBox(form, "zzW" + n, 10320, 830, top, band);
-  controls.section = RowList(form, "MAT" + n, 11160, 1935, top, band);
-  controls.l = RowBox(form, "zzL" + n, 13200, 830, top, band);
-  controls.leg = RowList(form, "OSL" + n, 14040, 975, top, band);
-  controls.pair = RowList(form, "Pair" + n, 15120, 735, top, band);
-  controls.go = Button(form, "Go" + n, "Run!",
-                       Twips(15960, kButtonTops[row - 1], 855, 460), 9.75);
-  return controls;
-}
-
-void BuildBottomBar(QWidget* form, FormControls& controls) {
-  QLabel* caption =
-      WhiteLabel(form, "Label10", "ADD ANGLES TO:", 11.25, QPoint());
-  caption->setGeometry(Twips(9120, 8085, 1890, 270));
-  // Arial's stand-in runs two pixels wider; the colon must not be cut.
-  caption->resize(std::max(caption->width(), caption->sizeHint().width()),
-                  caption->height());
-  controls.end = Named(new QComboBox(form), "BS");
-  controls.end->setFont(ArialBold(9.75));
-  controls.end->setPalette(QApplication::palette());
-  controls.end->setGeometry(Twips(11160, 8040, 1935, 360));
-  controls.help =
-      Button(form, "CmdHelp", "Help", Twips(13920, 8040, 1455, 735), 11.25);
-  controls.exit =
-      Button(form, "CmdExit", "Exit", Twips(15360, 8040, 1455, 735), 11.25);
-}
-
-// Out of sight below the client area, yet visible and enabled, so that it
-// can take the focus and hand its text to the clipboard.
-QLineEdit* BuildClipboardCarrier(QWidget* form) {
-  QLineEdit* carrier = Named(new QLineEdit(form), "txtClipboard");
-  carrier->setFont(QApplication::font());
-  QPalette palette = QApplication::palette();
-  palette.setColor(QPalette::Text, Qt::white);
-  carrier->setPalette(palette);
-  carrier->setFocusPolicy(Qt::ClickFocus);
-  // Only the program sets its text; keys and pastes never change the path.
-  carrier->setReadOnly(true);
-  carrier->setGeometry(Twips(120, 9000, 150, 285));
-  return carrier;
-}
-
-// Along each row, row after row, then the bottom bar and the web button.
-void SetTabOrder(const FormControls& controls) {
-  QList<QWidget*> chain;
-  for (const RowControls& row : controls.rows) {
-    chain << row.h << row.v1 << row.v2 << row.section << row.l << row.leg
-          << row.pair << row.go;
+ private:
+  QStringListModel* ModelFor(std::span<const std::string_view> items) {
+    QStringListModel*& model = models_[items.data()];
+    if (model == nullptr) {
+      QStringList texts;
+      for (std::string_view item : items) texts << FromBytes(item);
+      model = new QStringListModel(texts, owner_);
+    }
+    return model;
   }
-  chain << controls.end << controls.help << controls.exit << controls.web;
-  for (int i = 1; i < chain.size(); ++i) {
-    QWidget::setTabOrder(chain[i - 1], chain[i]);
+
+  QObject* owner_;
+  std::map<const std::string_view*, QStringListModel*> models_;
+};
+
+QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
+  switch (control.kind) {
+    case ControlKind::kTextBox:
+      return new QLineEdit(FromBytes(control.caption), form);
+    case ControlKind::kMultiLineText:
+      return MakeInstructions(form, control);
+    case ControlKind::kList:
+      return lists.Make(form, control);
+    case ControlKind::kButton:
+      return MakeButton(form, control);
+    case ControlKind::kLabel:
+      return MakeLabel(form, control);
+    case ControlKind::kPicture:
+      return new PictureWidget(FromBytes(control.picture), form);
+    case ControlKind::kLine: {
+      const TwipRect& p = control.place;
+      return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
+                                  Px(p.top + p.height)),
+                            ColourOf(control.text), form);
+    }
+    case ControlKind::kDot:
+      return new DotWidget(PlaceOf(control), ColourOf(control.background),
+                           form);
   }
+  return nullptr;
+}
+
+// Name, place, font, colours and focus, as the table gives them.
+void Dress(QWidget* widget, const FormControl& control) {
+  widget->setObjectName(FromBytes(control.name));
+  if (control.kind == ControlKind::kLine || control.kind == ControlKind::kDot) {
+    return;  // placed by their own geometry
+  }
+  if (control.kind != ControlKind::kLabel) {
+    widget->setGeometry(PlaceOf(control));
+  }
+  const QFont font = FontOf(control);
+  if (widget->font() != font) widget->setFont(font);
+  widget->setPalette(PaletteOf(control));
+  const bool takes_text = control.kind == ControlKind::kTextBox ||
+                          control.kind == ControlKind::kMultiLineText;
+  if (takes_text && control.tab < 0) widget->setFocusPolicy(Qt::ClickFocus);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setReadOnly(control.read_only);
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+    text->setReadOnly(control.read_only);
+  }
+}
+
+template <typename Widget>
+void Keep(Widget*& slot, QWidget* widget) {
+  slot = static_cast<Widget*>(widget);
+}
+
+// Files the widget where behaviour finds it, by its role.
+void Record(FormControls& controls, const FormControl& control,
+            QWidget* widget) {
+  RowControls* row = control.row ? &controls.rows[control.row - 1] : nullptr;
+  switch (control.role) {
+    case Role::kH:
+      row->band = widget->palette();
+      return Keep(row->h, widget);
+    case Role::kV1:
+      return Keep(row->v1, widget);
+    case Role::kV2:
+      return Keep(row->v2, widget);
+    case Role::kSection:
+      return Keep(row->section, widget);
+    case Role::kL:
+      return Keep(row->l, widget);
+    case Role::kLeg:
+      return Keep(row->leg, widget);
+    case Role::kPair:
+      return Keep(row->pair, widget);
+    case Role::kRun:
+      return Keep(row->go, widget);
+    case Role::kRowNumber:
+      return Keep(row->number, widget);
+    case Role::kEnd:
+      return Keep(controls.end, widget);
+    case Role::kHelp:
+      return Keep(controls.help, widget);
+    case Role::kWeb:
+      return Keep(controls.web, widget);
+    case Role::kExit:
+      return Keep(controls.exit, widget);
+    case Role::kInstructions:
+      return Keep(controls.instructions, widget);
+    case Role::kClipboard:
+      return Keep(controls.clipboard_carrier, widget);
+    default:
+      return;
+  }
+}
+
+void SetTabOrder(std::map<int, QWidget*> chain) {
+  QWidget* previous = nullptr;
+  for (const auto& [tab, widget] : chain) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void DressForm(QWidget* form) {
+  form->setObjectName(kFormName);
+  form->setWindowTitle(kFormCaption);
+  form->setWindowIcon(PictureIcon(kFormIcon));
+  form->setWindowFlags(Qt::Window | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
+  form->setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
+  QPalette palette = form->palette();
+  palette.setColor(QPalette::Window, ColourOf(kFormBackground));
+  form->setPalette(palette);
+  form->setAutoFillBackground(true);
 }
 
 }  // namespace
 
 FormControls BuildForm(QWidget* form, const Maker& maker) {
-  form->setObjectName("Form1");
-  form->setWindowTitle(kFormCaption);
-  form->setWindowIcon(PictureIcon(":/pictures/icon.svg"));
-  form->setWindowFlags(Qt::Window | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                       Qt::WindowCloseButtonHint);
-  form->setFixedSize(kClientWidth, kClientHeight);
-  form->setFont(ArialBold(9.75));
-  QPalette palette = form->palette();
-  palette.setColor(QPalette::Window, Slate());
-  form->setPalette(palette);
-  form->setAutoFillBackground(true);
-
+  DressForm(form);
+  const std::vector<FormControl> layout = FormLayout(maker);
+  // A list told its font builds its whole pop-up at once; lists that
+  // inherit theirs from the form build it when it first opens.
+  auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
+    return c.kind == ControlKind::kList;
+  });
+  if (list != layout.end()) form->setFont(FontOf(*list));
   FormControls controls;
-  BuildDiagram(form);
-  BuildUpperRight(form, maker, controls);
-  BuildHeadings(form);
-  for (int row = 1; row <= kRowCount; ++row) {
-    controls.rows[row - 1] = BuildRow(form, row);
+  Lists lists(form);
+  std::map<int, QWidget*> tab_chain;
+  for (const FormControl& control : layout) {
+    if (!control.visible) continue;
+    QWidget* widget = MakeWidget(form, control, lists);
+    Dress(widget, control);
+    Record(controls, control, widget);
+    if (control.tab >= 0) tab_chain[control.tab] = widget;
   }
-  BuildBottomBar(form, controls);
-  controls.clipboard_carrier = BuildClipboardCarrier(form);
-  SetTabOrder(controls);
+  SetTabOrder(std::move(tab_chain));
   return controls;
 }
 

@@ -1,6 +1,6 @@
-// The form's controls, built at their places: sizes given in twips (15 to a
-// pixel), the banded rows, the headings, the diagram with its labels, and the
-// tab order. Nothing here carries behaviour.
+// The Qt form, built by walking the form's layout table: each entry becomes
+// a widget named, placed and coloured as the table says. Nothing here
+// carries behaviour.
 #ifndef VPA_APP_WINDOW_LAYOUT_H_
 #define VPA_APP_WINDOW_LAYOUT_H_
 
@@ -10,7 +10,6 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QString>
 #include <QWidget>
 #include <array>
 
@@ -18,9 +17,6 @@
 #include "form/maker.h"
 
 namespace vpa {
-
-inline constexpr int kClientWidth = 1131;  // 16965 twips
-inline constexpr int kClientHeight = 594;  // 8910 twips
 
 // One entry row's controls, and the colours of its band.
 struct RowControls {

@@ -102,7 +102,8 @@ std::string EndChoice(const Flags& flags) {
 }
 
 // The saved end choice of the window; without one, --row cannot write.
-std::string SavedEnd(std::string end) {
+std::string SavedEnd(const FormState& saved) {
+  std::string end = EndChoiceAt(saved.end);
   if (end.empty()) {
     throw UsageError{
         "no end choice is saved; choose one under \"ADD ANGLES "
@@ -154,7 +155,7 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   if (row) {
     FormState saved = LoadFormState(folder);
     entries = EntriesOf(saved.rows[row - 1]);
-    end = SavedEnd(EndChoiceAt(saved.end));
+    end = SavedEnd(saved);
   } else {
     entries = RowFromFlags(flags);
     end = EndChoice(flags);
@@ -225,9 +226,8 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args,
-           const fs::path& default_folder, std::ostream& out,
-           std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
+           std::ostream& out, std::ostream& err) {
   int status;
   try {
     status = Run(args, default_folder, out, err);

@@ -72,6 +72,9 @@ auto& IndexIn(State& state, const StoredField& field) {
   }
 }
 
+// What the field's control shows, as unreadable fields compare it.
+std::string ShownText(const FormState& state, const StoredField& field);
+
 }  // namespace
 
 const std::vector<StoredField>& StoredFields() {
@@ -92,27 +95,46 @@ int IndexOf(const FormState& state, const StoredField& field) {
   return IndexIn(state, field);
 }
 
-FormState LoadFormState(const ProgramFolder& folder) {
+namespace {
+
+std::string ShownText(const FormState& state, const StoredField& field) {
+  return field.count == 0 ? TextOf(state, field)
+                          : std::to_string(IndexOf(state, field));
+}
+
+}  // namespace
+
+FormState LoadFormState(const ProgramFolder& folder,
+                        UnreadableFields* unreadable) {
   FormState state;
   for (const StoredField& field : StoredFields()) {
-    std::string stored = LoadField(folder, field.name);
+    LoadedField stored = LoadStoredField(folder, field.name);
     if (field.count == 0) {
-      TextOf(state, field) = std::move(stored);
+      TextOf(state, field) = std::move(stored.text);
     } else {
-      IndexOf(state, field) = StoredIndex(stored, field.count);
+      IndexOf(state, field) = StoredIndex(stored.text, field.count);
+    }
+    if (stored.unreadable && unreadable != nullptr) {
+      unreadable->Note(field.name, ShownText(state, field));
     }
   }
   return state;
 }
 
-void SaveFormState(const ProgramFolder& folder, const FormState& state) {
+Status SaveFormState(const ProgramFolder& folder, const FormState& state,
+                     const UnreadableFields* unreadable) {
+  Status first = Ok();
   for (const StoredField& field : StoredFields()) {
-    if (field.count == 0) {
-      SaveField(folder, field.name, TextOf(state, field));
-    } else {
-      SaveField(folder, field.name, IndexOf(state, field));
+    if (unreadable != nullptr &&
+        !unreadable->MaySave(field.name, ShownText(state, field))) {
+      continue;
     }
+    Status saved = field.count == 0
+                       ? SaveField(folder, field.name, TextOf(state, field))
+                       : SaveField(folder, field.name, IndexOf(state, field));
+    if (first.ok() && !saved.ok()) first = saved;
   }
+  return first;
 }
 
 }  // namespace vpa

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "base/program_folder.h"
+#include "base/result.h"
 #include "form/layout.h"
+#include "store/field_store.h"
 
 namespace vpa {
 
@@ -53,11 +55,16 @@ int& IndexOf(FormState& state, const StoredField& field);
 int IndexOf(const FormState& state, const StoredField& field);
 
 // The stored form. A missing or unreadable field reads as the empty text,
-// and a position that is not one of its list's as -1.
-FormState LoadFormState(const ProgramFolder& folder);
+// and a position that is not one of its list's as -1. Fields whose files
+// exist but cannot be read are noted in `unreadable` when it is given.
+FormState LoadFormState(const ProgramFolder& folder,
+                        UnreadableFields* unreadable = nullptr);
 
-// Saves all 36 fields; a failed save keeps the field's former value.
-void SaveFormState(const ProgramFolder& folder, const FormState& state);
+// Saves the 36 fields, each attempted; a failed save keeps the field's
+// former value and the first failure is the result. A field noted in
+// `unreadable` is saved only when its value changed since it was loaded.
+Status SaveFormState(const ProgramFolder& folder, const FormState& state,
+                     const UnreadableFields* unreadable = nullptr);
 
 }  // namespace vpa
 

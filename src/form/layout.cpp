@@ -128,6 +128,7 @@ void AddUpperRight(std::vector<FormControl>& form, const Maker& maker) {
   text.points = 9.75;
   text.background = kSlate;
   text.text = kWhite;
+  text.read_only = true;
   form.push_back(text);
 }
 
@@ -186,8 +187,11 @@ void AddRow(std::vector<FormControl>& form, int row) {
   const std::string n = std::to_string(row);
   const int first_tab = kTabsPerRow * (row - 1);
 
-  form.push_back(
-      WhiteLabel(kRowLabels[row - 1], n + ".", 9.75, {8400, top, 165, 240}));
+  FormControl number =
+      WhiteLabel(kRowLabels[row - 1], n + ".", 9.75, {8400, top, 165, 240});
+  number.role = Role::kRowNumber;
+  number.row = row;
+  form.push_back(number);
   for (int i = 0; i < kColumnCount; ++i) {
     const Column& column = kColumns[i];
     FormControl control = Control(column.stem + n, column.kind,
@@ -236,6 +240,8 @@ void AddUnseen(std::vector<FormControl>& form) {
       Control("txtClipboard", ControlKind::kTextBox, {120, 9000, 150, 285});
   carrier.role = Role::kClipboard;
   carrier.text = kWhite;
+  // Only the program sets its text; keys and pastes never change the path.
+  carrier.read_only = true;
   form.push_back(carrier);
   const char* const kStaging[] = {"HFin",   "V1Fin", "V2Fin",
                                   "MatFin", "LFin",  "OSLFin"};

@@ -74,6 +74,7 @@ enum class Role {
   kLeg,
   kPair,
   kRun,
+  kRowNumber,  // the row's label "1." .. "5."
   kEnd,
   kHelp,
   kWeb,
@@ -110,6 +111,7 @@ struct FormControl {
   Align align = Align::kLeft;
   bool sized_to_text = false;  // the width (and height) follow the caption
   bool visible = true;
+  bool read_only = false;  // a text box only the program writes to
   int tab = -1;  // place in the keyboard's tab order; -1: not a tab stop
   std::span<const std::string_view> items;  // a list's fixed items, in order
 };

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "form/layout.h"
+
 namespace vpa {
 namespace {
 
@@ -25,11 +27,19 @@ EntryReading ReadEntry(RowField field, std::string_view entry) {
   return {false, shown + "\n" + reading};
 }
 
+// Names come from the layout table, found by the control's role.
 std::string ControlName(int row, RowField field) {
-  static constexpr std::string_view kStems[] = {"zzH", "zzV", "zzW", "MAT",
-                                                "zzL", "OSL", "Pair"};
-  if (field == RowField::kEnd) return "BS";
-  return std::string(kStems[static_cast<int>(field)]) + std::to_string(row);
+  static constexpr Role kRoles[] = {Role::kH,       Role::kV1, Role::kV2,
+                                    Role::kSection, Role::kL,  Role::kLeg,
+                                    Role::kPair,    Role::kEnd};
+  static const std::vector<FormControl> layout = FormLayout({});
+  const Role role = kRoles[static_cast<int>(field)];
+  for (const FormControl& control : layout) {
+    if (control.role == role && (role == Role::kEnd || control.row == row)) {
+      return control.name;
+    }
+  }
+  return {};
 }
 
 std::string FirstRefusedControl(int row,

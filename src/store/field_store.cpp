@@ -10,9 +10,16 @@
 
 namespace vpa {
 
+// A field that already holds the bytes is left alone: most fields are the
+// same at every close, and reading one costs far less than a durable
+// replacement.
 Status SaveField(const ProgramFolder& folder, std::string_view name,
                  std::string_view text) {
-  return ReplaceFile(folder.FieldFile(name), std::string(text) + "\r\n");
+  const std::filesystem::path path = folder.FieldFile(name);
+  const std::string bytes = std::string(text) + "\r\n";
+  Result<std::string> held = ReadFile(path, bytes.size());
+  if (held.ok() && held.value() == bytes) return Ok();
+  return ReplaceFile(path, bytes);
 }
 
 Status SaveField(const ProgramFolder& folder, std::string_view name,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "form/row_glue.h"
 #include "store/field_store.h"
 #include "test_folder.h"
@@ -80,6 +82,27 @@ TEST(FormState, PositionsOutsideTheirListsSelectNothing) {
   EXPECT_EQ(state.end, -1);
   EXPECT_EQ(state.rows[1].section, 130);
   EXPECT_EQ(state.rows[1].leg, 1);
+}
+
+// A field whose file exists but cannot be read (here a folder in its place)
+// is saved only once its value changed, and then its failure is told.
+TEST(FormState, UnreadableFieldsAreKeptUntilChanged) {
+  TestFolder test;
+  std::filesystem::create_directory(test.root() / "TextFiles" / "H1.TXT");
+  std::filesystem::create_directory(test.root() / "TextFiles" / "MAT2.TXT");
+  UnreadableFields unreadable;
+  FormState state = LoadFormState(test.folder(), &unreadable);
+  EXPECT_EQ(state.rows[0].h, "");
+  EXPECT_EQ(state.rows[1].section, -1);
+  EXPECT_TRUE(SaveFormState(test.folder(), state, &unreadable).ok());
+  EXPECT_TRUE(std::filesystem::is_directory(test.root() / "TextFiles/H1.TXT"));
+  EXPECT_EQ(test.Read("TextFiles/H2.TXT"), "\r\n");
+
+  state.rows[1].section = 4;
+  Status saved = SaveFormState(test.folder(), state, &unreadable);
+  EXPECT_FALSE(saved.ok());
+  EXPECT_NE(saved.error().find("MAT2"), std::string::npos) << saved.error();
+  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), "-1 \r\n");
 }
 
 TEST(EntriesOf, ListPositionsBecomeItems) {
