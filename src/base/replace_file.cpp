@@ -14,7 +14,7 @@
 #include <io.h>
 #include <process.h>
 #include <windows.h>
-// windows.h names its own ReplaceFile as a macro for ReplaceFileW.
+// windows.h names its own ReplaceFile as a macro.
 #undef ReplaceFile
 #else
 #include <signal.h>
