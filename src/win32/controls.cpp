@@ -93,11 +93,10 @@ HFONT FormWindow::Font(double points) {
   int key = int(std::lround(points * 100));
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFontW(-int(std::lround(points * dpi_ / 72.0)), 0, 0, 0,
-                           FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS,
-                           L"Arial");
+  HFONT font = CreateFontW(
+      -int(std::lround(points * dpi_ / 72.0)), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+      FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+      CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
   fonts_[key] = font;
   return font;
 }
@@ -116,12 +115,11 @@ void FormWindow::BuildControls() {
     std::wstring caption = spec.kind == ControlKind::kList
                                ? std::wstring()
                                : FromBytes(spec.caption);
-    HWND hwnd = CreateWindowExW(extended, window_class, caption.c_str(),
-                                StyleFor(spec), 0, 0, 0, 0, hwnd_, nullptr,
-                                instance_, nullptr);
+    HWND hwnd =
+        CreateWindowExW(extended, window_class, caption.c_str(), StyleFor(spec),
+                        0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
     for (std::string_view item : spec.items) {
-      SendMessageW(hwnd, CB_ADDSTRING, 0,
-                   LPARAM(FromBytes(item).c_str()));
+      SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
     }
     // A themed list draws its own face and would drop the row's band.
     if (spec.kind == ControlKind::kList) SetWindowTheme(hwnd, L"", L"");
@@ -211,8 +209,9 @@ HBRUSH FormWindow::Colours(HWND control, HDC dc) {
                                      : GetSysColor(COLOR_WINDOW));
     const bool refused = std::find(refused_boxes_.begin(), refused_boxes_.end(),
                                    control) != refused_boxes_.end();
-    SetTextColor(dc, refused ? RGB(204, 0, 0)
-                             : Resolve(spec.text, GetSysColor(COLOR_WINDOWTEXT)));
+    SetTextColor(dc, refused
+                         ? RGB(204, 0, 0)
+                         : Resolve(spec.text, GetSysColor(COLOR_WINDOWTEXT)));
     SetBkColor(dc, background);
     return Brush(background);
   }

@@ -27,12 +27,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, 1131, 594};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  HWND hwnd = CreateWindowExW(0, L"VPA.EmptyWindow",
-                              L"SDS/2 Macro. Vertical Plain Angles", style,
-                              CW_USEDEFAULT, CW_USEDEFAULT,
-                              frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr,
-                              instance, nullptr);
+  HWND hwnd = CreateWindowExW(
+      0, L"VPA.EmptyWindow", L"SDS/2 Macro. Vertical Plain Angles", style,
+      CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+      frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   ShowWindow(hwnd, show);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

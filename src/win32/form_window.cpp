@@ -36,12 +36,12 @@ bool FormWindow::Create(int show) {
   if (RegisterClassExW(&window_class) == 0) return false;
 
   // A fixed frame: the form's places assume its client size.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                      WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
-                          Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_,
-                          this);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                      WS_CLIPCHILDREN;
+  hwnd_ =
+      CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
+                      Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   StartUp();
@@ -65,8 +65,7 @@ void FormWindow::FitToDpi(UINT dpi) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w,
-                                  LPARAM l) {
+LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<FormWindow*>(
         reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);

@@ -5,10 +5,10 @@
 //
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
-// window's dpi, painting.cpp draws the pictures, labels, lines and dots, buttons.cpp
-// the buttons,
-// commands.cpp runs the rows, Help, web and Exit, lifecycle.cpp restores and
-// saves the fields, pictures.cpp decodes the embedded pictures.
+// window's dpi, painting.cpp draws the pictures, labels, lines and dots,
+// buttons.cpp the buttons, commands.cpp runs the rows, Help, web and Exit,
+// lifecycle.cpp restores and saves the fields, pictures.cpp decodes the
+// embedded pictures.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 

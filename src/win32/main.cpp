@@ -35,8 +35,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     single.ShowRunning();
     return 0;
   }
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES |
-                                                     ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   int status = 1;

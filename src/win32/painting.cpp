@@ -72,8 +72,8 @@ void FormWindow::PaintLabel(HDC dc, const FormControl& spec, RECT place) {
   std::wstring text = FromBytes(spec.caption);
   // A label never clips its text: a font a little wider than Arial's
   // must not cut off a letter.
-  UINT flags = AlignFlag(spec.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |
-               DT_NOCLIP;
+  UINT flags =
+      AlignFlag(spec.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX | DT_NOCLIP;
   DrawTextW(dc, text.c_str(), int(text.size()), &place, flags);
   SelectObject(dc, former);
 }

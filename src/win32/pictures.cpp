@@ -49,17 +49,16 @@ HBITMAP Decode(int id, int width, int height) {
   if (stream.pointer == nullptr ||
       FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr,
                               CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.pointer, nullptr,
-                                              WICDecodeMetadataCacheOnDemand,
-                                              &decoder)) ||
+      FAILED(factory->CreateDecoderFromStream(
+          stream.pointer, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
       FAILED(decoder->GetFrame(0, &frame)) ||
       FAILED(factory->CreateBitmapScaler(&scaler)) ||
       FAILED(scaler->Initialize(frame.pointer, width, height,
                                 WICBitmapInterpolationModeFant)) ||
       FAILED(factory->CreateFormatConverter(&converter)) ||
-      FAILED(converter->Initialize(scaler.pointer, GUID_WICPixelFormat32bppPBGRA,
-                                   WICBitmapDitherTypeNone, nullptr, 0,
-                                   WICBitmapPaletteTypeCustom))) {
+      FAILED(converter->Initialize(
+          scaler.pointer, GUID_WICPixelFormat32bppPBGRA,
+          WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom))) {
     return nullptr;
   }
   BITMAPINFO info{};

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: form-places [DPI]\n");
     return 2;
   }
-  std::printf("Form1 0 0 %d %d\n", vpa::TwipsToPixels(vpa::kClientWidthTwips, dpi),
+  std::printf("Form1 0 0 %d %d\n",
+              vpa::TwipsToPixels(vpa::kClientWidthTwips, dpi),
               vpa::TwipsToPixels(vpa::kClientHeightTwips, dpi));
   for (const vpa::FormControl& control : vpa::FormLayout(vpa::BuiltInMaker())) {
     const vpa::TwipRect& place = control.place;
