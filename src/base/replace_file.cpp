@@ -14,6 +14,8 @@
 #include <io.h>
 #include <process.h>
 #include <windows.h>
+// windows.h names its own ReplaceFile as a macro.
+#undef ReplaceFile
 #else
 #include <signal.h>
 #include <unistd.h>
