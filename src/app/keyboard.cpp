@@ -1,6 +1,8 @@
 // The keyboard as on Windows: Enter presses the focused button, F1 opens
 // the help page, Delete clears a list's choice, and typing in a closed list
 // finds an item by the start of its name, blanks included.
+#include <chrono>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -85,27 +87,20 @@ bool MainWindow::ButtonKey(QPushButton* button, QKeyEvent* key) {
 bool MainWindow::ListKey(QComboBox* list, QKeyEvent* key) {
   if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
     list->setCurrentIndex(-1);
-    typed_.clear();
+    typed_.Clear();
     return true;
   }
   const QString text = key->text();
   if (text.size() != 1 || !text[0].isPrint()) return false;
-  const bool fresh =
-      !typed_at_.isValid() ||
-      typed_at_.elapsed() > QApplication::keyboardInputInterval();
-  if (fresh) typed_.clear();
-  // A blank that starts nothing keeps its usual meaning: open the list.
-  if (text == " " && typed_.isEmpty()) return false;
-  typed_at_.start();
-  const std::vector<std::string> items = Items(list);
-  int found = FindItemByPrefix(items, ToBytes(typed_ + text));
-  if (found >= 0) {
-    typed_ += text;
-  } else {
-    typed_ = text;
-    found = FindItemByPrefix(items, ToBytes(typed_));
-  }
-  if (found >= 0) list->setCurrentIndex(found);
+  const std::string typed = ToBytes(text);
+  if (typed.size() != 1) return false;
+  const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+  const TypeAhead::Step step = typed_.Type(
+      Items(list), typed[0], now, QApplication::keyboardInputInterval());
+  if (!step.used) return false;
+  if (step.found >= 0) list->setCurrentIndex(step.found);
   return true;
 }
 

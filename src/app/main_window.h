@@ -9,7 +9,6 @@
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
@@ -20,6 +19,7 @@
 #include "base/program_folder.h"
 #include "base/result.h"
 #include "form/form_state.h"
+#include "form/list_search.h"
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 
@@ -91,9 +91,7 @@ class MainWindow : public QWidget {
   bool running_ = false;
   bool shut_down_ = false;
   int marked_row_ = 0;
-  // Type-ahead in a closed list: what was typed, and when.
-  QString typed_;
-  QElapsedTimer typed_at_;
+  TypeAhead typed_;  // type-ahead in a closed list
 };
 
 }  // namespace vpa

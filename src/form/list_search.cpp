@@ -27,4 +27,21 @@ int FindItemByPrefix(const std::vector<std::string>& items,
   return -1;
 }
 
+TypeAhead::Step TypeAhead::Type(const std::vector<std::string>& items,
+                                char typed, int64_t now_ms, int interval_ms) {
+  if (now_ms - typed_at_ms_ > interval_ms || now_ms < typed_at_ms_) {
+    typed_.clear();
+  }
+  if (typed == ' ' && typed_.empty()) return {};
+  typed_at_ms_ = now_ms;
+  int found = FindItemByPrefix(items, typed_ + typed);
+  if (found >= 0) {
+    typed_ += typed;
+  } else {
+    typed_ = std::string(1, typed);
+    found = FindItemByPrefix(items, typed_);
+  }
+  return {true, found};
+}
+
 }  // namespace vpa

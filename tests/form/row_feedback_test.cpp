@@ -65,5 +65,33 @@ TEST(FindItemByPrefix, BlanksAndCaseAndNoMatch) {
   }
 }
 
+TEST(TypeAhead, GrowsWithinThePauseAndStartsAnewAfterIt) {
+  const std::vector<std::string> items = {"L3x3x1/2", "L3 1/2x2 1/2x1/4",
+                                          "L4x4x1/4"};
+  TypeAhead typed;
+  int64_t now = 1000;
+  for (char key : std::string("L3 1")) {
+    now += 100;
+    EXPECT_TRUE(typed.Type(items, key, now, 400).used) << key;
+  }
+  EXPECT_EQ(typed.Type(items, '/', now + 100, 400).found, 1);
+  // After the pause, "4" starts anew and finds nothing; "L" finds the first.
+  EXPECT_EQ(typed.Type(items, '4', now + 1000, 400).found, -1);
+  EXPECT_EQ(typed.Type(items, 'L', now + 2000, 400).found, 0);
+  // A character that extends to nothing starts the text anew with itself.
+  EXPECT_EQ(typed.Type(items, 'L', now + 2100, 400).found, 0);
+}
+
+TEST(TypeAhead, ALeadingBlankKeepsItsUsualMeaning) {
+  const std::vector<std::string> items = {"L3 1/2x2 1/2x1/4"};
+  TypeAhead typed;
+  EXPECT_FALSE(typed.Type(items, ' ', 10, 400).used);
+  EXPECT_TRUE(typed.Type(items, 'L', 20, 400).used);
+  EXPECT_TRUE(typed.Type(items, '3', 30, 400).used);
+  EXPECT_TRUE(typed.Type(items, ' ', 40, 400).used);
+  typed.Clear();
+  EXPECT_FALSE(typed.Type(items, ' ', 50, 400).used);
+}
+
 }  // namespace
 }  // namespace vpa
