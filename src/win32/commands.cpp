@@ -90,7 +90,7 @@ void FormWindow::RunRow(int row) {
   } else if (Status written = RunRowCommand(core_folder_, row, entries, end);
              written.ok()) {
     // A crash or a killed session later on keeps the rows that were run.
-    SaveFormState(core_folder_, state);
+    SaveFormState(core_folder_, state, &unreadable_);
     MarkRow(row);
     Finish(row);
   } else {
@@ -223,6 +223,7 @@ bool FormWindow::HandleKey(const MSG& message) {
         return false;
       }
       SendMessageW(focus, CB_SETCURSEL, WPARAM(-1), 0);
+      typed_.Clear();
       return true;
     default:
       return false;

@@ -122,7 +122,10 @@ void FormWindow::BuildControls() {
       SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
     }
     // A themed list draws its own face and would drop the row's band.
-    if (spec.kind == ControlKind::kList) SetWindowTheme(hwnd, L"", L"");
+    if (spec.kind == ControlKind::kList) {
+      SetWindowTheme(hwnd, L"", L"");
+      KeepTypeAhead(hwnd, &typed_);
+    }
     if (!spec.hint.empty()) AddHint(hwnd, FromBytes(spec.hint));
     if (spec.kind == ControlKind::kTextBox && spec.row != 0) KeepStorable(hwnd);
     if (spec.role == Role::kRun) AddHint(hwnd, FromBytes(RunTooltip(spec.row)));

@@ -115,14 +115,14 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       if (w == SIZE_RESTORED) OnRestored();
       return 0;
     case WM_CLOSE:
-      ShutDown();
+      ShutDown(true);
       DestroyWindow(hwnd_);
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
       // The session ends without WM_CLOSE: save now, as closing would.
-      if (w) ShutDown();
+      if (w) ShutDown(false);
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;

@@ -23,7 +23,9 @@
 #include "base/program_folder.h"
 #include "form/form_state.h"
 #include "form/layout.h"
+#include "form/list_search.h"
 #include "staging/row_refusal.h"
+#include "store/field_store.h"
 #include "win32/pictures.h"
 
 namespace vpa {
@@ -87,7 +89,9 @@ class FormWindow {
 
   // lifecycle.cpp
   void StartUp();
-  void ShutDown();
+  // `by_detailer`: closed by Exit or the close box, so a failed save is
+  // told; at the end of the session no one is there to read it.
+  void ShutDown(bool by_detailer);
   FormState ReadState() const;
   void ApplyState(const FormState& state);
 
@@ -109,12 +113,18 @@ class FormWindow {
   std::wstring macro_path_;
   int last_run_row_ = 0;
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
+  UnreadableFields unreadable_;      // left alone at close unless changed
+  TypeAhead typed_;                  // type-ahead in a closed list
   bool running_ = false;
   bool shut_down_ = false;
 };
 
 // Lets the box `box` take only characters that Windows-1252 can store.
 void KeepStorable(HWND box);
+
+// Lets typing in the closed list `list` find an item by the start of its
+// name, blanks included, through `typed`, which outlives the list.
+void KeepTypeAhead(HWND list, TypeAhead* typed);
 
 // A colour of the table as a COLORREF; `fallback` for the toolkit's own.
 COLORREF ResolveColour(const Colour& colour, COLORREF fallback);

@@ -30,7 +30,7 @@ void FormWindow::ApplyState(const FormState& state) {
 }
 
 void FormWindow::StartUp() {
-  ApplyState(LoadFormState(core_folder_));
+  ApplyState(LoadFormState(core_folder_, &unreadable_));
   for (const Placed& placed : controls_) {
     if (placed.spec.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
   }
@@ -39,10 +39,15 @@ void FormWindow::StartUp() {
 
 // Only the first call saves: closing and the end of the session may both
 // ask.
-void FormWindow::ShutDown() {
+void FormWindow::ShutDown(bool by_detailer) {
   if (shut_down_) return;
   shut_down_ = true;
-  SaveFormState(core_folder_, ReadState());
+  Status saved = SaveFormState(core_folder_, ReadState(), &unreadable_);
+  if (!saved.ok() && by_detailer) {
+    ShowMessage(kFormCaption,
+                SaveFailureMessage(core_folder_, Error{saved.error()}),
+                MB_ICONERROR);
+  }
 }
 
 }  // namespace vpa
