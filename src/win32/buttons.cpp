@@ -14,15 +14,15 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     if (candidate.hwnd == item.hwndItem) placed = &candidate;
   }
   if (placed == nullptr) return;
-  const FormControl& spec = placed->spec;
+  const FormControl& design = placed->design;
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
-  const bool coloured = spec.background.source == Colour::Source::kRgb;
+  const bool coloured = design.background.source == Colour::Source::kRgb;
   if (coloured) {
-    FillRect(dc, &face, Brush(ResolveColour(spec.background, 0)));
-    HBRUSH frame = Brush(ResolveColour(spec.text, RGB(255, 255, 255)));
+    FillRect(dc, &face, Brush(ResolveColour(design.background, 0)));
+    HBRUSH frame = Brush(ResolveColour(design.text, RGB(255, 255, 255)));
     FrameRect(dc, &face, frame);
   } else {
     DrawFrameControl(dc, &face, DFC_BUTTON,
@@ -30,10 +30,10 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   }
   RECT text_place = face;
   if (pressed) OffsetRect(&text_place, 1, 1);
-  HGDIOBJ former = SelectObject(dc, Font(spec.points));
+  HGDIOBJ former = SelectObject(dc, Font(design.points));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ResolveColour(spec.text, GetSysColor(COLOR_BTNTEXT)));
-  std::wstring caption = FromBytes(spec.caption);
+  SetTextColor(dc, ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)));
+  std::wstring caption = FromBytes(design.caption);
   DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, former);

@@ -57,9 +57,9 @@ void FormWindow::OnCommand(HWND control, int code) {
   if (code != BN_CLICKED) return;
   for (const Placed& placed : controls_) {
     if (placed.hwnd != control) continue;
-    switch (placed.spec.role) {
+    switch (placed.design.role) {
       case Role::kRun:
-        RunRow(placed.spec.row);
+        RunRow(placed.design.row);
         return;
       case Role::kHelp:
         OpenHelp();
@@ -105,9 +105,9 @@ void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
   ShowMessage(kFormCaption, RefusalMessage(row, refusals), MB_ICONWARNING);
   const std::string name = FirstRefusedControl(row, refusals);
   for (const Placed& placed : controls_) {
-    if (placed.spec.name != name || placed.hwnd == nullptr) continue;
+    if (placed.design.name != name || placed.hwnd == nullptr) continue;
     SetFocus(placed.hwnd);
-    if (placed.spec.kind == ControlKind::kTextBox) {
+    if (placed.design.kind == ControlKind::kTextBox) {
       SendMessageW(placed.hwnd, EM_SETSEL, 0, -1);
     }
   }
@@ -117,8 +117,8 @@ void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
 // tooltip says it, and an entry it would refuse turns red.
 void FormWindow::ShowReading(HWND box) {
   for (const Placed& placed : controls_) {
-    if (placed.hwnd != box || placed.spec.row == 0) continue;
-    std::optional<RowField> field = DimensionField(placed.spec.role);
+    if (placed.hwnd != box || placed.design.row == 0) continue;
+    std::optional<RowField> field = DimensionField(placed.design.role);
     if (!field) return;
     EntryReading reading = ReadEntry(*field, ToBytes(WindowText(box)));
     SetHint(box, FromBytes(reading.tooltip));
@@ -179,10 +179,10 @@ void FormWindow::OnRestored() {
   }
 }
 
-COLORREF FormWindow::MarkedColour(const FormControl& spec,
+COLORREF FormWindow::MarkedColour(const FormControl& design,
                                   COLORREF colour) const {
-  bool row_label = spec.kind == ControlKind::kLabel && spec.row != 0;
-  return row_label && spec.row == last_run_row_ ? kMarkColour : colour;
+  bool row_label = design.kind == ControlKind::kLabel && design.row != 0;
+  return row_label && design.row == last_run_row_ ? kMarkColour : colour;
 }
 
 void FormWindow::OpenHelp() {

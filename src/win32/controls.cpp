@@ -33,14 +33,14 @@ const wchar_t* ClassFor(ControlKind kind) {
   }
 }
 
-DWORD StyleFor(const FormControl& spec) {
-  DWORD style = WS_CHILD | (spec.visible ? WS_VISIBLE : 0);
-  if (spec.tab >= 0) style |= WS_TABSTOP;
-  switch (spec.kind) {
+DWORD StyleFor(const FormControl& design) {
+  DWORD style = WS_CHILD | (design.visible ? WS_VISIBLE : 0);
+  if (design.tab >= 0) style |= WS_TABSTOP;
+  switch (design.kind) {
     case ControlKind::kTextBox:
       // The carrier keeps the path: it takes the focus, never typing.
       style |= ES_AUTOHSCROLL;
-      if (spec.role == Role::kClipboard) style |= ES_READONLY;
+      if (design.role == Role::kClipboard) style |= ES_READONLY;
       break;
     case ControlKind::kMultiLineText:
       style |= ES_MULTILINE | ES_READONLY;
@@ -104,32 +104,35 @@ HFONT FormWindow::Font(double points) {
 void FormWindow::BuildControls() {
   std::vector<FormControl> table = FormLayout(maker_);
   std::stable_sort(table.begin(), table.end(), ByTab);
-  for (FormControl& spec : table) {
-    const wchar_t* window_class = ClassFor(spec.kind);
+  for (FormControl& design : table) {
+    const wchar_t* window_class = ClassFor(design.kind);
     // The staging fields are the core's; the window needs no box for them.
-    if (window_class == nullptr || spec.role == Role::kStaging) {
-      controls_.push_back({std::move(spec), nullptr});
+    if (window_class == nullptr || design.role == Role::kStaging) {
+      controls_.push_back({std::move(design), nullptr});
       continue;
     }
-    DWORD extended = spec.kind == ControlKind::kTextBox ? WS_EX_CLIENTEDGE : 0;
-    std::wstring caption = spec.kind == ControlKind::kList
+    DWORD extended =
+        design.kind == ControlKind::kTextBox ? WS_EX_CLIENTEDGE : 0;
+    std::wstring caption = design.kind == ControlKind::kList
                                ? std::wstring()
-                               : FromBytes(spec.caption);
-    HWND hwnd =
-        CreateWindowExW(extended, window_class, caption.c_str(), StyleFor(spec),
-                        0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
-    for (std::string_view item : spec.items) {
+                               : FromBytes(design.caption);
+    HWND hwnd = CreateWindowExW(extended, window_class, caption.c_str(),
+                                StyleFor(design), 0, 0, 0, 0, hwnd_, nullptr,
+                                instance_, nullptr);
+    for (std::string_view item : design.items) {
       SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
     }
     // A themed list draws its own face and would drop the row's band.
-    if (spec.kind == ControlKind::kList) {
+    if (design.kind == ControlKind::kList) {
       SetWindowTheme(hwnd, L"", L"");
       KeepTypeAhead(hwnd, &typed_);
     }
-    if (!spec.hint.empty()) AddHint(hwnd, FromBytes(spec.hint));
-    if (spec.kind == ControlKind::kTextBox && spec.row != 0) KeepStorable(hwnd);
-    if (spec.role == Role::kRun) AddHint(hwnd, FromBytes(RunTooltip(spec.row)));
-    controls_.push_back({std::move(spec), hwnd});
+    if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
+    if (design.kind == ControlKind::kTextBox && design.row != 0)
+      KeepStorable(hwnd);
+    if (design.role == Role::kRun)
+      AddHint(hwnd, FromBytes(RunTooltip(design.row)));
+    controls_.push_back({std::move(design), hwnd});
   }
 }
 
@@ -166,16 +169,16 @@ void FormWindow::PlaceControls() {
   fonts_.clear();
   for (Placed& placed : controls_) {
     if (placed.hwnd == nullptr) continue;
-    const FormControl& spec = placed.spec;
-    RECT place = PixelRect(spec.place);
+    const FormControl& design = placed.design;
+    RECT place = PixelRect(design.place);
     int height = place.bottom - place.top;
-    HFONT font = spec.points > 0 ? Font(spec.points)
-                                 : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = design.points > 0 ? Font(design.points)
+                                   : HFONT(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageW(placed.hwnd, WM_SETFONT, WPARAM(font), FALSE);
-    if (spec.kind == ControlKind::kList) {
+    if (design.kind == ControlKind::kList) {
       // The closed face is the table's height; the open list shows a
       // screenful of items and scrolls.
-      int item = Px(spec.place.height) - 6;
+      int item = Px(design.place.height) - 6;
       SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, WPARAM(-1), item);
       SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
       height += kVisibleItems * (item - 2) + 2;
@@ -188,7 +191,8 @@ void FormWindow::PlaceControls() {
 
 HWND FormWindow::Control(Role role, int row) const {
   for (const Placed& placed : controls_) {
-    if (placed.spec.role == role && placed.spec.row == row) return placed.hwnd;
+    if (placed.design.role == role && placed.design.row == row)
+      return placed.hwnd;
   }
   return nullptr;
 }
@@ -199,22 +203,22 @@ HBRUSH FormWindow::Colours(HWND control, HDC dc) {
   for (const Placed& placed : controls_) {
     if (placed.hwnd == nullptr) continue;
     bool is_list = false;
-    if (placed.spec.kind == ControlKind::kList && placed.hwnd != control) {
+    if (placed.design.kind == ControlKind::kList && placed.hwnd != control) {
       COMBOBOXINFO info{};
       info.cbSize = sizeof info;
       is_list = GetComboBoxInfo(placed.hwnd, &info) && info.hwndList == control;
     }
     if (placed.hwnd != control && !is_list) continue;
-    const FormControl& spec = placed.spec;
+    const FormControl& design = placed.design;
     COLORREF background =
-        Resolve(spec.background, spec.kind == ControlKind::kMultiLineText
-                                     ? RGB(107, 136, 158)
-                                     : GetSysColor(COLOR_WINDOW));
+        Resolve(design.background, design.kind == ControlKind::kMultiLineText
+                                       ? RGB(107, 136, 158)
+                                       : GetSysColor(COLOR_WINDOW));
     const bool refused = std::find(refused_boxes_.begin(), refused_boxes_.end(),
                                    control) != refused_boxes_.end();
     SetTextColor(dc, refused
                          ? RGB(204, 0, 0)
-                         : Resolve(spec.text, GetSysColor(COLOR_WINDOWTEXT)));
+                         : Resolve(design.text, GetSysColor(COLOR_WINDOWTEXT)));
     SetBkColor(dc, background);
     return Brush(background);
   }

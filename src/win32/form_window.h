@@ -45,7 +45,7 @@ class FormWindow {
   // One control of the table and the window made for it (none for what is
   // painted: labels, pictures, lines, dots).
   struct Placed {
-    FormControl spec;
+    FormControl design;
     HWND hwnd = nullptr;
   };
   struct RowHandles {
@@ -72,8 +72,8 @@ class FormWindow {
   // painting.cpp, buttons.cpp
   void Paint(HDC dc);
   void DrawButton(const DRAWITEMSTRUCT& item);
-  void PaintLabel(HDC dc, const FormControl& spec, RECT place);
-  COLORREF MarkedColour(const FormControl& spec, COLORREF colour) const;
+  void PaintLabel(HDC dc, const FormControl& design, RECT place);
+  COLORREF MarkedColour(const FormControl& design, COLORREF colour) const;
 
   // commands.cpp
   void OnCommand(HWND control, int code);

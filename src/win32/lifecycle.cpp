@@ -32,7 +32,7 @@ void FormWindow::ApplyState(const FormState& state) {
 void FormWindow::StartUp() {
   ApplyState(LoadFormState(core_folder_, &unreadable_));
   for (const Placed& placed : controls_) {
-    if (placed.spec.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
+    if (placed.design.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
   }
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
 }

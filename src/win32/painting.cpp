@@ -27,14 +27,15 @@ void FormWindow::Paint(HDC dc) {
   FillRect(dc, &client, Brush(ResolveColour(kFormBackground, 0)));
   const int pen_width = std::max(1, int(std::lround(dpi_ / 96.0)));
   for (const Placed& placed : controls_) {
-    const FormControl& spec = placed.spec;
-    RECT place = PixelRect(spec.place);
-    switch (spec.kind) {
+    const FormControl& design = placed.design;
+    RECT place = PixelRect(design.place);
+    switch (design.kind) {
       case ControlKind::kPicture:
-        pictures_.Draw(dc, spec.picture, place);
+        pictures_.Draw(dc, design.picture, place);
         break;
       case ControlKind::kLine: {
-        HPEN pen = CreatePen(PS_SOLID, pen_width, ResolveColour(spec.text, 0));
+        HPEN pen =
+            CreatePen(PS_SOLID, pen_width, ResolveColour(design.text, 0));
         HGDIOBJ former = SelectObject(dc, pen);
         MoveToEx(dc, place.left, place.top, nullptr);
         LineTo(dc, place.right, place.bottom);
@@ -46,7 +47,7 @@ void FormWindow::Paint(HDC dc) {
         HPEN pen = CreatePen(PS_SOLID, pen_width, RGB(0, 0, 0));
         HGDIOBJ former_pen = SelectObject(dc, pen);
         HGDIOBJ former_brush =
-            SelectObject(dc, Brush(ResolveColour(spec.background, 0)));
+            SelectObject(dc, Brush(ResolveColour(design.background, 0)));
         Ellipse(dc, place.left, place.top, place.right, place.bottom);
         SelectObject(dc, former_brush);
         SelectObject(dc, former_pen);
@@ -54,7 +55,7 @@ void FormWindow::Paint(HDC dc) {
         break;
       }
       case ControlKind::kLabel:
-        PaintLabel(dc, spec, place);
+        PaintLabel(dc, design, place);
         break;
       default:
         break;
@@ -62,18 +63,18 @@ void FormWindow::Paint(HDC dc) {
   }
 }
 
-void FormWindow::PaintLabel(HDC dc, const FormControl& spec, RECT place) {
-  if (spec.background.source != Colour::Source::kTransparent) {
-    FillRect(dc, &place, Brush(ResolveColour(spec.background, 0)));
+void FormWindow::PaintLabel(HDC dc, const FormControl& design, RECT place) {
+  if (design.background.source != Colour::Source::kTransparent) {
+    FillRect(dc, &place, Brush(ResolveColour(design.background, 0)));
   }
-  HGDIOBJ former = SelectObject(dc, Font(spec.points));
+  HGDIOBJ former = SelectObject(dc, Font(design.points));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, MarkedColour(spec, ResolveColour(spec.text, 0)));
-  std::wstring text = FromBytes(spec.caption);
+  SetTextColor(dc, MarkedColour(design, ResolveColour(design.text, 0)));
+  std::wstring text = FromBytes(design.caption);
   // A label never clips its text: a font a little wider than Arial's
   // must not cut off a letter.
-  UINT flags =
-      AlignFlag(spec.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX | DT_NOCLIP;
+  UINT flags = AlignFlag(design.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |
+               DT_NOCLIP;
   DrawTextW(dc, text.c_str(), int(text.size()), &place, flags);
   SelectObject(dc, former);
 }
