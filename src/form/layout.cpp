@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/web_address.h"
+#include "staging/row_refusal.h"
 
 namespace vpa {
 namespace {
@@ -133,16 +134,21 @@ void AddUpperRight(std::vector<FormControl>& form, const Maker& maker) {
 }
 
 void AddHeadings(std::vector<FormControl>& form) {
+  // The captions are the ones a refusal names its field by.
   const struct {
     const char* name;
-    const char* caption;
+    RowField field;
     int left;
-  } headings[] = {{"Label16", "H", 8880},     {"Label14", "V1", 9720},
-                  {"Label15", "V2", 10560},   {"Label11", "MATERIAL", 11640},
-                  {"Label17", "L", 13440},    {"Label9", "OSL", 14280},
-                  {"Label18", "Pairs", 15240}};
+  } headings[] = {{"Label16", RowField::kH, 8880},
+                  {"Label14", RowField::kV1, 9720},
+                  {"Label15", RowField::kV2, 10560},
+                  {"Label11", RowField::kSection, 11640},
+                  {"Label17", RowField::kL, 13440},
+                  {"Label9", RowField::kLeg, 14280},
+                  {"Label18", RowField::kPair, 15240}};
   for (const auto& heading : headings) {
-    form.push_back(WhiteLabel(heading.name, heading.caption, 11.25,
+    form.push_back(WhiteLabel(heading.name,
+                              std::string(FieldCaption(heading.field)), 11.25,
                               {heading.left, 5310, 0, 270}));
   }
   form.push_back(Line("Line3", 8400, 5280, 15840, 5280));
@@ -213,7 +219,8 @@ void AddRow(std::vector<FormControl>& form, int row) {
 
 void AddBottomBar(std::vector<FormControl>& form) {
   FormControl caption =
-      WhiteLabel("Label10", "ADD ANGLES TO:", 11.25, {9120, 8085, 1890, 270});
+      WhiteLabel("Label10", std::string(FieldCaption(RowField::kEnd)) + ":",
+                 11.25, {9120, 8085, 1890, 270});
   caption.sized_to_text = false;
   form.push_back(caption);
 
