@@ -175,7 +175,7 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
     case ControlKind::kLabel:
       return MakeLabel(form, control);
     case ControlKind::kPicture:
-      return new PictureWidget(FromBytes(control.picture), form);
+      return new PictureWidget(control.picture, form);
     case ControlKind::kLine: {
       const TwipRect& p = control.place;
       return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
