@@ -3,6 +3,7 @@
 // over earlier ones, and lists with the same items share one item model.
 #include "app/window_layout.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QStringListModel>
@@ -135,13 +136,33 @@ QWidget* MakeInstructions(QWidget* form, const FormControl& control) {
   return text;
 }
 
+// A list whose pop-up is built when it first opens. QComboBox builds it
+// (a frame, a view, scroll bars and their connections) at every change of
+// palette, style or font; before it exists, such a change needs only a
+// repaint, and the pop-up takes the list's looks when it is built.
+class BandList : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    const bool looks = event->type() == QEvent::PaletteChange ||
+                       event->type() == QEvent::StyleChange ||
+                       event->type() == QEvent::FontChange;
+    if (looks && findChild<QAbstractItemView*>() == nullptr) {
+      return QWidget::changeEvent(event);
+    }
+    QComboBox::changeEvent(event);
+  }
+};
+
 // Lists with the same items share one model, made once.
 class Lists {
  public:
   explicit Lists(QObject* owner) : owner_(owner) {}
 
   QWidget* Make(QWidget* form, const FormControl& control) {
-    QComboBox* list = new QComboBox(form);
+    QComboBox* list = new BandList(form);
     list->setModel(ModelFor(control.items));
     list->setCurrentIndex(-1);
     return list;
@@ -284,8 +305,7 @@ void DressForm(QWidget* form) {
 FormControls BuildForm(QWidget* form, const Maker& maker) {
   DressForm(form);
   const std::vector<FormControl> layout = FormLayout(maker);
-  // A list told its font builds its whole pop-up at once; lists that
-  // inherit theirs from the form build it when it first opens.
+  // The form takes the lists' font, so most controls need none of their own.
   auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
     return c.kind == ControlKind::kList;
   });
