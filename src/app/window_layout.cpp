@@ -219,8 +219,11 @@ void Dress(QWidget* widget, const FormControl& control) {
   if (control.kind != ControlKind::kLabel) {
     widget->setGeometry(PlaceOf(control));
   }
+  // A control without a size of its own keeps the form's font: the only
+  // one with text is the unseen clipboard carrier, and a face of its own
+  // would be loaded for nothing.
   const QFont font = FontOf(control);
-  if (widget->font() != font) widget->setFont(font);
+  if (control.points != 0 && widget->font() != font) widget->setFont(font);
   widget->setPalette(PaletteOf(control));
   const bool takes_text = control.kind == ControlKind::kTextBox ||
                           control.kind == ControlKind::kMultiLineText;
