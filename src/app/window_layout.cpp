@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 
+#include "app/coloured_button.h"
 #include "app/drawn_widgets.h"
 #include "app/text_bytes.h"
 
@@ -88,18 +89,6 @@ QString PlainText(const std::string& caption) {
   return text;
 }
 
-// A coloured button keeps its colour when hovered or pressed.
-QString ButtonStyle(const FormControl& control) {
-  const QColor back = ColourOf(control.background);
-  return QString(
-             "QPushButton { background-color: %1; color: %2;"
-             " border: 1px solid %2; text-decoration: underline; }"
-             "QPushButton:hover { background-color: %3; }"
-             "QPushButton:pressed { background-color: %4; }")
-      .arg(back.name(), ColourOf(control.text).name(), back.lighter(112).name(),
-           back.darker(116).name());
-}
-
 QWidget* MakeLabel(QWidget* form, const FormControl& control) {
   QLabel* label = new QLabel(FromBytes(control.caption), form);
   label->setAlignment(AlignmentOf(control.align) | Qt::AlignTop);
@@ -118,10 +107,14 @@ QWidget* MakeLabel(QWidget* form, const FormControl& control) {
 }
 
 QWidget* MakeButton(QWidget* form, const FormControl& control) {
-  QPushButton* button = new QPushButton(FromBytes(control.caption), form);
+  const QString caption = FromBytes(control.caption);
+  QPushButton* button =
+      IsSet(control.background)
+          ? new ColouredButton(caption, ColourOf(control.background),
+                               ColourOf(control.text), form)
+          : new QPushButton(caption, form);
   button->setAutoDefault(false);
   button->setToolTip(FromBytes(control.hint));
-  if (IsSet(control.background)) button->setStyleSheet(ButtonStyle(control));
   return button;
 }
 
