@@ -1,45 +1,48 @@
 // Lines and dots ignore the mouse, so clicks reach what lies below them.
 #include "app/drawn_widgets.h"
 
-#include <QImageReader>
 #include <QPainter>
 
-namespace vpa {
+#include "app/packed_picture.h"
 
+namespace vpa {
 namespace {
 
-// Read as PNG outright: left to guess, Qt loads every image plugin to ask
-// each whether it knows the file.
-QPixmap LoadPicture(const QString& name, const QString& suffix) {
-  QImageReader reader(":/pictures/" + name + suffix + ".png", "png");
-  reader.setAutoDetectImageFormat(false);
-  return QPixmap::fromImage(reader.read());
-}
+// Rows unpacked at a time. A multiple of 8, so that strips scaled by any
+// eighth still meet on whole device pixels.
+constexpr int kStripRows = 32;
 
 }  // namespace
 
-PictureWidget::PictureWidget(const QString& name, QWidget* parent)
+PictureWidget::PictureWidget(const std::string& name, QWidget* parent)
     : QWidget(parent), name_(name) {}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-  const qreal ratio = devicePixelRatioF() > 1 ? 2 : 1;
-  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
-    pixmap_ = LoadPicture(name_, ratio > 1 ? "@2x" : "");
-    pixmap_.setDevicePixelRatio(ratio);
-  }
-  QSize size = pixmap_.deviceIndependentSize().toSize();
+  const bool dense = devicePixelRatioF() > 1;
+  const PackedPicture* picture = FindPicture(name_ + (dense ? "@2x" : ""));
+  if (picture == nullptr) return;
+  const int ratio = dense ? 2 : 1;
+  QSize size(picture->width / ratio, picture->height / ratio);
   size.scale(this->size(), Qt::KeepAspectRatio);
   QRect place(QPoint(), size);
   place.moveCenter(rect().center());
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(place, pixmap_);
+  painter.translate(place.topLeft());
+  painter.scale(qreal(size.width()) / picture->width,
+                qreal(size.height()) / picture->height);
+  UnpackStrips(*picture, kStripRows, [&painter](const QImage& strip, int top) {
+    painter.drawImage(QPoint(0, top), strip);
+  });
 }
 
-QIcon PictureIcon(const QString& name) {
+QIcon PictureIcon(const std::string& name) {
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64}) {
-    icon.addPixmap(LoadPicture(name, "-" + QString::number(size)));
+    const PackedPicture* picture =
+        FindPicture(name + "-" + std::to_string(size));
+    if (picture != nullptr)
+      icon.addPixmap(QPixmap::fromImage(Unpack(*picture)));
   }
   return icon;
 }

@@ -6,27 +6,26 @@
 #include <QColor>
 #include <QIcon>
 #include <QLine>
-#include <QPixmap>
 #include <QWidget>
+#include <string>
 
 namespace vpa {
 
-// A picture of the form's resources (rendered at build time, at one and at
-// two device pixels per pixel), centred in the widget at its proportions.
+// A picture of the form's (rendered at build time, at one and at two device
+// pixels per pixel), centred in the widget at its proportions.
 class PictureWidget : public QWidget {
  public:
-  PictureWidget(const QString& name, QWidget* parent);
+  PictureWidget(const std::string& name, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString name_;
-  QPixmap pixmap_;  // loaded at the first paint, for the screen it paints on
+  std::string name_;
 };
 
 // The window icon at the sizes it was rendered in.
-QIcon PictureIcon(const QString& name);
+QIcon PictureIcon(const std::string& name);
 
 // A one-pixel line between two points given in the parent's coordinates.
 class LineWidget : public QWidget {

@@ -3,9 +3,9 @@
 #ifndef VPA_APP_SINGLE_INSTANCE_H_
 #define VPA_APP_SINGLE_INSTANCE_H_
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 namespace vpa {
@@ -16,6 +16,8 @@ class SingleInstance : public QObject {
  public:
   explicit SingleInstance(const QString& program_folder,
                           QObject* parent = nullptr);
+  // Stops listening and removes the socket.
+  ~SingleInstance() override;
 
   // True when this is the only instance; it then listens for later
   // launches. False when another runs: that one has been asked to come to
@@ -38,11 +40,13 @@ class SingleInstance : public QObject {
  private:
   bool AskRunningToShow();
   void Listen();
+  void Answer();
+  void Hear(QSocketNotifier* caller);
 
   QString folder_;
   QString key_;
   QLockFile lock_;
-  QLocalServer server_;
+  QSocketNotifier* listener_ = nullptr;
 };
 
 }  // namespace vpa

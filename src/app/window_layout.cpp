@@ -3,12 +3,14 @@
 // over earlier ones, and lists with the same items share one item model.
 #include "app/window_layout.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QStringListModel>
 #include <algorithm>
 #include <map>
 
+#include "app/coloured_button.h"
 #include "app/drawn_widgets.h"
 #include "app/text_bytes.h"
 
@@ -87,18 +89,6 @@ QString PlainText(const std::string& caption) {
   return text;
 }
 
-// A coloured button keeps its colour when hovered or pressed.
-QString ButtonStyle(const FormControl& control) {
-  const QColor back = ColourOf(control.background);
-  return QString(
-             "QPushButton { background-color: %1; color: %2;"
-             " border: 1px solid %2; text-decoration: underline; }"
-             "QPushButton:hover { background-color: %3; }"
-             "QPushButton:pressed { background-color: %4; }")
-      .arg(back.name(), ColourOf(control.text).name(), back.lighter(112).name(),
-           back.darker(116).name());
-}
-
 QWidget* MakeLabel(QWidget* form, const FormControl& control) {
   QLabel* label = new QLabel(FromBytes(control.caption), form);
   label->setAlignment(AlignmentOf(control.align) | Qt::AlignTop);
@@ -117,10 +107,14 @@ QWidget* MakeLabel(QWidget* form, const FormControl& control) {
 }
 
 QWidget* MakeButton(QWidget* form, const FormControl& control) {
-  QPushButton* button = new QPushButton(FromBytes(control.caption), form);
+  const QString caption = FromBytes(control.caption);
+  QPushButton* button =
+      IsSet(control.background)
+          ? new ColouredButton(caption, ColourOf(control.background),
+                               ColourOf(control.text), form)
+          : new QPushButton(caption, form);
   button->setAutoDefault(false);
   button->setToolTip(FromBytes(control.hint));
-  if (IsSet(control.background)) button->setStyleSheet(ButtonStyle(control));
   return button;
 }
 
@@ -135,13 +129,33 @@ QWidget* MakeInstructions(QWidget* form, const FormControl& control) {
   return text;
 }
 
+// A list whose pop-up is built when it first opens. QComboBox builds it
+// (a frame, a view, scroll bars and their connections) at every change of
+// palette, style or font; before it exists, such a change needs only a
+// repaint, and the pop-up takes the list's looks when it is built.
+class BandList : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    const bool looks = event->type() == QEvent::PaletteChange ||
+                       event->type() == QEvent::StyleChange ||
+                       event->type() == QEvent::FontChange;
+    if (looks && findChild<QAbstractItemView*>() == nullptr) {
+      return QWidget::changeEvent(event);
+    }
+    QComboBox::changeEvent(event);
+  }
+};
+
 // Lists with the same items share one model, made once.
 class Lists {
  public:
   explicit Lists(QObject* owner) : owner_(owner) {}
 
   QWidget* Make(QWidget* form, const FormControl& control) {
-    QComboBox* list = new QComboBox(form);
+    QComboBox* list = new BandList(form);
     list->setModel(ModelFor(control.items));
     list->setCurrentIndex(-1);
     return list;
@@ -175,7 +189,7 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
     case ControlKind::kLabel:
       return MakeLabel(form, control);
     case ControlKind::kPicture:
-      return new PictureWidget(FromBytes(control.picture), form);
+      return new PictureWidget(control.picture, form);
     case ControlKind::kLine: {
       const TwipRect& p = control.place;
       return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
@@ -198,8 +212,11 @@ void Dress(QWidget* widget, const FormControl& control) {
   if (control.kind != ControlKind::kLabel) {
     widget->setGeometry(PlaceOf(control));
   }
+  // A control without a size of its own keeps the form's font: the only
+  // one with text is the unseen clipboard carrier, and a face of its own
+  // would be loaded for nothing.
   const QFont font = FontOf(control);
-  if (widget->font() != font) widget->setFont(font);
+  if (control.points != 0 && widget->font() != font) widget->setFont(font);
   widget->setPalette(PaletteOf(control));
   const bool takes_text = control.kind == ControlKind::kTextBox ||
                           control.kind == ControlKind::kMultiLineText;
@@ -284,8 +301,7 @@ void DressForm(QWidget* form) {
 FormControls BuildForm(QWidget* form, const Maker& maker) {
   DressForm(form);
   const std::vector<FormControl> layout = FormLayout(maker);
-  // A list told its font builds its whole pop-up at once; lists that
-  // inherit theirs from the form build it when it first opens.
+  // The form takes the lists' font, so most controls need none of their own.
   auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
     return c.kind == ControlKind::kList;
   });

@@ -48,7 +48,8 @@ TEST_F(DetailerTest, CarrierTakesNoKeysAndTheRestoredFocusIsOnRun) {
   QTest::keyClick(carrier, Qt::Key_Insert, Qt::ShiftModifier);
   EXPECT_EQ(carrier->text().toStdString(), Path().toStdString());
   Button("Go3")->click();
-  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Path().toStdString());
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            Path().toStdString());
 }
 
 TEST_F(DetailerTest, EnterPressesTheFocusedButton) {
@@ -84,6 +85,28 @@ TEST_F(DetailerTest, ListsFindNamesWithBlanksAndDeleteClearsTheChoice) {
   EXPECT_LE(view->height(), 21 * row_height + 10);
   EXPECT_GE(view->height(), 15 * row_height);
   section->hidePopup();
+}
+
+// Pop-ups are built only when first opened, after the lists took their
+// font, colours and style: they must show those all the same.
+TEST_F(DetailerTest, OpenedListShowsTheListsFontAndColours) {
+  OpenActive();
+  for (const char* name : {"MAT1", "OSL2", "Pair4", "BS"}) {
+    SCOPED_TRACE(name);
+    QComboBox* list = List(name);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(view->isVisible());
+    EXPECT_EQ(view->font().family(), list->font().family());
+    EXPECT_DOUBLE_EQ(view->font().pointSizeF(), list->font().pointSizeF());
+    EXPECT_TRUE(view->font().bold());
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Text}) {
+      EXPECT_EQ(view->palette().color(role), list->palette().color(role));
+    }
+    EXPECT_EQ(view->height() / view->sizeHintForRow(0),
+              std::min(list->count(), 20));
+    list->hidePopup();
+  }
 }
 
 TEST_F(DetailerTest, LongEntryShowsItsStartOnceLeft) {

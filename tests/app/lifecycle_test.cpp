@@ -1,5 +1,9 @@
 // Start-up and shut-down through the field store, and the one running
 // instance per program folder.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -134,6 +138,44 @@ TEST_F(WindowTest, LockLeftByAGoneRunDoesNotBlockTheNextStart) {
     SingleInstance next(Root());
     EXPECT_TRUE(next.Start());
   }
+}
+
+// A crashed run leaves its lock and its socket file behind; the next run
+// takes both over, answers later launches and removes the socket as it ends.
+TEST_F(WindowTest, SocketLeftByACrashedRunIsTakenOver) {
+  const QString socket_path = SingleInstance(Root()).SocketPath();
+  {
+    QFile lock(SingleInstance(Root()).LockPath());
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.write("2147483646\nvpa\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
+  }
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  const QByteArray path = QFile::encodeName(socket_path);
+  ASSERT_LT(size_t(path.size()), sizeof address.sun_path);
+  memcpy(address.sun_path, path.constData(), path.size());
+  const int left = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address),
+            0);
+  close(left);  // the file stays, with no one listening
+
+  int asked = 0;
+  {
+    SingleInstance running(Root());
+    ASSERT_TRUE(running.Start());
+    QObject::connect(&running, &SingleInstance::ActivationRequested,
+                     [&asked] { ++asked; });
+    for (int launch = 1; launch <= 2; ++launch) {
+      EXPECT_FALSE(SingleInstance(Root()).Start());
+      QDeadlineTimer deadline(5000);
+      while (asked < launch && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+      }
+      EXPECT_EQ(asked, launch);
+    }
+  }
+  EXPECT_FALSE(QFile::exists(socket_path));
 }
 
 }  // namespace
