@@ -4,8 +4,9 @@
 # read. vpa-probe tells what Wine does not show to X: the focused control
 # and the message boxes' texts.
 
-probe=$out/windows/vpa-probe.exe
-Probe() { timeout 20 wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+Probe() {
+  timeout 20 wine "$out/windows/vpa-probe.exe" "$@" 2>/dev/null | tr -d '\r'
+}
 
 # The name of the focused control, found in the table by its place.
 FocusedControl() {
