@@ -1,6 +1,8 @@
 # The Wine and Xvfb harness of scripts/windows-check (sourced): a Wine prefix
 # and a display of its own, bounded waits, clicks at the places the form's
 # table gives, and the checks of the window and the installer. Expects $out.
+# The displays tried are VPA_DISPLAYS (first and last number, default
+# "121 129"), so that several checks can share a machine.
 
 Fail() {
   echo "windows-check: $*" >&2
@@ -32,8 +34,10 @@ WaitFor() {
 
 StartWine() {
   export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d"
-  WINEPREFIX=$(mktemp -d)
-  export WINEPREFIX
+  # Inside the build folder, so that each work tree has its own.
+  export WINEPREFIX=$out/wine-prefix
+  timeout 20 wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
   unset DISPLAY
   timeout 120 wineboot -i >/dev/null 2>&1 || Fail "wineboot did not finish"
   # Wine has no Arial; Liberation Sans has its widths and then answers to
@@ -42,11 +46,11 @@ StartWine() {
     /d "Liberation Sans" /f >/dev/null 2>&1
 }
 
-# An Xvfb on the first free display of 121 to 129, with a window manager so
-# that windows can be minimised.
+# An Xvfb on the first free display of VPA_DISPLAYS, with a window manager
+# so that windows can be minimised.
 StartDisplay() {
   local number
-  for number in $(seq 121 129); do
+  for number in $(seq ${VPA_DISPLAYS:-121 129}); do
     [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] ||
       break
   done

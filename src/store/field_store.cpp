@@ -5,6 +5,7 @@
 #include <charconv>
 #include <system_error>
 
+#include "base/code_page_1252.h"
 #include "base/files.h"
 #include "base/text.h"
 
@@ -66,9 +67,11 @@ std::string SaveFailureMessage(const ProgramFolder& folder,
   size_t reason = message.rfind(": ");
   std::string why =
       reason == std::string::npos ? message : message.substr(reason + 2);
+  // The windows show their messages' bytes as Windows-1252, so the folder
+  // goes in as such: a detailer's name in the path reads as typed.
   return "Your entries could not be saved in " +
-         folder.FieldFile("").parent_path().string() + " (" + why +
-         "); the values saved before are kept.";
+         Encode1252(folder.FieldFile("").parent_path().u16string()) + " (" +
+         why + "); the values saved before are kept.";
 }
 
 }  // namespace vpa

@@ -166,17 +166,9 @@ void FormWindow::Finish(int row) {
     CloseClipboard();
   }
   // Keys typed after a restore go to the Run! button, never the carrier.
-  SetFocus(Control(Role::kRun, row));
+  focus_ = Control(Role::kRun, row);
+  SetFocus(focus_);
   ShowWindow(hwnd_, SW_MINIMIZE);
-}
-
-// Back from minimised, the focus is on the Run! button that was pressed, so
-// a keystroke never lands in the carrier.
-void FormWindow::OnRestored() {
-  if (last_run_row_ == 0) return;
-  if (GetFocus() == Control(Role::kClipboard) || GetFocus() == nullptr) {
-    SetFocus(Control(Role::kRun, last_run_row_));
-  }
 }
 
 COLORREF FormWindow::MarkedColour(const FormControl& design,

@@ -65,6 +65,11 @@ void FormWindow::FitToDpi(UINT dpi) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// The form takes no keys itself: the control that had the focus takes them.
+void FormWindow::PassFocusOn() {
+  if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
+}
+
 LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<FormWindow*>(
@@ -111,8 +116,20 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_COMMAND:
       if (l != 0) OnCommand(HWND(l), HIWORD(w));
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the control that had the focus when the window
+      // was left (for a message box, or minimised after a Run) has it
+      // again when the window comes back.
+      if (LOWORD(w) == WA_INACTIVE && IsChild(hwnd_, GetFocus())) {
+        focus_ = GetFocus();
+      }
+      break;
+    case WM_SETFOCUS:
+      PassFocusOn();
+      return 0;
     case WM_SIZE:
-      if (w == SIZE_RESTORED) OnRestored();
+      // Restored from minimised, the form itself holds the focus.
+      if (w == SIZE_RESTORED) PassFocusOn();
       return 0;
     case WM_CLOSE:
       ShutDown(true);

@@ -55,7 +55,7 @@ class FormWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void FitToDpi(UINT dpi);
-  void OnRestored();
+  void PassFocusOn();
 
   // controls.cpp
   void BuildControls();
@@ -112,6 +112,7 @@ class FormWindow {
   Pictures pictures_;
   std::wstring macro_path_;
   int last_run_row_ = 0;
+  HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
   UnreadableFields unreadable_;      // left alone at close unless changed
   TypeAhead typed_;                  // type-ahead in a closed list

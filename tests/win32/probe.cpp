@@ -1,0 +1,134 @@
+// vpa-probe COMMAND: looks at the running form vpa.exe from outside, for the
+// Windows check, which cannot see inside Wine's windows.
+//   focus        the focused control's place in the form's client area
+//                ("left top width height")
+//   messages     every message box of the form's process: its caption and
+//                its text, one line each
+//   end-session  the system's end of the session: WM_QUERYENDSESSION, then
+//                WM_ENDSESSION, each answered within 5 s
+// Exits 1 when there is no form, no focus or no message box, 2 when the
+// form does not answer in time.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "form/layout.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()),
+                                 nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(),
+                      size, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring Text(HWND window) {
+  wchar_t text[2048] = {};
+  GetWindowTextW(window, text, 2048);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+// The form: the top-level window of its caption that is not a dialog.
+HWND FindForm() {
+  const std::string ascii = vpa::kFormCaption;
+  const std::wstring caption(ascii.begin(), ascii.end());
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, caption.c_str()))) {
+    if (ClassOf(window) != L"#32770") return window;
+  }
+  return nullptr;
+}
+
+int Focus(HWND form) {
+  GUITHREADINFO info{sizeof info};
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info) ||
+      info.hwndFocus == nullptr) {
+    std::puts("none");
+    return 1;
+  }
+  RECT place;
+  GetWindowRect(info.hwndFocus, &place);
+  MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&place), 2);
+  std::printf("%ld %ld %ld %ld\n", place.left, place.top,
+              place.right - place.left, place.bottom - place.top);
+  return 0;
+}
+
+struct Boxes {
+  DWORD process;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK NoteBox(HWND window, LPARAM data) {
+  auto* boxes = reinterpret_cast<Boxes*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == boxes->process && ClassOf(window) == L"#32770" &&
+      IsWindowVisible(window)) {
+    boxes->found.push_back(window);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
+  const std::wstring text = Text(child);
+  if (ClassOf(child) == L"Static" && !text.empty()) {
+    std::printf("%s\n", Utf8(text).c_str());
+  }
+  return TRUE;
+}
+
+int Messages(HWND form) {
+  Boxes boxes{};
+  GetWindowThreadProcessId(form, &boxes.process);
+  EnumWindows(NoteBox, LPARAM(&boxes));
+  for (HWND box : boxes.found) {
+    std::printf("%s\n", Utf8(Text(box)).c_str());
+    EnumChildWindows(box, PrintStatic, 0);
+  }
+  return boxes.found.empty() ? 1 : 0;
+}
+
+int EndSession(HWND form) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(form, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                           SMTO_ABORTIFHUNG, 5000, &answer)) {
+    std::puts("no answer to WM_QUERYENDSESSION within 5 s");
+    return 2;
+  }
+  std::printf("WM_QUERYENDSESSION answered %s\n", answer ? "TRUE" : "FALSE");
+  if (!SendMessageTimeoutW(form, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF,
+                           SMTO_ABORTIFHUNG, 5000, &answer)) {
+    std::puts("WM_ENDSESSION not handled within 5 s");
+    return 2;
+  }
+  std::puts("WM_ENDSESSION handled");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  HWND form = FindForm();
+  if (form == nullptr) {
+    std::puts("no form");
+    return 1;
+  }
+  if (command == "focus") return Focus(form);
+  if (command == "messages") return Messages(form);
+  if (command == "end-session") return EndSession(form);
+  std::fprintf(stderr, "usage: vpa-probe focus|messages|end-session\n");
+  return 2;
+}
