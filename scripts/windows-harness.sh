@@ -42,11 +42,11 @@ StartWine() {
     /d "Liberation Sans" /f >/dev/null 2>&1
 }
 
-# An Xvfb on the first free display of 121 to 129, with a window manager so
-# that windows can be minimised.
+# An Xvfb on the first free display of $VPA_DISPLAYS ("121 129": first and
+# last), with a window manager so that windows can be minimised.
 StartDisplay() {
   local number
-  for number in $(seq 121 129); do
+  for number in $(seq ${VPA_DISPLAYS:-121 129}); do
     [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] ||
       break
   done
