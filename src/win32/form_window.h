@@ -54,12 +54,16 @@ class FormWindow {
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  void FitFrame();
   void FitToDpi(UINT dpi);
   void OnRestored();
 
   // controls.cpp
   void BuildControls();
   void PlaceControls();
+  void Place(const Placed& placed, bool move);
+  RECT Bounds(const FormControl& design) const;
+  int ItemHeight(const FormControl& design) const;
   HFONT Font(double points);
   RECT PixelRect(const TwipRect& place) const;
   int Px(int twips) const;
