@@ -127,16 +127,20 @@ void FormWindow::BuildControls() {
       SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
     }
     // A themed list draws its own face and would drop the row's band.
+    HWND open_list = nullptr;
     if (design.kind == ControlKind::kList) {
       SetWindowTheme(hwnd, L"", L"");
       KeepTypeAhead(hwnd, &typed_);
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof info;
+      if (GetComboBoxInfo(hwnd, &info)) open_list = info.hwndList;
     }
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
       KeepStorable(hwnd);
     if (design.role == Role::kRun)
       AddHint(hwnd, FromBytes(RunTooltip(design.row)));
-    controls_.push_back({std::move(design), hwnd});
+    controls_.push_back({std::move(design), hwnd, open_list});
     Place(controls_.back(), false);
   }
 }
@@ -225,14 +229,10 @@ HWND FormWindow::Control(Role role, int row) const {
 // too, which reports itself by its own window.
 HBRUSH FormWindow::Colours(HWND control, HDC dc) {
   for (const Placed& placed : controls_) {
-    if (placed.hwnd == nullptr) continue;
-    bool is_list = false;
-    if (placed.design.kind == ControlKind::kList && placed.hwnd != control) {
-      COMBOBOXINFO info{};
-      info.cbSize = sizeof info;
-      is_list = GetComboBoxInfo(placed.hwnd, &info) && info.hwndList == control;
+    if (placed.hwnd == nullptr ||
+        (placed.hwnd != control && placed.open_list != control)) {
+      continue;
     }
-    if (placed.hwnd != control && !is_list) continue;
     const FormControl& design = placed.design;
     COLORREF background =
         Resolve(design.background, design.kind == ControlKind::kMultiLineText

@@ -47,6 +47,7 @@ class FormWindow {
   struct Placed {
     FormControl design;
     HWND hwnd = nullptr;
+    HWND open_list = nullptr;  // a list's pop-up, which asks for its colours
   };
   struct RowHandles {
     HWND h, v1, v2, section, l, leg, pair, go;
