@@ -196,8 +196,7 @@ void FormWindow::OpenWebSite() {
     ShowMessage(kMissingWebTitle, kMissingWebText, MB_ICONERROR);
     return;
   }
-  ShellOpen(hwnd_, FromBytes(*address).c_str(), L"",
-            folder_.wstring().c_str());
+  ShellOpen(hwnd_, FromBytes(*address).c_str(), L"", folder_.wstring().c_str());
 }
 
 void FormWindow::ShowMessage(const std::string& title, const std::string& text,

@@ -49,8 +49,8 @@ void Filter(const std::vector<float>& from, std::vector<float>& to,
       const Tap& tap = taps[i];
       float sum[4] = {};
       for (size_t k = 0; k < tap.weights.size(); ++k) {
-        const float* pixel = &from[line * line_step +
-                                   (tap.first + k) * pixel_step];
+        const float* pixel =
+            &from[line * line_step + (tap.first + k) * pixel_step];
         for (int c = 0; c < 4; ++c) sum[c] += tap.weights[k] * pixel[c];
       }
       float* target = &to[line * to_line_step + i * to_pixel_step];
@@ -114,8 +114,8 @@ Pixels Resample(const Pixels& from, int width, int height) {
   Filter(source, across, Taps(from.width, width), from.height, fw * 4, 4,
          size_t(width) * 4, 4);
   std::vector<float> down(size_t(width) * size_t(height) * 4);
-  Filter(across, down, Taps(from.height, height), width, 4,
-         size_t(width) * 4, 4, size_t(width) * 4);
+  Filter(across, down, Taps(from.height, height), width, 4, size_t(width) * 4,
+         4, size_t(width) * 4);
   Pixels to{width, height, std::vector<uint32_t>(size_t(width) * height)};
   for (size_t i = 0; i < to.bgra.size(); ++i) {
     uint32_t pixel = 0;

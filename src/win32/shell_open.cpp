@@ -5,8 +5,8 @@
 namespace vpa {
 namespace {
 
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR,
-                                                 LPCWSTR, LPCWSTR, INT);
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR,
+                                                LPCWSTR, INT);
 using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
 
 // A function of a system library, loaded for good; only from the system
