@@ -46,8 +46,8 @@ StartWine() {
     /d "Liberation Sans" /f >/dev/null 2>&1
 }
 
-# An Xvfb on the first free display of VPA_DISPLAYS, with a window manager
-# so that windows can be minimised.
+# An Xvfb on the first free display of $VPA_DISPLAYS ("121 129": first and
+# last), with a window manager so that windows can be minimised.
 StartDisplay() {
   local number
   for number in $(seq ${VPA_DISPLAYS:-121 129}); do

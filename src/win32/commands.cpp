@@ -1,12 +1,12 @@
 // The commands: the row command with its finish, Help, web and Exit, and
 // the keys the form answers itself.
 #include <windows.h>
-#include <shellapi.h>
 
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
 #include "form/web_address.h"
 #include "win32/form_window.h"
+#include "win32/shell_open.h"
 #include "staging/row_refusal.h"
 #include "win32/wide_text.h"
 
@@ -178,8 +178,8 @@ COLORREF FormWindow::MarkedColour(const FormControl& design,
 }
 
 void FormWindow::OpenHelp() {
-  ShellExecuteW(nullptr, L"open", core_folder_.HelpPage().wstring().c_str(),
-                nullptr, nullptr, SW_SHOWNORMAL);
+  ShellOpen(nullptr, core_folder_.HelpPage().wstring().c_str(), nullptr,
+            nullptr);
 }
 
 void FormWindow::OpenWebSite() {
@@ -188,8 +188,7 @@ void FormWindow::OpenWebSite() {
     ShowMessage(kMissingWebTitle, kMissingWebText, MB_ICONERROR);
     return;
   }
-  ShellExecuteW(hwnd_, L"open", FromBytes(*address).c_str(), L"",
-                folder_.wstring().c_str(), SW_SHOWNORMAL);
+  ShellOpen(hwnd_, FromBytes(*address).c_str(), L"", folder_.wstring().c_str());
 }
 
 void FormWindow::ShowMessage(const std::string& title, const std::string& text,

@@ -116,23 +116,32 @@ void FormWindow::BuildControls() {
     std::wstring caption = design.kind == ControlKind::kList
                                ? std::wstring()
                                : FromBytes(design.caption);
-    HWND hwnd = CreateWindowExW(extended, window_class, caption.c_str(),
-                                StyleFor(design), 0, 0, 0, 0, hwnd_, nullptr,
-                                instance_, nullptr);
+    // Made in its place at once: moving each control after would cost the
+    // start a second round of window changes.
+    const RECT bounds = Bounds(design);
+    HWND hwnd = CreateWindowExW(
+        extended, window_class, caption.c_str(), StyleFor(design), bounds.left,
+        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+        hwnd_, nullptr, instance_, nullptr);
     for (std::string_view item : design.items) {
       SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
     }
     // A themed list draws its own face and would drop the row's band.
+    HWND open_list = nullptr;
     if (design.kind == ControlKind::kList) {
       SetWindowTheme(hwnd, L"", L"");
       KeepTypeAhead(hwnd, &typed_);
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof info;
+      if (GetComboBoxInfo(hwnd, &info)) open_list = info.hwndList;
     }
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
       KeepStorable(hwnd);
     if (design.role == Role::kRun)
       AddHint(hwnd, FromBytes(RunTooltip(design.row)));
-    controls_.push_back({std::move(design), hwnd});
+    controls_.push_back({std::move(design), hwnd, open_list});
+    Place(controls_.back(), false);
   }
 }
 
@@ -164,28 +173,47 @@ void FormWindow::SetHint(HWND control, const std::wstring& text) {
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
 }
 
+// The control's window at the window's dpi: the table's place, and for a
+// list the face of the table's height over an open list of a screenful of
+// items.
+RECT FormWindow::Bounds(const FormControl& design) const {
+  RECT bounds = PixelRect(design.place);
+  if (design.kind == ControlKind::kList) {
+    bounds.bottom += kVisibleItems * (ItemHeight(design) - 2) + 2;
+  }
+  return bounds;
+}
+
+int FormWindow::ItemHeight(const FormControl& design) const {
+  return Px(design.place.height) - 6;
+}
+
+// Font and item heights at the window's dpi; then the place, unless the
+// control was just made there (a list's face changes with its items'
+// height, so a list is always placed again).
+void FormWindow::Place(const Placed& placed, bool move) {
+  const FormControl& design = placed.design;
+  HFONT font = design.points > 0 ? Font(design.points)
+                                 : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+  SendMessageW(placed.hwnd, WM_SETFONT, WPARAM(font), FALSE);
+  if (design.kind == ControlKind::kList) {
+    const int item = ItemHeight(design);
+    SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, WPARAM(-1), item);
+    SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
+  } else if (!move) {
+    return;
+  }
+  const RECT bounds = Bounds(design);
+  SetWindowPos(placed.hwnd, nullptr, bounds.left, bounds.top,
+               bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void FormWindow::PlaceControls() {
   for (auto& [key, font] : fonts_) DeleteObject(font);
   fonts_.clear();
-  for (Placed& placed : controls_) {
-    if (placed.hwnd == nullptr) continue;
-    const FormControl& design = placed.design;
-    RECT place = PixelRect(design.place);
-    int height = place.bottom - place.top;
-    HFONT font = design.points > 0 ? Font(design.points)
-                                   : HFONT(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageW(placed.hwnd, WM_SETFONT, WPARAM(font), FALSE);
-    if (design.kind == ControlKind::kList) {
-      // The closed face is the table's height; the open list shows a
-      // screenful of items and scrolls.
-      int item = Px(design.place.height) - 6;
-      SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, WPARAM(-1), item);
-      SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
-      height += kVisibleItems * (item - 2) + 2;
-    }
-    SetWindowPos(placed.hwnd, nullptr, place.left, place.top,
-                 place.right - place.left, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd != nullptr) Place(placed, true);
   }
 }
 
@@ -201,14 +229,10 @@ HWND FormWindow::Control(Role role, int row) const {
 // too, which reports itself by its own window.
 HBRUSH FormWindow::Colours(HWND control, HDC dc) {
   for (const Placed& placed : controls_) {
-    if (placed.hwnd == nullptr) continue;
-    bool is_list = false;
-    if (placed.design.kind == ControlKind::kList && placed.hwnd != control) {
-      COMBOBOXINFO info{};
-      info.cbSize = sizeof info;
-      is_list = GetComboBoxInfo(placed.hwnd, &info) && info.hwndList == control;
+    if (placed.hwnd == nullptr ||
+        (placed.hwnd != control && placed.open_list != control)) {
+      continue;
     }
-    if (placed.hwnd != control && !is_list) continue;
     const FormControl& design = placed.design;
     COLORREF background =
         Resolve(design.background, design.kind == ControlKind::kMultiLineText

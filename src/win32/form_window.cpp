@@ -52,15 +52,19 @@ bool FormWindow::Create(int show) {
 
 // The client area is the form's size at the window's dpi, whatever frame
 // the system draws around it.
-void FormWindow::FitToDpi(UINT dpi) {
-  dpi_ = dpi;
+void FormWindow::FitFrame() {
   RECT frame{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
   AdjustWindowRectExForDpi(&frame, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
                            FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)),
-                           dpi);
+                           dpi_);
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
                frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::FitToDpi(UINT dpi) {
+  dpi_ = dpi;
+  FitFrame();
   PlaceControls();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -86,8 +90,9 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_CREATE:
+      dpi_ = GetDpiForWindow(hwnd_);
       BuildControls();
-      FitToDpi(GetDpiForWindow(hwnd_));
+      FitFrame();
       return 0;
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(l);

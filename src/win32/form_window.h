@@ -47,6 +47,7 @@ class FormWindow {
   struct Placed {
     FormControl design;
     HWND hwnd = nullptr;
+    HWND open_list = nullptr;  // a list's pop-up, which asks for its colours
   };
   struct RowHandles {
     HWND h, v1, v2, section, l, leg, pair, go;
@@ -54,12 +55,16 @@ class FormWindow {
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  void FitFrame();
   void FitToDpi(UINT dpi);
   void PassFocusOn();
 
   // controls.cpp
   void BuildControls();
   void PlaceControls();
+  void Place(const Placed& placed, bool move);
+  RECT Bounds(const FormControl& design) const;
+  int ItemHeight(const FormControl& design) const;
   HFONT Font(double points);
   RECT PixelRect(const TwipRect& place) const;
   int Px(int twips) const;

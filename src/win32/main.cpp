@@ -1,7 +1,6 @@
 // vpa.exe: the form for the program folder beside the executable, once per
 // folder and session.
 #include <windows.h>
-#include <objbase.h>
 #include <commctrl.h>
 
 #include <filesystem>
@@ -38,7 +37,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   int status = 1;
   {
     vpa::FormWindow form(instance, folder);
@@ -52,6 +50,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
       status = int(message.wParam);
     }
   }
-  CoUninitialize();
   return status;
 }

@@ -1,65 +1,58 @@
-// PNG resources through WIC: the larger rendering is scaled to the exact
-// pixel size the window's dpi asks for, so the pictures stay crisp at every
-// scale and cost no SVG rendering at start.
+// Pictures rendered at build time at the sizes of 100, 125, 150 and 200 %
+// and packed as raw pixels: the window draws the rendering of its own size
+// as it is, and shrinks the next larger one for any other scale. No codec
+// is loaded, so the pictures cost the start almost nothing.
 #include "win32/pictures.h"
 
 #include <windows.h>
-#include <shlwapi.h>
-#include <wincodec.h>
 
-#include "win32/resources.h"
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "win32/packed_pixels.h"
 
 namespace vpa {
 namespace {
 
-template <typename T>
-struct Released {
-  T* pointer = nullptr;
-  ~Released() {
-    if (pointer != nullptr) pointer->Release();
+// More than any picture has.
+constexpr int kMaxRenderings = 10;
+
+// The picture's `number`th rendering, named as vpa.rc names it: "DIAGRAM1"
+// for the smallest of "diagram".
+std::span<const unsigned char> Resource(std::string_view name, int number) {
+  std::wstring resource;
+  for (char c : name) resource += wchar_t(c >= 'a' && c <= 'z' ? c - 32 : c);
+  resource += std::to_wstring(number);
+  HRSRC found = FindResourceW(nullptr, resource.c_str(), RT_RCDATA);
+  if (found == nullptr) return {};
+  const void* bytes = LockResource(LoadResource(nullptr, found));
+  if (bytes == nullptr) return {};
+  return {static_cast<const unsigned char*>(bytes),
+          SizeofResource(nullptr, found)};
+}
+
+// The rendering of exactly `width`, else the smallest larger one, else the
+// largest; the renderings follow each other from the smallest.
+std::span<const unsigned char> Rendering(std::string_view name, int width) {
+  std::span<const unsigned char> chosen;
+  for (int number = 1; number <= kMaxRenderings; ++number) {
+    std::span<const unsigned char> packed = Resource(name, number);
+    std::optional<std::pair<int, int>> size = PackedSize(packed);
+    if (!size) break;
+    chosen = packed;
+    if (size->first >= width) break;
   }
-  T** operator&() { return &pointer; }
-  T* operator->() const { return pointer; }
-};
-
-int ResourceFor(std::string_view name, int width) {
-  if (name == "diagram") return width > 539 ? IDP_DIAGRAM_2X : IDP_DIAGRAM_1X;
-  if (name == "logo") return width > 256 ? IDP_LOGO_2X : IDP_LOGO_1X;
-  return 0;
+  return chosen;
 }
 
-IStream* ResourceStream(int id) {
-  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_RCDATA);
-  if (found == nullptr) return nullptr;
-  HGLOBAL loaded = LoadResource(nullptr, found);
-  const void* bytes = LockResource(loaded);
-  if (bytes == nullptr) return nullptr;
-  return SHCreateMemStream(static_cast<const BYTE*>(bytes),
-                           SizeofResource(nullptr, found));
-}
-
-// A top-down 32-bit DIB of premultiplied BGRA, scaled to width x height.
-HBITMAP Decode(int id, int width, int height) {
-  Released<IStream> stream{ResourceStream(id)};
-  Released<IWICImagingFactory> factory;
-  Released<IWICBitmapDecoder> decoder;
-  Released<IWICBitmapFrameDecode> frame;
-  Released<IWICBitmapScaler> scaler;
-  Released<IWICFormatConverter> converter;
-  if (stream.pointer == nullptr ||
-      FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr,
-                              CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
-      FAILED(factory->CreateDecoderFromStream(
-          stream.pointer, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
-      FAILED(decoder->GetFrame(0, &frame)) ||
-      FAILED(factory->CreateBitmapScaler(&scaler)) ||
-      FAILED(scaler->Initialize(frame.pointer, width, height,
-                                WICBitmapInterpolationModeFant)) ||
-      FAILED(factory->CreateFormatConverter(&converter)) ||
-      FAILED(converter->Initialize(
-          scaler.pointer, GUID_WICPixelFormat32bppPBGRA,
-          WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom))) {
-    return nullptr;
+// A top-down 32-bit DIB of the picture at width x height.
+HBITMAP Bitmap(std::string_view name, int width, int height) {
+  std::optional<Pixels> pixels = UnpackPixels(Rendering(name, width));
+  if (!pixels) return nullptr;
+  if (pixels->width != width || pixels->height != height) {
+    *pixels = Resample(*pixels, width, height);
   }
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -68,16 +61,11 @@ HBITMAP Decode(int id, int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* pixels = nullptr;
+  void* bits = nullptr;
   HBITMAP bitmap =
-      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap == nullptr) return nullptr;
-  UINT stride = UINT(width) * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * UINT(height),
-                                   static_cast<BYTE*>(pixels)))) {
-    DeleteObject(bitmap);
-    return nullptr;
-  }
+  std::memcpy(bits, pixels->bgra.data(), pixels->bgra.size() * 4);
   return bitmap;
 }
 
@@ -100,14 +88,15 @@ void Pictures::Draw(HDC dc, std::string_view name, const RECT& place) {
   Scaled& scaled = found->second;
   if (scaled.width != width || scaled.height != height) {
     if (scaled.bitmap != nullptr) DeleteObject(scaled.bitmap);
-    scaled = {width, height, Decode(ResourceFor(name, width), width, height)};
+    scaled = {width, height, Bitmap(name, width, height)};
   }
   if (scaled.bitmap == nullptr) return;
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ former = SelectObject(source, scaled.bitmap);
+  // GDI's own blend: msimg32's AlphaBlend would be one more library at start.
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, place.left, place.top, width, height, source, 0, 0, width,
-             height, blend);
+  GdiAlphaBlend(dc, place.left, place.top, width, height, source, 0, 0, width,
+                height, blend);
   SelectObject(source, former);
   DeleteDC(source);
 }

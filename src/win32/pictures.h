@@ -1,4 +1,4 @@
-// The embedded pictures, decoded once per size and drawn with their alpha.
+// The embedded pictures, unpacked once per size and drawn with their alpha.
 #ifndef VPA_WIN32_PICTURES_H_
 #define VPA_WIN32_PICTURES_H_
 
@@ -18,7 +18,7 @@ class Pictures {
   Pictures& operator=(const Pictures&) = delete;
 
   // Draws the picture `name` ("diagram" or "logo") to fill `place`. A
-  // picture that cannot be decoded draws nothing.
+  // picture that cannot be unpacked draws nothing.
   void Draw(HDC dc, std::string_view name, const RECT& place);
 
  private:
