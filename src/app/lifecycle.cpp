@@ -56,7 +56,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   shut_down_ = true;
   Status saved = SaveFields();
   if (!saved.ok()) {
-    ShowError(kFormCaption, FromBytes(SaveFailureMessage(
+    ShowError(kFormCaption, QString::fromStdString(SaveFailureMessage(
                                 core_folder_, Error{saved.error()})));
   }
   event->accept();

@@ -36,7 +36,7 @@ void MainWindow::RunRow(int row) {
     MarkRow(row);
     Finish(row);
   } else {
-    ShowError(kFormCaption, FromBytes(written.error()));
+    ShowError(kFormCaption, QString::fromStdString(written.error()));
   }
   running_ = false;
 }

@@ -28,7 +28,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 Error ReadError(const fs::path& path, const std::string& reason) {
-  return Error{"Cannot read " + path.string() + ": " + reason};
+  return Error{"Cannot read " + PathText(path) + ": " + reason};
 }
 
 Error ReadError(const fs::path& path, int error_number) {
@@ -156,6 +156,11 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
     if (found) break;
   }
   return line;
+}
+
+std::string PathText(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace vpa

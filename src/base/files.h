@@ -31,6 +31,10 @@ Result<std::string> ReadLastLine(const std::filesystem::path& path,
 // longer run are removed first. Never creates a folder.
 Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
 
+// `path` as the messages above name it: in UTF-8 on every system, so that a
+// window can show a folder under any user name as it is spelled.
+std::string PathText(const std::filesystem::path& path);
+
 }  // namespace vpa
 
 #endif  // VPA_BASE_FILES_H_

@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 Error WriteError(const fs::path& path, int error_number) {
-  return Error{"Cannot write " + path.string() + ": " +
+  return Error{"Cannot write " + PathText(path) + ": " +
                std::generic_category().message(error_number)};
 }
 
@@ -148,7 +148,7 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   if (renamed) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return Error{"Cannot write " + path.string() + ": " + renamed.message()};
+    return Error{"Cannot write " + PathText(path) + ": " + renamed.message()};
   }
   return Ok();
 }

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <system_error>
 
-#include "base/code_page_1252.h"
 #include "base/files.h"
 #include "base/text.h"
 
@@ -67,11 +66,9 @@ std::string SaveFailureMessage(const ProgramFolder& folder,
   size_t reason = message.rfind(": ");
   std::string why =
       reason == std::string::npos ? message : message.substr(reason + 2);
-  // The windows show their messages' bytes as Windows-1252, so the folder
-  // goes in as such: a detailer's name in the path reads as typed.
   return "Your entries could not be saved in " +
-         Encode1252(folder.FieldFile("").parent_path().u16string()) + " (" +
-         why + "); the values saved before are kept.";
+         PathText(folder.FieldFile("").parent_path()) + " (" + why +
+         "); the values saved before are kept.";
 }
 
 }  // namespace vpa

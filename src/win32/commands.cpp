@@ -5,9 +5,9 @@
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
 #include "form/web_address.h"
+#include "staging/row_refusal.h"
 #include "win32/form_window.h"
 #include "win32/shell_open.h"
-#include "staging/row_refusal.h"
 #include "win32/wide_text.h"
 
 namespace vpa {
@@ -94,7 +94,7 @@ void FormWindow::RunRow(int row) {
     MarkRow(row);
     Finish(row);
   } else {
-    ShowMessage(kFormCaption, written.error(), MB_ICONERROR);
+    ShowMessage(kFormCaption, FromUtf8(written.error()), MB_ICONERROR);
   }
   running_ = false;
 }
@@ -102,7 +102,8 @@ void FormWindow::RunRow(int row) {
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
 void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
-  ShowMessage(kFormCaption, RefusalMessage(row, refusals), MB_ICONWARNING);
+  ShowMessage(kFormCaption, FromBytes(RefusalMessage(row, refusals)),
+              MB_ICONWARNING);
   const std::string name = FirstRefusedControl(row, refusals);
   for (const Placed& placed : controls_) {
     if (placed.design.name != name || placed.hwnd == nullptr) continue;
@@ -185,16 +186,15 @@ void FormWindow::OpenHelp() {
 void FormWindow::OpenWebSite() {
   std::optional<std::string> address = WebAddressToOpen(maker_.web_address);
   if (!address) {
-    ShowMessage(kMissingWebTitle, kMissingWebText, MB_ICONERROR);
+    ShowMessage(kMissingWebTitle, FromBytes(kMissingWebText), MB_ICONERROR);
     return;
   }
   ShellOpen(hwnd_, FromBytes(*address).c_str(), L"", folder_.wstring().c_str());
 }
 
-void FormWindow::ShowMessage(const std::string& title, const std::string& text,
+void FormWindow::ShowMessage(const std::string& title, const std::wstring& text,
                              UINT icon) {
-  MessageBoxW(hwnd_, FromBytes(text).c_str(), FromBytes(title).c_str(),
-              MB_OK | icon);
+  MessageBoxW(hwnd_, text.c_str(), FromBytes(title).c_str(), MB_OK | icon);
 }
 
 bool FormWindow::HandleKey(const MSG& message) {

@@ -89,7 +89,7 @@ class FormWindow {
   void ShowReading(HWND box);
   void OpenHelp();
   void OpenWebSite();
-  void ShowMessage(const std::string& title, const std::string& text,
+  void ShowMessage(const std::string& title, const std::wstring& text,
                    UINT icon);
 
   // lifecycle.cpp

@@ -44,9 +44,10 @@ void FormWindow::ShutDown(bool by_detailer) {
   shut_down_ = true;
   Status saved = SaveFormState(core_folder_, ReadState(), &unreadable_);
   if (!saved.ok() && by_detailer) {
-    ShowMessage(kFormCaption,
-                SaveFailureMessage(core_folder_, Error{saved.error()}),
-                MB_ICONERROR);
+    ShowMessage(
+        kFormCaption,
+        FromUtf8(SaveFailureMessage(core_folder_, Error{saved.error()})),
+        MB_ICONERROR);
   }
 }
 

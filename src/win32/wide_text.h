@@ -24,6 +24,15 @@ inline std::wstring FromBytes(std::string_view bytes) {
   return std::wstring(text.begin(), text.end());
 }
 
+// The core names files in UTF-8.
+inline std::wstring FromUtf8(std::string_view text) {
+  std::wstring wide(text.size(), L'\0');
+  const int length = MultiByteToWideChar(
+      CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()));
+  wide.resize(length > 0 ? size_t(length) : 0);
+  return wide;
+}
+
 // The texts of the window's own code are ASCII.
 inline std::wstring Widen(std::string_view ascii) {
   return std::wstring(ascii.begin(), ascii.end());

@@ -107,6 +107,21 @@ TEST(OddFiles, AsTemplates) {
   }
 }
 
+// The windows show these messages as UTF-8: a folder named after a detailer
+// reads as it is spelled, even beyond Windows-1252.
+TEST(FileErrors, NameAFolderUnderAnyNameInUtf8) {
+  TestFolder test;
+  const fs::path root = test.root() / fs::path(u8"D\u00e9tailleur \u0416");
+  fs::create_directories(root / "0PY");
+  Status written =
+      WritePairMacro(ProgramFolder(root),
+                     {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}, kBothEnds);
+  ASSERT_FALSE(written.ok());
+  EXPECT_NE(written.error().find("D\xc3\xa9tailleur \xd0\x96"),
+            std::string::npos)
+      << written.error();
+}
+
 TEST(OddFiles, MissingFieldFileIsNotUnreadable) {
   TestFolder test;
   LoadedField loaded = LoadStoredField(test.folder(), "H1");

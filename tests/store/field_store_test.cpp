@@ -98,14 +98,14 @@ TEST(StoredIndex, WholeNumbersInRangeOnly) {
   for (const Case& c : cases) EXPECT_EQ(StoredIndex(c.stored, 3), c.index) << c.stored;
 }
 
-TEST(SaveFailureMessage, NamesTheFolderInTheWindowsBytesAndTheReason) {
+TEST(SaveFailureMessage, NamesTheFolderInUtf8AndTheReason) {
   const ProgramFolder folder(std::filesystem::path(u"D\u00e9tailleur") /
                              "VPA");
   const std::string message = SaveFailureMessage(
       folder, Error{"Cannot write x/H1.TXT: No such file or directory"});
   const std::string separator(
       1, char(std::filesystem::path::preferred_separator));
-  EXPECT_EQ(message, "Your entries could not be saved in D\xe9tailleur" +
+  EXPECT_EQ(message, "Your entries could not be saved in D\xc3\xa9tailleur" +
                          separator + "VPA" + separator +
                          "TextFiles (No such file or directory); the values "
                          "saved before are kept.");
