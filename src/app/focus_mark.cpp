@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "form/layout.h"
+
 namespace vpa {
 
 FocusMark::FocusMark(QWidget* form) : QWidget(form) {
@@ -30,9 +32,13 @@ void FocusMark::Follow(QWidget* focused) {
 
 void FocusMark::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(QColor(255, 120, 0), 2));
+  // Qt scales its own pixels: the width at 96 dpi is the one to give.
+  const int width = FocusMarkWidth(96);
+  const Colour& colour = kFocusMarkColour;
+  painter.setPen(QPen(QColor(colour.red, colour.green, colour.blue), width));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  const qreal half = width / 2.0;
+  painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 
 }  // namespace vpa

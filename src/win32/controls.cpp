@@ -34,7 +34,8 @@ const wchar_t* ClassFor(ControlKind kind) {
 }
 
 DWORD StyleFor(const FormControl& design) {
-  DWORD style = WS_CHILD | (design.visible ? WS_VISIBLE : 0);
+  // Clipped by their siblings: the focus mark above them stays whole.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design.visible ? WS_VISIBLE : 0);
   if (design.tab >= 0) style |= WS_TABSTOP;
   switch (design.kind) {
     case ControlKind::kTextBox:
@@ -49,7 +50,7 @@ DWORD StyleFor(const FormControl& design) {
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
       break;
     case ControlKind::kButton:
-      style |= BS_OWNERDRAW;
+      style |= BS_OWNERDRAW | BS_NOTIFY;  // BS_NOTIFY: its focus notes
       break;
     default:
       break;

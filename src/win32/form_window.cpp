@@ -66,6 +66,7 @@ void FormWindow::FitToDpi(UINT dpi) {
   dpi_ = dpi;
   FitFrame();
   PlaceControls();
+  MarkFocus();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -92,6 +93,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CREATE:
       dpi_ = GetDpiForWindow(hwnd_);
       BuildControls();
+      MakeFocusMark();
       FitFrame();
       return 0;
     case WM_DPICHANGED: {
@@ -115,9 +117,15 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CTLCOLORLISTBOX:
       if (HBRUSH brush = Colours(HWND(l), HDC(w))) return LRESULT(brush);
       break;
-    case WM_DRAWITEM:
-      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      if (item.hwndItem == focus_mark_) {
+        DrawFocusMark(item);
+      } else {
+        DrawButton(item);
+      }
       return TRUE;
+    }
     case WM_COMMAND:
       if (l != 0) OnCommand(HWND(l), HIWORD(w));
       return 0;

@@ -6,7 +6,8 @@
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
 // window's dpi, painting.cpp draws the pictures, labels, lines and dots,
-// buttons.cpp the buttons, commands.cpp runs the rows, Help, web and Exit,
+// buttons.cpp the buttons, focus_mark.cpp the mark around the focused
+// control, commands.cpp runs the rows, Help, web and Exit,
 // lifecycle.cpp restores and saves the fields, pictures.cpp decodes the
 // embedded pictures.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
@@ -80,6 +81,12 @@ class FormWindow {
   void PaintLabel(HDC dc, const FormControl& design, RECT place);
   COLORREF MarkedColour(const FormControl& design, COLORREF colour) const;
 
+  // focus_mark.cpp
+  void MakeFocusMark();
+  void FollowFocus(HWND control, int code);  // on a control's focus note
+  void MarkFocus();
+  void DrawFocusMark(const DRAWITEMSTRUCT& item);
+
   // commands.cpp
   void OnCommand(HWND control, int code);
   void RunRow(int row);
@@ -110,6 +117,7 @@ class FormWindow {
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  HWND focus_mark_ = nullptr;
   UINT dpi_ = 96;
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point

@@ -194,5 +194,14 @@ TEST(TwipsToPixels, FifteenTwipsToAPixelAt96Dpi) {
   }
 }
 
+TEST(FocusMarkWidth, TwoPixelsAt96DpiScaledAndNeverThinner) {
+  const struct {
+    int dpi, width;
+  } cases[] = {{96, 2}, {72, 2}, {48, 2}, {120, 3}, {144, 3}, {192, 4}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(FocusMarkWidth(c.dpi), c.width) << c.dpi;
+  }
+}
+
 }  // namespace
 }  // namespace vpa
