@@ -116,7 +116,7 @@ bool SingleInstance::Start() {
   // Without a private place for the lock, run rather than refuse to start.
   if (folder_.isEmpty()) return true;
   if (!lock_.tryLock(0)) {
-    // Without a place for the lock, run rather than refuse to start.
+    // A lock that cannot be made, as against one held, is no lock at all.
     if (lock_.error() != QLockFile::LockFailedError) return true;
     if (AskRunningToShow()) return false;
     lock_.removeStaleLockFile();
