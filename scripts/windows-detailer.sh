@@ -30,6 +30,34 @@ ExpectFocus() {
       "expected $1"
 }
 
+# The pixels of the focus mark's colour inside control $1's place on the
+# screen (at 100 %).
+MarkPixels() {
+  local left top width height x y
+  read -r left top width height < <(awk -v name="$1" '$1 == name {
+    print $2, $3, $4, $5}' "$places")
+  read -r x y < <(xwininfo -id "$form" | awk '/Absolute upper-left X/{x=$4}
+    /Absolute upper-left Y/{print x, $4}')
+  import -window root -crop "${width}x${height}+$((x + left))+$((y + top))" \
+    -depth 8 txt:- | grep -c "srgb(255,120,0)" || true
+}
+
+# The focused control $1 wears the whole ring and nothing inside it; the
+# control $2 it came from wears none of it any more.
+ExpectMark() {
+  local width height ring inside
+  read -r width height < <(awk -v name="$1" '$1 == name {print $4, $5}' \
+    "$places")
+  sleep 0.3
+  ring=$(MarkPixels "$1")
+  inside=$(((width - 4) * (height - 4)))
+  [ "$ring" -eq $((width * height - inside)) ] ||
+    Fail "the focus mark on $1 has $ring pixels," \
+      "expected a ring of $((width * height - inside))"
+  [ -z "${2:-}" ] || [ "$(MarkPixels "$2")" -eq 0 ] ||
+    Fail "the focus mark left pixels on $2 when the focus moved on"
+}
+
 # The message boxes' captions and texts, and the box window to answer.
 Messages() { messages=$(Probe messages) && [ -n "$messages" ]; }
 
@@ -78,9 +106,12 @@ CheckKeyboard() {
   Click "${controls[0]}"
   ExpectFocus "${controls[0]}" "a click on ${controls[0]}"
   xdotool key End shift+Home && xdotool type "2-0"
+  local previous=${controls[0]}
   for name in "${controls[@]:1}"; do
     xdotool key Tab
     ExpectFocus "$name" "Tab in row 1"
+    ExpectMark "$name" "$previous"
+    previous=$name
     case $name in
       zzV1) xdotool type 5 ;;
       zzW1) xdotool type 8 ;;
@@ -90,7 +121,8 @@ CheckKeyboard() {
       Pair1) xdotool type 2 ;;
     esac
   done
-  echo "Tab through row 1: ${controls[*]}, as the table orders them."
+  echo "Tab through row 1: ${controls[*]}, as the table orders them;" \
+    "each wore the whole focus mark, and none kept it after."
   [ "${controls[-1]}" = Go1 ] ||
     Fail "row 1's tab order ends on ${controls[-1]}"
   xdotool key space

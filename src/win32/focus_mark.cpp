@@ -1,16 +1,27 @@
 // The mark around the focused control, as the Qt window shows it: a ring
-// over the control's outer pixels in the mark's colour. It is a window of
-// its own above the controls, shaped to the ring, so the controls' own
-// painting never covers it; the form paints it.
+// over the control's outer pixels in the mark's colour. It is four thin
+// windows of its own above the controls, one per side, so the controls' own
+// painting never covers it and nothing inside the ring is hidden; the form
+// paints them. (One window shaped to the ring left its inside unpainted
+// under Wine.)
 #include <windows.h>
+
+#include <algorithm>
 
 #include "win32/form_window.h"
 
 namespace vpa {
 
 void FormWindow::MakeFocusMark() {
-  focus_mark_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW,
-                                0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+  for (HWND& side : focus_mark_) {
+    side = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW, 0,
+                           0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+  }
+}
+
+bool FormWindow::IsFocusMark(HWND window) const {
+  return std::find(focus_mark_.begin(), focus_mark_.end(), window) !=
+         focus_mark_.end();
 }
 
 namespace {
@@ -54,24 +65,25 @@ void FormWindow::MarkFocus() {
     GetWindowRect(focused, &place);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&place), 2);
   }
+  // Hidden first, so the old place is given back at once.
+  for (HWND side : focus_mark_) ShowWindow(side, SW_HIDE);
   RECT inside;
   if (!ours || !IntersectRect(&inside, &place, &client) ||
       !EqualRect(&inside, &place)) {
-    ShowWindow(focus_mark_, SW_HIDE);
     return;
   }
-  const int width = place.right - place.left;
-  const int height = place.bottom - place.top;
   const int ring = FocusMarkWidth(int(dpi_));
-  HRGN shape = CreateRectRgn(0, 0, width, height);
-  HRGN hole = CreateRectRgn(ring, ring, width - ring, height - ring);
-  CombineRgn(shape, shape, hole, RGN_DIFF);
-  DeleteObject(hole);
-  // Hidden while it changes, so the old place is given back at once.
-  ShowWindow(focus_mark_, SW_HIDE);
-  SetWindowRgn(focus_mark_, shape, FALSE);  // the system owns it now
-  SetWindowPos(focus_mark_, HWND_TOP, place.left, place.top, width, height,
-               SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  const RECT sides[] = {
+      {place.left, place.top, place.right, place.top + ring},
+      {place.left, place.bottom - ring, place.right, place.bottom},
+      {place.left, place.top + ring, place.left + ring, place.bottom - ring},
+      {place.right - ring, place.top + ring, place.right, place.bottom - ring}};
+  for (size_t i = 0; i < focus_mark_.size(); ++i) {
+    const RECT& side = sides[i];
+    SetWindowPos(focus_mark_[i], HWND_TOP, side.left, side.top,
+                 side.right - side.left, side.bottom - side.top,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  }
 }
 
 void FormWindow::DrawFocusMark(const DRAWITEMSTRUCT& item) {

@@ -119,7 +119,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (item.hwndItem == focus_mark_) {
+      if (IsFocusMark(item.hwndItem)) {
         DrawFocusMark(item);
       } else {
         DrawButton(item);

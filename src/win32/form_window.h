@@ -83,6 +83,7 @@ class FormWindow {
 
   // focus_mark.cpp
   void MakeFocusMark();
+  bool IsFocusMark(HWND window) const;
   void FollowFocus(HWND control, int code);  // on a control's focus note
   void MarkFocus();
   void DrawFocusMark(const DRAWITEMSTRUCT& item);
@@ -117,7 +118,7 @@ class FormWindow {
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  HWND focus_mark_ = nullptr;
+  std::array<HWND, 4> focus_mark_{};  // its top, bottom, left and right
   UINT dpi_ = 96;
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point
