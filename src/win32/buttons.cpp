@@ -1,8 +1,6 @@
 // The form's buttons are drawn here: the web button in the form's slate
-// with white text, and every button with a focus mark of two pixels or more
-// that shows on every background, whatever theme the system has.
-#include <cmath>
-
+// with white text, the others as the system's push buttons. The focused
+// one wears the form's focus mark, as every control does (focus_mark.cpp).
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
 
@@ -18,7 +16,6 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  const bool focused = (item.itemState & ODS_FOCUS) != 0;
   const bool coloured = design.background.source == Colour::Source::kRgb;
   if (coloured) {
     FillRect(dc, &face, Brush(ResolveColour(design.background, 0)));
@@ -37,17 +34,6 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, former);
-  if (focused) {
-    // Dark on the light faces, white on the slate one.
-    const int width = std::max(2, int(std::lround(2.0 * dpi_ / 96.0)));
-    RECT mark = face;
-    InflateRect(&mark, -(width + 1), -(width + 1));
-    HBRUSH brush = Brush(coloured ? RGB(255, 255, 255) : RGB(0, 0, 128));
-    for (int ring = 0; ring < width; ++ring) {
-      FrameRect(dc, &mark, brush);
-      InflateRect(&mark, -1, -1);
-    }
-  }
 }
 
 }  // namespace vpa
