@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "app/packed_picture.h"
+#include "app/picture_strips.h"
 
 namespace vpa {
 namespace {
@@ -18,11 +18,12 @@ PictureWidget::PictureWidget(const std::string& name, QWidget* parent)
     : QWidget(parent), name_(name) {}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
-  const bool dense = devicePixelRatioF() > 1;
-  const PackedPicture* picture = FindPicture(name_ + (dense ? "@2x" : ""));
+  // The rendering at one device pixel a pixel, or at two on any denser
+  // screen; the painter scales it to the place.
+  const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
+  const PackedPicture* picture = FindPicture(name_, ratio * width());
   if (picture == nullptr) return;
-  const int ratio = dense ? 2 : 1;
-  QSize size(picture->width / ratio, picture->height / ratio);
+  QSize size(picture->width, picture->height);
   size.scale(this->size(), Qt::KeepAspectRatio);
   QRect place(QPoint(), size);
   place.moveCenter(rect().center());
@@ -38,11 +39,9 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 QIcon PictureIcon(const std::string& name) {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) {
-    const PackedPicture* picture =
-        FindPicture(name + "-" + std::to_string(size));
-    if (picture != nullptr)
-      icon.addPixmap(QPixmap::fromImage(Unpack(*picture)));
+  for (const PackedPicture& picture : PackedPictures()) {
+    if (picture.name == name)
+      icon.addPixmap(QPixmap::fromImage(UnpackImage(picture)));
   }
   return icon;
 }

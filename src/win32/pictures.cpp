@@ -1,55 +1,26 @@
 // Pictures rendered at build time at the sizes of 100, 125, 150 and 200 %
-// and packed as raw pixels: the window draws the rendering of its own size
-// as it is, and shrinks the next larger one for any other scale. No codec
-// is loaded, so the pictures cost the start almost nothing.
+// and packed into the program (src/picture): the window draws the rendering
+// of its own size as it is, and shrinks the next larger one for any other
+// scale. No codec is loaded, so the pictures cost the start almost nothing.
 #include "win32/pictures.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <optional>
-#include <span>
 #include <string>
 
-#include "win32/packed_pixels.h"
+#include "picture/packed_picture.h"
+#include "picture/resample.h"
 
 namespace vpa {
 namespace {
 
-// More than any picture has.
-constexpr int kMaxRenderings = 10;
-
-// The picture's `number`th rendering, named as vpa.rc names it: "DIAGRAM1"
-// for the smallest of "diagram".
-std::span<const unsigned char> Resource(std::string_view name, int number) {
-  std::wstring resource;
-  for (char c : name) resource += wchar_t(c >= 'a' && c <= 'z' ? c - 32 : c);
-  resource += std::to_wstring(number);
-  HRSRC found = FindResourceW(nullptr, resource.c_str(), RT_RCDATA);
-  if (found == nullptr) return {};
-  const void* bytes = LockResource(LoadResource(nullptr, found));
-  if (bytes == nullptr) return {};
-  return {static_cast<const unsigned char*>(bytes),
-          SizeofResource(nullptr, found)};
-}
-
-// The rendering of exactly `width`, else the smallest larger one, else the
-// largest; the renderings follow each other from the smallest.
-std::span<const unsigned char> Rendering(std::string_view name, int width) {
-  std::span<const unsigned char> chosen;
-  for (int number = 1; number <= kMaxRenderings; ++number) {
-    std::span<const unsigned char> packed = Resource(name, number);
-    std::optional<std::pair<int, int>> size = PackedSize(packed);
-    if (!size) break;
-    chosen = packed;
-    if (size->first >= width) break;
-  }
-  return chosen;
-}
-
 // A top-down 32-bit DIB of the picture at width x height.
 HBITMAP Bitmap(std::string_view name, int width, int height) {
-  std::optional<Pixels> pixels = UnpackPixels(Rendering(name, width));
+  const PackedPicture* packed = FindPicture(name, width);
+  if (packed == nullptr) return nullptr;
+  std::optional<Pixels> pixels = Unpack(*packed);
   if (!pixels) return nullptr;
   if (pixels->width != width || pixels->height != height) {
     *pixels = Resample(*pixels, width, height);
@@ -65,7 +36,7 @@ HBITMAP Bitmap(std::string_view name, int width, int height) {
   HBITMAP bitmap =
       CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap == nullptr) return nullptr;
-  std::memcpy(bits, pixels->bgra.data(), pixels->bgra.size() * 4);
+  std::memcpy(bits, pixels->argb.data(), pixels->argb.size() * 4);
   return bitmap;
 }
 

@@ -1,19 +1,10 @@
-#include "win32/packed_pixels.h"
+#include "picture/resample.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace vpa {
 namespace {
-
-// Larger than any picture of the form at any scale.
-constexpr uint32_t kMaxSide = 16384;
-constexpr uint32_t kRunBit = 0x80000000u;
-
-uint32_t Read32(std::span<const unsigned char> bytes, size_t at) {
-  return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 |
-         uint32_t(bytes[at + 2]) << 16 | uint32_t(bytes[at + 3]) << 24;
-}
 
 // The source pixels one target pixel covers along one side, and how much
 // of each.
@@ -61,44 +52,6 @@ void Filter(const std::vector<float>& from, std::vector<float>& to,
 
 }  // namespace
 
-std::optional<std::pair<int, int>> PackedSize(
-    std::span<const unsigned char> packed) {
-  if (packed.size() < 8) return std::nullopt;
-  const uint32_t width = Read32(packed, 0);
-  const uint32_t height = Read32(packed, 4);
-  if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) {
-    return std::nullopt;
-  }
-  return std::pair{int(width), int(height)};
-}
-
-std::optional<Pixels> UnpackPixels(std::span<const unsigned char> packed) {
-  const auto size = PackedSize(packed);
-  if (!size) return std::nullopt;
-  Pixels pixels{size->first, size->second, {}};
-  const size_t total = size_t(pixels.width) * size_t(pixels.height);
-  pixels.bgra.reserve(total);
-  size_t at = 8;
-  while (pixels.bgra.size() < total) {
-    if (packed.size() - at < 4) return std::nullopt;
-    const uint32_t head = Read32(packed, at);
-    at += 4;
-    const size_t count = head & ~kRunBit;
-    const bool run = (head & kRunBit) != 0;
-    const size_t bytes = run ? 4 : count * 4;
-    if (count == 0 || count > total - pixels.bgra.size() ||
-        packed.size() - at < bytes) {
-      return std::nullopt;
-    }
-    for (size_t i = 0; i < count; ++i) {
-      pixels.bgra.push_back(Read32(packed, run ? at : at + 4 * i));
-    }
-    at += bytes;
-  }
-  if (at != packed.size()) return std::nullopt;
-  return pixels;
-}
-
 Pixels Resample(const Pixels& from, int width, int height) {
   if (from.width == width && from.height == height) return from;
   const size_t fw = size_t(from.width);
@@ -106,7 +59,7 @@ Pixels Resample(const Pixels& from, int width, int height) {
   std::vector<float> source(fw * fh * 4);
   for (size_t i = 0; i < fw * fh; ++i) {
     for (int c = 0; c < 4; ++c) {
-      source[i * 4 + c] = float((from.bgra[i] >> (8 * c)) & 0xFF);
+      source[i * 4 + c] = float((from.argb[i] >> (8 * c)) & 0xFF);
     }
   }
   // Across each row, then down each column.
@@ -117,13 +70,13 @@ Pixels Resample(const Pixels& from, int width, int height) {
   Filter(across, down, Taps(from.height, height), width, 4, size_t(width) * 4,
          4, size_t(width) * 4);
   Pixels to{width, height, std::vector<uint32_t>(size_t(width) * height)};
-  for (size_t i = 0; i < to.bgra.size(); ++i) {
+  for (size_t i = 0; i < to.argb.size(); ++i) {
     uint32_t pixel = 0;
     for (int c = 0; c < 4; ++c) {
       const long value = std::lround(down[i * 4 + c]);
       pixel |= uint32_t(std::clamp(value, 0L, 255L)) << (8 * c);
     }
-    to.bgra[i] = pixel;
+    to.argb[i] = pixel;
   }
   return to;
 }
