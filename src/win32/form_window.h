@@ -8,8 +8,8 @@
 // window's dpi, painting.cpp draws the pictures, labels, lines and dots,
 // buttons.cpp the buttons, focus_mark.cpp the mark around the focused
 // control, commands.cpp runs the rows, Help, web and Exit,
-// lifecycle.cpp restores and saves the fields, pictures.cpp decodes the
-// embedded pictures.
+// lifecycle.cpp restores and saves the fields, pictures.cpp turns the
+// compiled-in pictures into bitmaps at the dpi.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 
