@@ -58,6 +58,19 @@ ExpectMark() {
     Fail "the focus mark left pixels on $2 when the focus moved on"
 }
 
+# Alt+Down opens the focused section list at 20 of its items, as the Qt
+# window does; Escape closes it and keeps the choice.
+ExpectOpenList() {
+  local open
+  xdotool key alt+Down
+  WaitFor 5 eval 'open=$(Probe open-list)' || Fail "Alt+Down opened no list"
+  [ "${open%% *}" = 20 ] ||
+    Fail "the open section list shows ${open%% *} items, expected 20"
+  xdotool key Escape
+  WaitFor 5 eval '! Probe open-list >/dev/null' ||
+    Fail "Escape did not close the open list"
+}
+
 # The message boxes' captions and texts, and the box window to answer.
 Messages() { messages=$(Probe messages) && [ -n "$messages" ]; }
 
@@ -115,13 +128,17 @@ CheckKeyboard() {
     case $name in
       zzV1) xdotool type 5 ;;
       zzW1) xdotool type 8 ;;
-      MAT1) xdotool type "L3 1/2x2 1/2x1/4" ;;
+      MAT1)
+        ExpectOpenList
+        xdotool type "L3 1/2x2 1/2x1/4"
+        ;;
       zzL1) xdotool type 96 ;;
       OSL1) xdotool type L ;;
       Pair1) xdotool type 2 ;;
     esac
   done
   echo "Tab through row 1: ${controls[*]}, as the table orders them;" \
+    "MAT1 opened at 20 items;" \
     "each wore the whole focus mark, and none kept it after."
   [ "${controls[-1]}" = Go1 ] ||
     Fail "row 1's tab order ends on ${controls[-1]}"

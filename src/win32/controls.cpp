@@ -135,6 +135,9 @@ void FormWindow::BuildControls() {
       COMBOBOXINFO info{};
       info.cbSize = sizeof info;
       if (GetComboBoxInfo(hwnd, &info)) open_list = info.hwndList;
+      // The common controls' open list keeps to this many items, whatever
+      // the window's height.
+      SendMessageW(hwnd, CB_SETMINVISIBLE, kVisibleItems, 0);
     }
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
@@ -190,8 +193,9 @@ int FormWindow::ItemHeight(const FormControl& design) const {
 }
 
 // Font and item heights at the window's dpi; then the place, unless the
-// control was just made there (a list's face changes with its items'
-// height, so a list is always placed again).
+// control was just made there. A list sizes its face to the items' height
+// itself and keeps the open list's height; under Wine each resize of a
+// list costs a start as much as making a box, so none is added.
 void FormWindow::Place(const Placed& placed, bool move) {
   const FormControl& design = placed.design;
   HFONT font = design.points > 0 ? Font(design.points)
@@ -201,9 +205,8 @@ void FormWindow::Place(const Placed& placed, bool move) {
     const int item = ItemHeight(design);
     SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, WPARAM(-1), item);
     SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
-  } else if (!move) {
-    return;
   }
+  if (!move) return;
   const RECT bounds = Bounds(design);
   SetWindowPos(placed.hwnd, nullptr, bounds.left, bounds.top,
                bounds.right - bounds.left, bounds.bottom - bounds.top,

@@ -6,8 +6,10 @@
 //                its text, one line each
 //   end-session  the system's end of the session: WM_QUERYENDSESSION, then
 //                WM_ENDSESSION, each answered within 5 s
-// Exits 1 when there is no form, no focus or no message box, 2 when the
-// form does not answer in time.
+//   open-list    the open list of the form's process: the items it shows
+//                at once and the items it holds ("shown held")
+// Exits 1 when there is no form, no focus, no message box or no open list,
+// 2 when the form does not answer in time.
 #include <windows.h>
 
 #include <cstdio>
@@ -65,20 +67,29 @@ int Focus(HWND form) {
   return 0;
 }
 
-struct Boxes {
+// The shown top-level windows of one class in the form's process.
+struct Found {
   DWORD process;
-  std::vector<HWND> found;
+  const wchar_t* class_name;
+  std::vector<HWND> windows;
 };
 
-BOOL CALLBACK NoteBox(HWND window, LPARAM data) {
-  auto* boxes = reinterpret_cast<Boxes*>(data);
+BOOL CALLBACK NoteWindow(HWND window, LPARAM data) {
+  auto* found = reinterpret_cast<Found*>(data);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == boxes->process && ClassOf(window) == L"#32770" &&
+  if (process == found->process && ClassOf(window) == found->class_name &&
       IsWindowVisible(window)) {
-    boxes->found.push_back(window);
+    found->windows.push_back(window);
   }
   return TRUE;
+}
+
+std::vector<HWND> Shown(HWND form, const wchar_t* class_name) {
+  Found found{0, class_name, {}};
+  GetWindowThreadProcessId(form, &found.process);
+  EnumWindows(NoteWindow, LPARAM(&found));
+  return found.windows;
 }
 
 BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
@@ -90,14 +101,26 @@ BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
 }
 
 int Messages(HWND form) {
-  Boxes boxes{};
-  GetWindowThreadProcessId(form, &boxes.process);
-  EnumWindows(NoteBox, LPARAM(&boxes));
-  for (HWND box : boxes.found) {
+  const std::vector<HWND> boxes = Shown(form, L"#32770");
+  for (HWND box : boxes) {
     std::printf("%s\n", Utf8(Text(box)).c_str());
     EnumChildWindows(box, PrintStatic, 0);
   }
-  return boxes.found.empty() ? 1 : 0;
+  return boxes.empty() ? 1 : 0;
+}
+
+int OpenList(HWND form) {
+  for (HWND list : Shown(form, L"ComboLBox")) {
+    RECT client;
+    GetClientRect(list, &client);
+    const LRESULT item = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    if (item <= 0) continue;
+    std::printf("%ld %ld\n", client.bottom / long(item),
+                long(SendMessageW(list, LB_GETCOUNT, 0, 0)));
+    return 0;
+  }
+  std::puts("no open list");
+  return 1;
 }
 
 int EndSession(HWND form) {
@@ -129,6 +152,8 @@ int main(int argc, char** argv) {
   if (command == "focus") return Focus(form);
   if (command == "messages") return Messages(form);
   if (command == "end-session") return EndSession(form);
-  std::fprintf(stderr, "usage: vpa-probe focus|messages|end-session\n");
+  if (command == "open-list") return OpenList(form);
+  std::fprintf(stderr,
+               "usage: vpa-probe focus|messages|end-session|open-list\n");
   return 2;
 }
