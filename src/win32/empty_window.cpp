@@ -1,6 +1,13 @@
 // An empty window of the form's client size, for the start-up benchmark:
-// what any Win32 window costs, to measure the form against.
+// what any Win32 window costs, to measure the form against. Started with
+// "lists", it holds the form's lists as plain native lists at their places
+// and nothing else: what the lists alone cost.
 #include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+#include "form/layout.h"
 
 namespace {
 
@@ -12,9 +19,35 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(hwnd, message, w, l);
 }
 
+// Each list as the form makes it: its items, its font, its face's height
+// (the common controls of old: this window declares no newer ones).
+void AddLists(HWND parent, HINSTANCE instance) {
+  const int dpi = int(GetDpiForWindow(parent));
+  auto px = [dpi](int twips) { return vpa::TwipsToPixels(twips, dpi); };
+  for (const vpa::FormControl& design : vpa::FormLayout({})) {
+    if (design.kind != vpa::ControlKind::kList) continue;
+    HFONT font = CreateFontW(
+        -int(design.points * dpi / 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+        DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+        VARIABLE_PITCH | FF_SWISS, L"Arial");
+    const vpa::TwipRect& place = design.place;
+    HWND list = CreateWindowExW(
+        0, L"COMBOBOX", L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL,
+        px(place.left), px(place.top), px(place.width), px(place.height) * 10,
+        parent, nullptr, instance, nullptr);
+    for (std::string_view item : design.items) {
+      const std::wstring wide(item.begin(), item.end());
+      SendMessageW(list, CB_ADDSTRING, 0, LPARAM(wide.c_str()));
+    }
+    SendMessageW(list, WM_SETFONT, WPARAM(font), FALSE);
+    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), px(place.height) - 6);
+  }
+}
+
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int show) {
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
@@ -31,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
       0, L"VPA.EmptyWindow", L"SDS/2 Macro. Vertical Plain Angles", style,
       CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
       frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  if (std::wcscmp(command, L"lists") == 0) AddLists(hwnd, instance);
   ShowWindow(hwnd, show);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
