@@ -10,6 +10,7 @@
 
 #include "catalogue/angle_catalogue.h"
 #include "form/row_feedback.h"
+#include "win32/form_font.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
 
@@ -94,10 +95,7 @@ HFONT FormWindow::Font(double points) {
   int key = int(std::lround(points * 100));
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFontW(
-      -int(std::lround(points * dpi_ / 72.0)), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-      FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-      CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
+  HFONT font = CreateFormFont(points, dpi_);
   fonts_[key] = font;
   return font;
 }
@@ -189,7 +187,7 @@ RECT FormWindow::Bounds(const FormControl& design) const {
 }
 
 int FormWindow::ItemHeight(const FormControl& design) const {
-  return Px(design.place.height) - 6;
+  return ListItemHeight(design.place.height, dpi_);
 }
 
 // Font and item heights at the window's dpi; then the place, unless the

@@ -5,9 +5,10 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <string>
 
 #include "form/layout.h"
+#include "win32/form_font.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -22,14 +23,11 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
 // Each list as the form makes it: its items, its font, its face's height
 // (the common controls of old: this window declares no newer ones).
 void AddLists(HWND parent, HINSTANCE instance) {
-  const int dpi = int(GetDpiForWindow(parent));
-  auto px = [dpi](int twips) { return vpa::TwipsToPixels(twips, dpi); };
+  const UINT dpi = GetDpiForWindow(parent);
+  auto px = [dpi](int twips) { return vpa::TwipsToPixels(twips, int(dpi)); };
   for (const vpa::FormControl& design : vpa::FormLayout({})) {
     if (design.kind != vpa::ControlKind::kList) continue;
-    HFONT font = CreateFontW(
-        -int(design.points * dpi / 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-        DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-        VARIABLE_PITCH | FF_SWISS, L"Arial");
+    HFONT font = vpa::CreateFormFont(design.points, dpi);
     const vpa::TwipRect& place = design.place;
     HWND list = CreateWindowExW(
         0, L"COMBOBOX", L"",
@@ -37,11 +35,11 @@ void AddLists(HWND parent, HINSTANCE instance) {
         px(place.left), px(place.top), px(place.width), px(place.height) * 10,
         parent, nullptr, instance, nullptr);
     for (std::string_view item : design.items) {
-      const std::wstring wide(item.begin(), item.end());
-      SendMessageW(list, CB_ADDSTRING, 0, LPARAM(wide.c_str()));
+      SendMessageW(list, CB_ADDSTRING, 0, LPARAM(vpa::Widen(item).c_str()));
     }
     SendMessageW(list, WM_SETFONT, WPARAM(font), FALSE);
-    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), px(place.height) - 6);
+    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1),
+                 vpa::ListItemHeight(place.height, dpi));
   }
 }
 

@@ -1,0 +1,29 @@
+// The form's text and list sizes at a dpi, shared by the form and the
+// benchmark's window of lists, so that both make their lists alike.
+#ifndef VPA_WIN32_FORM_FONT_H_
+#define VPA_WIN32_FORM_FONT_H_
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "form/layout.h"
+
+namespace vpa {
+
+// Arial bold at `points` for `dpi`; the caller deletes it.
+inline HFONT CreateFormFont(double points, UINT dpi) {
+  return CreateFontW(-int(std::lround(points * dpi / 72.0)), 0, 0, 0, FW_BOLD,
+                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                     VARIABLE_PITCH | FF_SWISS, L"Arial");
+}
+
+// The height of a list's face for a list `height_twips` tall at `dpi`.
+inline int ListItemHeight(int height_twips, UINT dpi) {
+  return TwipsToPixels(height_twips, int(dpi)) - 6;
+}
+
+}  // namespace vpa
+
+#endif  // VPA_WIN32_FORM_FONT_H_
