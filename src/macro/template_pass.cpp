@@ -29,8 +29,8 @@ std::string JoinLines(std::string_view text) {
     joined += kCrLf;
     joined += TrimSpaces(text.substr(0, end));
     if (end == std::string_view::npos) break;
-    bool cr_lf = text[end] == '\r' && end + 1 < text.size() &&
-                 text[end + 1] == '\n';
+    bool cr_lf =
+        text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
     text.remove_prefix(end + (cr_lf ? 2 : 1));
   }
   return joined;
@@ -58,9 +58,14 @@ std::string ReplaceAll(std::string_view text, std::string_view token,
   return result;
 }
 
-std::string TemplatePass(std::string_view template_text,
-                         const Staging& staging, std::string_view zzv1,
-                         std::string_view fsv01) {
+std::string TemplatePass(std::string_view template_text, const Staging& staging,
+                         std::string_view zzv1, std::string_view fsv01) {
+  // A template saved as "UTF-8 with BOM" would carry the mark into the
+  // macro, where Python refuses it.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (template_text.substr(0, 3) == kByteOrderMark) {
+    template_text.remove_prefix(3);
+  }
   std::string text = JoinLines(template_text);
   // Two buffers taking turns: a fresh buffer per token costs a round of page
   // faults on large templates.

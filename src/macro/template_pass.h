@@ -26,10 +26,10 @@ std::string ReplaceAll(std::string_view text, std::string_view token,
 
 // Expands one template: each line (ended by CR LF, LF or a lone CR) trimmed
 // of spaces and preceded by CR LF, the tokens replaced in their fixed order,
-// and one closing CR LF. The result is the template's block of the macro.
-std::string TemplatePass(std::string_view template_text,
-                         const Staging& staging, std::string_view zzv1,
-                         std::string_view fsv01);
+// and one closing CR LF. The result is the template's block of the macro. A
+// UTF-8 byte-order mark at the template's start is dropped.
+std::string TemplatePass(std::string_view template_text, const Staging& staging,
+                         std::string_view zzv1, std::string_view fsv01);
 
 }  // namespace vpa
 

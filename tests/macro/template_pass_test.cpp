@@ -38,10 +38,16 @@ TEST(TemplatePass, BlockLayout) {
       {"lone CR line ends", "A\rB\r", "\r\nA\r\nB\r\n"},
       {"blank lines stay", "A\r\n\r\nB", "\r\nA\r\n\r\nB\r\n"},
       {"only a line end", "\r\n", "\r\n\r\n"},
+      {"UTF-8 byte-order mark dropped",
+       "\xEF\xBB\xBF"
+       "A\r\nB",
+       "\r\nA\r\nB\r\n"},
+      {"a mark elsewhere stays", "A\xEF\xBB\xBF", "\r\nA\xEF\xBB\xBF\r\n"},
       {"spaces trimmed", "  x = 1  \r\n", "\r\nx = 1\r\n"},
       {"spaces only", "    \r\n", "\r\n\r\n"},
       {"tabs kept", "\tx = 1\t\r\n", "\r\n\tx = 1\t\r\n"},
-      {"bytes kept", std::string("\x00\xff\xe9", 3), std::string("\r\n\x00\xff\xe9\r\n", 7)},
+      {"bytes kept", std::string("\x00\xff\xe9", 3),
+       std::string("\r\n\x00\xff\xe9\r\n", 7)},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TemplatePass(c.template_text, Row(), "6", "126"), c.block)
@@ -50,9 +56,9 @@ TEST(TemplatePass, BlockLayout) {
 }
 
 TEST(TemplatePass, ReplacesEveryToken) {
-  std::string block = TemplatePass(
-      "s=ANGLESHAPE l=zzL h=zzH v=zzV1 f=FSV01 k=VT. again=zzHzzH", Row(),
-      "6", "126");
+  std::string block =
+      TemplatePass("s=ANGLESHAPE l=zzL h=zzH v=zzV1 f=FSV01 k=VT. again=zzHzzH",
+                   Row(), "6", "126");
   EXPECT_EQ(block,
             "\r\ns=L4x4x1/2 l=120 h=12.5 v=6 f=126 k=VT. again=12.512.5\r\n");
 }
@@ -61,8 +67,8 @@ TEST(TemplatePass, ShortLegOnlyWhenExactlyShort) {
   struct Case {
     const char* leg;
     const char* result;
-  } cases[] = {{"Short", "Hz."},  {"Long", "VT."},  {"short", "VT."},
-               {"Short ", "VT."}, {"", "VT."},      {"SHORT", "VT."}};
+  } cases[] = {{"Short", "Hz."},  {"Long", "VT."}, {"short", "VT."},
+               {"Short ", "VT."}, {"", "VT."},     {"SHORT", "VT."}};
   for (const Case& c : cases) {
     Staging staging = Row();
     staging.OSLFin = c.leg;
@@ -84,7 +90,8 @@ TEST(TemplatePass, ExpandsLargeTemplates) {
   std::string big;
   for (int i = 0; i < 200000; ++i) big += "zzL zzH zzV1 FSV01 ANGLESHAPE\r\n";
   std::string block = TemplatePass(big, Row(), "6", "126");
-  EXPECT_EQ(block.size(), 2 + 200000 * std::string("120 12.5 6 126 L4x4x1/2\r\n").size());
+  EXPECT_EQ(block.size(),
+            2 + 200000 * std::string("120 12.5 6 126 L4x4x1/2\r\n").size());
 }
 
 }  // namespace
