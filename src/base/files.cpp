@@ -158,6 +158,15 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
   return line;
 }
 
+Result<std::string> ReadHead(const fs::path& path, size_t count) {
+  Result<File> file = OpenRegular(path);
+  if (!file.ok()) return Error{file.error()};
+  std::string head(count, '\0');
+  head.resize(std::fread(head.data(), 1, count, file.value().get()));
+  if (std::ferror(file.value().get())) return ReadError(path, EIO);
+  return head;
+}
+
 std::string PathText(const fs::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());

@@ -24,6 +24,10 @@ Result<std::string> ReadFile(const std::filesystem::path& path,
 Result<std::string> ReadLastLine(const std::filesystem::path& path,
                                  size_t max_line);
 
+// The first `count` bytes of the regular file `path`, or all of a shorter
+// file.
+Result<std::string> ReadHead(const std::filesystem::path& path, size_t count);
+
 // Replaces `path` with `bytes`: writes a temporary file in the same folder,
 // flushes it to the disk and renames it over `path`, so neither a failure
 // nor a power cut leaves anything but the former or the new file. A file

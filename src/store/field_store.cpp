@@ -9,6 +9,13 @@
 #include "base/text.h"
 
 namespace vpa {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Le = "\xFF\xFE";
+constexpr std::string_view kUtf16Be = "\xFE\xFF";
+
+}  // namespace
 
 // A field that already holds the bytes is left alone: most fields are the
 // same at every close, and reading one costs far less than a durable
@@ -16,6 +23,11 @@ namespace vpa {
 Status SaveField(const ProgramFolder& folder, std::string_view name,
                  std::string_view text) {
   const std::filesystem::path path = folder.FieldFile(name);
+  // Such a value would be saved as two lines and read back as its last.
+  if (text.find_first_of("\r\n") != std::string_view::npos) {
+    return Error{"Cannot write " + PathText(path) +
+                 ": the value holds a line break"};
+  }
   const std::string bytes = std::string(text) + "\r\n";
   Result<std::string> held = ReadFile(path, bytes.size());
   if (held.ok() && held.value() == bytes) return Ok();
@@ -32,7 +44,20 @@ LoadedField LoadStoredField(const ProgramFolder& folder,
                             std::string_view name) {
   std::filesystem::path file = folder.FieldFile(name);
   Result<std::string> line = ReadLastLine(file, kMaxFieldLine);
-  if (line.ok()) return {std::string(TrimSpaces(line.value())), false};
+  Result<std::string> head = ReadHead(file, 3);
+  if (line.ok() && head.ok()) {
+    std::string_view start = head.value();
+    // A file re-saved in Notepad as UTF-16 holds nothing this program
+    // wrote; one saved as "UTF-8 with BOM" still holds the value.
+    if (start.starts_with(kUtf16Le) || start.starts_with(kUtf16Be)) {
+      return {std::string(), true};
+    }
+    std::string_view value = line.value();
+    if (start == kUtf8Mark && value.starts_with(kUtf8Mark)) {
+      value.remove_prefix(kUtf8Mark.size());
+    }
+    return {std::string(TrimSpaces(value)), false};
+  }
   std::error_code error;
   bool exists = std::filesystem::exists(file, error) && !error;
   return {std::string(), exists};

@@ -18,7 +18,8 @@ namespace vpa {
 // file counts as unreadable.
 inline constexpr size_t kMaxFieldLine = size_t{1} << 20;
 
-// Writes the text and CR LF. A failed save keeps the former value.
+// Writes the text and CR LF. A failed save keeps the former value; so does a
+// text holding a CR or LF, which is refused, for it would not read back.
 Status SaveField(const ProgramFolder& folder, std::string_view name,
                  std::string_view text);
 
@@ -31,9 +32,11 @@ struct LoadedField {
   bool unreadable = false;  // the file exists but could not be read
 };
 
-// The last line of the field's file trimmed of spaces. A missing file reads
-// as the empty text; a file that is not a regular file, cannot be read or
-// ends in an overlong line reads as the empty text and is marked unreadable.
+// The last line of the field's file trimmed of spaces, without a UTF-8
+// byte-order mark at the file's start. A missing file reads as the empty
+// text; a file that is not a regular file, cannot be read, ends in an
+// overlong line or starts with a UTF-16 byte-order mark reads as the empty
+// text and is marked unreadable.
 LoadedField LoadStoredField(const ProgramFolder& folder, std::string_view name);
 
 // LoadStoredField's text alone.

@@ -141,7 +141,6 @@ TEST(FieldFileFaults, LoadGivesTheLastLineTrimmedOrNothing) {
       {"a byte-order mark",
        "\xef\xbb\xbf"
        "2 \r\n",
-       "\xef\xbb\xbf"
        "2"},
   };
   for (const Case& c : cases) {

@@ -29,8 +29,11 @@ TEST(SaveField, RoundTrips) {
   TestFolder test;
   struct Case {
     const char *saved, *loaded;
-  } cases[] = {{"12.5", "12.5"}, {"", ""}, {"  1-0 1/2  ", "1-0 1/2"},
-               {"a  b", "a  b"}, {"\t7\t", "\t7\t"}};
+  } cases[] = {{"12.5", "12.5"},
+               {"", ""},
+               {"  1-0 1/2  ", "1-0 1/2"},
+               {"a  b", "a  b"},
+               {"\t7\t", "\t7\t"}};
   for (const Case& c : cases) {
     SaveField(test.folder(), "H1", c.saved);
     EXPECT_EQ(LoadField(test.folder(), "H1"), c.loaded) << c.saved;
@@ -47,10 +50,14 @@ TEST(LoadField, TakesTheLastLineTrimmed) {
     std::string bytes;
     const char* loaded;
   } cases[] = {
-      {"first\r\nlast\r\n", "last"}, {"first\nlast", "last"},
-      {"first\rlast\r", "last"},     {"text\r\n   \r\n", ""},
-      {"", ""},                      {"\r\n", ""},
-      {" 4 ", "4"},                  {"a\r\n\r\n", ""},
+      {"first\r\nlast\r\n", "last"},
+      {"first\nlast", "last"},
+      {"first\rlast\r", "last"},
+      {"text\r\n   \r\n", ""},
+      {"", ""},
+      {"\r\n", ""},
+      {" 4 ", "4"},
+      {"a\r\n\r\n", ""},
   };
   for (const Case& c : cases) {
     test.Write("TextFiles/L1.TXT", c.bytes);
@@ -58,6 +65,46 @@ TEST(LoadField, TakesTheLastLineTrimmed) {
   }
   test.Write("TextFiles/L1.TXT", std::string("\0\xff x \r\n", 7));
   EXPECT_EQ(LoadField(test.folder(), "L1"), std::string("\0\xff x", 4));
+}
+
+TEST(SaveField, RefusesALineBreakAndKeepsTheFormerValue) {
+  TestFolder test;
+  SaveField(test.folder(), "H1", "12");
+  for (const char* text : {"1-0 1/2\n", "1-0 1/2\r\n", "a\rb", "\n"}) {
+    EXPECT_FALSE(SaveField(test.folder(), "H1", text).ok()) << text;
+    EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12\r\n");
+  }
+}
+
+TEST(LoadField, ByteOrderMarks) {
+  TestFolder test;
+  const struct {
+    std::string bytes;
+    const char* loaded;
+    bool unreadable;
+  } cases[] = {
+      {"\xEF\xBB\xBF"
+       "1-0 1/2\r\n",
+       "1-0 1/2", false},
+      {"\xEF\xBB\xBF\r\n", "", false},
+      {"\xEF\xBB\xBF"
+       "a\r\nb",
+       "b", false},
+      {std::string("\xFF\xFE"
+                   "1\0\r\0\n\0",
+                   8),
+       "", true},
+      {std::string("\xFE\xFF\0"
+                   "1",
+                   4),
+       "", true},
+  };
+  for (const auto& c : cases) {
+    test.Write("TextFiles/L1.TXT", c.bytes);
+    LoadedField field = LoadStoredField(test.folder(), "L1");
+    EXPECT_EQ(field.text, c.loaded);
+    EXPECT_EQ(field.unreadable, c.unreadable) << c.loaded;
+  }
 }
 
 TEST(LoadField, MissingFileOrFolderReadsEmpty) {
@@ -92,19 +139,19 @@ TEST(StoredIndex, WholeNumbersInRangeOnly) {
   struct Case {
     const char* stored;
     int index;
-  } cases[] = {{"0", 0},   {"2", 2},   {"3", -1},  {"-1", -1}, {"-2", -1},
-               {"", -1},   {"x", -1},  {"1.5", -1}, {"2 ", -1}, {"+1", -1},
-               {"99999999999", -1}};
-  for (const Case& c : cases) EXPECT_EQ(StoredIndex(c.stored, 3), c.index) << c.stored;
+  } cases[] = {{"0", 0},   {"2", 2},   {"3", -1},          {"-1", -1},
+               {"-2", -1}, {"", -1},   {"x", -1},          {"1.5", -1},
+               {"2 ", -1}, {"+1", -1}, {"99999999999", -1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(StoredIndex(c.stored, 3), c.index) << c.stored;
 }
 
 TEST(SaveFailureMessage, NamesTheFolderInUtf8AndTheReason) {
-  const ProgramFolder folder(std::filesystem::path(u"D\u00e9tailleur") /
-                             "VPA");
+  const ProgramFolder folder(std::filesystem::path(u"D\u00e9tailleur") / "VPA");
   const std::string message = SaveFailureMessage(
       folder, Error{"Cannot write x/H1.TXT: No such file or directory"});
-  const std::string separator(
-      1, char(std::filesystem::path::preferred_separator));
+  const std::string separator(1,
+                              char(std::filesystem::path::preferred_separator));
   EXPECT_EQ(message, "Your entries could not be saved in D\xc3\xa9tailleur" +
                          separator + "VPA" + separator +
                          "TextFiles (No such file or directory); the values "
