@@ -10,9 +10,9 @@ constexpr size_t kQuotedLength = 40;
 
 }  // namespace
 
-std::string QuoteEntry(std::string_view entry) {
+std::string ShowEntry(std::string_view entry) {
   bool cut = entry.size() > kQuotedLength;
-  std::string quoted = "\"";
+  std::string quoted;
   for (char c : entry.substr(0, kQuotedLength)) {
     unsigned char byte = static_cast<unsigned char>(c);
     char16_t shown = CharOf1252(byte);
@@ -27,7 +27,7 @@ std::string QuoteEntry(std::string_view entry) {
       quoted += c;
     }
   }
-  return quoted + (cut ? "...\"" : "\"");
+  return cut ? quoted + "..." : quoted;
 }
 
 }  // namespace vpa

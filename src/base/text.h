@@ -14,10 +14,14 @@ inline std::string_view TrimSpaces(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// `entry` in double quotes for a message of one line: control bytes shown as
-// \n, \t or \xNN, and an entry longer than 40 characters cut to its first
-// 40 and "...".
-std::string QuoteEntry(std::string_view entry);
+// `entry` for a message of one line: control bytes shown as \n, \t or \xNN,
+// and an entry longer than 40 characters cut to its first 40 and "...".
+std::string ShowEntry(std::string_view entry);
+
+// ShowEntry's text in double quotes.
+inline std::string QuoteEntry(std::string_view entry) {
+  return "\"" + ShowEntry(entry) + "\"";
+}
 
 }  // namespace vpa
 

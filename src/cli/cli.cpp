@@ -13,6 +13,7 @@
 #include "form/row_glue.h"
 #include "macro/macro_writers.h"
 #include "staging/row_command.h"
+#include "staging/row_refusal.h"
 
 #ifndef VPA_VERSION
 #define VPA_VERSION "0"
@@ -188,6 +189,11 @@ int Read(const std::vector<std::string>& entries, std::ostream& out,
       out << staged.value() << "\n";
     } else {
       err << "vpa-macro: " << staged.error() << "\n";
+      status = kExitBadInput;
+    }
+    // What a Run refuses is still printed as read, and said on stderr.
+    if (std::optional<std::string> half = HalfReading(entry)) {
+      err << "vpa-macro: " << *half << "; a Run refuses it\n";
       status = kExitBadInput;
     }
   }

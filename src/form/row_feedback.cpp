@@ -19,8 +19,8 @@ bool HasDigit(std::string_view entry) {
 EntryReading ReadEntry(RowField field, std::string_view entry) {
   const std::string shown =
       entry.empty() ? std::string("(empty)") : std::string(entry);
-  if (std::optional<std::string> refusal = DimensionRefusal(field, entry)) {
-    return {true, shown + "\n" + *refusal};
+  if (std::optional<FieldRefusal> refusal = DimensionRefusal(field, entry)) {
+    return {true, shown + "\n" + refusal->reason};
   }
   std::string reading = "= " + StageDimension(entry).value() + " in";
   if (!HasDigit(entry)) reading += ", no digits";

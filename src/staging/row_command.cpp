@@ -16,7 +16,7 @@ std::string Staged(std::string_view entry) {
 }  // namespace
 
 Result<std::string> StageDimension(std::string_view entry) {
-  std::optional<std::string> refusal = DimensionRefusal(RowField::kH, entry);
+  std::optional<std::string> refusal = ReadingRefusal(entry);
   if (refusal) return Error{*refusal + ". " + std::string(kAcceptedForms)};
   return Staged(entry);
 }

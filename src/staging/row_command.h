@@ -30,7 +30,8 @@ inline constexpr std::string_view kAcceptedForms =
     "Use 1.5 (inches), 1 1/2 (inches and a fraction) or 1-0 1/2 (feet and "
     "inches).";
 
-// The text one dimension entry is staged as, or why it cannot be read.
+// The text one dimension entry is staged as, or why the reader cannot read
+// it. An entry read only in part stages as what was read (see HalfReading).
 Result<std::string> StageDimension(std::string_view entry);
 
 // Stages a row in the order H, V1, V2, section, L, leg. A row with any

@@ -22,15 +22,33 @@ std::string_view FieldCaption(RowField field);
 struct FieldRefusal {
   RowField field;
   std::string reason;
+  // The entry is not one the reader takes whole; the message then lists the
+  // forms a dimension may take.
+  bool unreadable = false;
 };
 
-// Why the dimension entry `entry` of `field` cannot be staged, or nothing.
-// Only L has a bound: an angle must have a length.
-std::optional<std::string> DimensionRefusal(RowField field,
-                                            std::string_view entry);
+// No building has a size beyond this many inches either way; a larger value
+// would only make the host compute points it cannot place.
+inline constexpr double kMaxInches = 1e6;
 
-// Every refusing entry of the row, in row order. A list with nothing
-// chosen refuses; so does an end text that is none of the end choices.
+// Why the reader cannot read `entry` at all, or nothing.
+std::optional<std::string> ReadingRefusal(std::string_view entry);
+
+// What the reader would make of an entry that is not wholly one dimension
+// form, in the detailer's words: "1'6" would be read as 1 in; '6" is not
+// part of a dimension (write feet and inches as 1-6)". Nothing for an entry
+// that is one form, or that the reader cannot read at all.
+std::optional<std::string> HalfReading(std::string_view entry);
+
+// Why the dimension entry `entry` of `field` refuses its row, or nothing:
+// it cannot be read, is read only in part, or is too large; and L must be
+// more than 0, for an angle must have a length.
+std::optional<FieldRefusal> DimensionRefusal(RowField field,
+                                             std::string_view entry);
+
+// Every refusing entry of the row, in row order, then V1 + L and V2 + L when
+// one is too large. A list with nothing chosen refuses; so does an end text
+// that is none of the end choices.
 std::vector<FieldRefusal> RowRefusals(const RowEntries& entries);
 std::vector<FieldRefusal> RowRefusals(const RowEntries& entries,
                                       std::string_view end);

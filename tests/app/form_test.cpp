@@ -212,15 +212,19 @@ TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
   } bad[] = {{"a-b", "a-b\ncannot read \"a-b\""},
              {"x-1", "x-1\ncannot read \"x-1\""},
              {"", "(empty)\nan angle's length must be more than 0"},
-             {"abc", "abc\nan angle's length must be more than 0"}};
+             {"0", "0\nan angle's length must be more than 0"},
+             {"1,5",
+              "1,5\n1,5 would be read as 1 in; ,5 is not part of a "
+              "dimension (write decimals with a point and no thousands "
+              "separator)"}};
   for (const auto& [entry, tip] : bad) {
     box->setText(entry);
     EXPECT_EQ(box->toolTip(), tip) << entry;
     EXPECT_NE(box->palette().color(QPalette::Text), usual) << entry;
   }
-  // H has no bound: "abc" reads as 0, and says it has no digits.
-  Box("zzH3")->setText("abc");
-  EXPECT_EQ(Box("zzH3")->toolTip(), "abc\n= 0 in, no digits");
+  // H has no bound: the empty entry reads as 0, and says it has no digits.
+  Box("zzH3")->setText("");
+  EXPECT_EQ(Box("zzH3")->toolTip(), "(empty)\n= 0 in, no digits");
 }
 
 }  // namespace

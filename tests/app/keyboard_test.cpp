@@ -118,7 +118,7 @@ TEST_F(DetailerTest, LongEntryShowsItsStartOnceLeft) {
   QTest::keyClicks(box, "10-11 15/16 and more");
   Box("zzV2")->setFocus();
   EXPECT_EQ(box->cursorPosition(), 0);
-  EXPECT_TRUE(box->toolTip().startsWith("10-11 15/16 and more\n="));
+  EXPECT_TRUE(box->toolTip().startsWith("10-11 15/16 and more\n10-11"));
 }
 
 TEST_F(DetailerTest, FocusMarkFramesTheFocusedControl) {

@@ -111,8 +111,19 @@ TEST_F(RowCommandTest, RefusedRowShowsOneWarningAndChangesNothing) {
        "row 1:\nH: cannot read \"a-b\".", QMessageBox::Warning},
       {"unreadable L", [](RowCommandTest& t) { t.Box("zzL1")->setText("x-1"); },
        "L: cannot read \"x-1\".", QMessageBox::Warning},
-      {"no length", [](RowCommandTest& t) { t.Box("zzL1")->setText("abc"); },
+      {"no length", [](RowCommandTest& t) { t.Box("zzL1")->setText("0"); },
        "L: an angle's length must be more than 0.", QMessageBox::Warning},
+      {"H read in part",
+       [](RowCommandTest& t) { t.Box("zzH1")->setText("1'6\""); },
+       "H: 1'6\" would be read as 1 in; '6\" is not part of a dimension "
+       "(write feet and inches as 1-6).",
+       QMessageBox::Warning},
+      {"V1 + L too large",
+       [](RowCommandTest& t) {
+         t.Box("zzV1")->setText("999999");
+         t.Box("zzL1")->setText("2");
+       },
+       "V1: V1 + L is 1000001 in", QMessageBox::Warning},
       {"no section",
        [](RowCommandTest& t) { t.List("MAT1")->setCurrentIndex(-1); },
        "MATERIAL: choose the angle section.", QMessageBox::Warning},

@@ -37,6 +37,16 @@ TEST(Cli, ReadPrintsStagedTexts) {
   EXPECT_EQ(run.out, "12.5\n-6.50\n0\n");
   EXPECT_NE(run.err.find("\"--6\""), std::string::npos);
   EXPECT_NE(run.err.find("\"--help\""), std::string::npos);
+  // Entries read only in part print what they are read as, and say so.
+  run = Cli(test, {"read", "1'6\"", "12", "1,5"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_EQ(run.out, "1\n12\n1\n");
+  EXPECT_EQ(run.err,
+            "vpa-macro: 1'6\" would be read as 1 in; '6\" is not part of a "
+            "dimension (write feet and inches as 1-6); a Run refuses it\n"
+            "vpa-macro: 1,5 would be read as 1 in; ,5 is not part of a "
+            "dimension (write decimals with a point and no thousands "
+            "separator); a Run refuses it\n");
 }
 
 TEST(Cli, WriteMatchesTheRowCommandByteForByte) {
@@ -193,6 +203,49 @@ TEST(Cli, RefusalIsOneLineNamingEveryBadFlagInRowOrder) {
             "the outstanding leg, Short or Long. Pairs: choose 1 (one angle at "
             "each end) or 2 (a pair). Use 1.5 (inches), 1 1/2 (inches and a "
             "fraction) or 1-0 1/2 (feet and inches).\n");
+}
+
+// Each of these once wrote a macro from what the reader made of its start.
+TEST(Cli, EntriesReadOnlyInPartOrTooLargeWriteNothing) {
+  const std::vector<std::string> kRow = {"write", "--section", "L1x1x1/8",
+                                         "--leg", "Long",      "--pair",
+                                         "1",     "--end",     "left"};
+  const std::pair<const char*, const char*> cases[] = {
+      {"--h", "1,5"},
+      {"--h", "1'6\""},
+      {"--v1", "12mm"},
+      {"--v2", "abc"},
+      {"--h", "1 2"},
+      {"--h", "1-2-8"},
+      {"--h", "2\t6"},
+      {"--h",
+       "10\x96"
+       "6 1/2"},
+      {"--l", "1O"},
+      {"--l", "5 3/0"},
+      {"--v1", "1e308"},
+      {"--l", "1e7"},
+      {"--v2", "999999"}};  // V2 + L
+  for (const auto& [flag, entry] : cases) {
+    TestFolder test;
+    test.InstallNamedTemplates();
+    std::vector<std::string> args = kRow;
+    args.insert(args.end(), {"--l", "2", flag, entry});
+    if (std::string(flag) == "--l") args.erase(args.end() - 4, args.end() - 2);
+    CliRun run = Cli(test, args);
+    EXPECT_EQ(run.status, kExitBadInput) << entry;
+    EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>") << entry;
+  }
+  TestFolder test;
+  test.InstallNamedTemplates();
+  SaveField(test.folder(), "H3", "1'6\"");
+  SaveField(test.folder(), "L3", "12");
+  SaveField(test.folder(), "MAT3", 0);
+  SaveField(test.folder(), "OSL3", 0);
+  SaveField(test.folder(), "Pair3", 0);
+  SaveField(test.folder(), "BS", 0);
+  EXPECT_EQ(Cli(test, {"write", "--row", "3"}).status, kExitBadInput);
+  EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
 }
 
 TEST(Cli, SavedRowWhosePositionsSelectNothingIsRefused) {

@@ -18,11 +18,13 @@ TEST(ReadEntry, ShowsTheWholeEntryAndMarksEntriesWithoutDigits) {
   } cases[] = {
       {RowField::kH, "10-11 15/16", false, "10-11 15/16\n= 131.9375 in"},
       {RowField::kH, "0", false, "0\n= 0 in"},
-      {RowField::kH, "abc", false, "abc\n= 0 in, no digits"},
+      {RowField::kH, "abc", true,
+       "abc\nabc would be read as 0 in; abc is not part of a dimension"},
       {RowField::kV2, "", false, "(empty)\n= 0 in, no digits"},
       {RowField::kV1, "-6.50", false, "-6.50\n= -6.50 in"},
       {RowField::kH, "a-b", true, "a-b\ncannot read \"a-b\""},
-      {RowField::kL, "abc", true, "abc\nan angle's length must be more than 0"},
+      {RowField::kL, "", true,
+       "(empty)\nan angle's length must be more than 0"},
       {RowField::kL, "1/64", false, "1/64\n= 0.015625 in"},
   };
   for (const auto& c : cases) {
