@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
+#include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
 #include "staging/row_command.h"
@@ -84,13 +85,9 @@ void MainWindow::Finish(int row) {
 
 // What the row command will make of the box's entry, as the detailer types.
 void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
-  RowField field = RowField::kH;
-  for (const RowControls& row : controls_.rows) {
-    if (box == row.v1) field = RowField::kV1;
-    if (box == row.v2) field = RowField::kV2;
-    if (box == row.l) field = RowField::kL;
-  }
-  EntryReading reading = ReadEntry(field, ToBytes(box->text()));
+  const StoredField* field = FieldOfControl(ToBytes(box->objectName()));
+  if (field == nullptr) return;
+  EntryReading reading = ReadEntry(field->field, ToBytes(box->text()));
   QPalette palette = band;
   if (reading.refused) palette.setColor(QPalette::Text, QColor(204, 0, 0));
   box->setToolTip(FromBytes(reading.tooltip));

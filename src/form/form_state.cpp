@@ -1,57 +1,21 @@
-// The stored fields are read off the layout table: every control with a
-// row role or the end choice is stored under its name without "zz".
+// The form's stored fields as plain values, moved to and from the store in
+// the field table's order.
 #include "form/form_state.h"
-
-#include <algorithm>
 
 #include "store/field_store.h"
 
 namespace vpa {
 namespace {
 
-// The save order of the controls' roles.
-constexpr Role kStoredRoles[] = {Role::kH,    Role::kV1,      Role::kV2,
-                                 Role::kL,    Role::kSection, Role::kLeg,
-                                 Role::kPair, Role::kEnd};
-
-int RoleRank(Role role) {
-  return int(std::find(std::begin(kStoredRoles), std::end(kStoredRoles), role) -
-             std::begin(kStoredRoles));
-}
-
-bool IsStored(Role role) {
-  return RoleRank(role) < int(std::size(kStoredRoles));
-}
-
-std::string FieldName(const std::string& control) {
-  return control.starts_with("zz") ? control.substr(2) : control;
-}
-
-std::vector<StoredField> ReadFields() {
-  std::vector<StoredField> fields;
-  for (const FormControl& control : FormLayout({})) {
-    if (!IsStored(control.role)) continue;
-    fields.push_back({FieldName(control.name), control.role, control.row,
-                      int(control.items.size())});
-  }
-  std::stable_sort(fields.begin(), fields.end(),
-                   [](const StoredField& a, const StoredField& b) {
-                     return RoleRank(a.role) != RoleRank(b.role)
-                                ? RoleRank(a.role) < RoleRank(b.role)
-                                : a.row < b.row;
-                   });
-  return fields;
-}
-
 template <typename State>
 auto& TextIn(State& state, const StoredField& field) {
   auto& row = state.rows[field.row - 1];
-  switch (field.role) {
-    case Role::kH:
+  switch (field.field) {
+    case RowField::kH:
       return row.h;
-    case Role::kV1:
+    case RowField::kV1:
       return row.v1;
-    case Role::kV2:
+    case RowField::kV2:
       return row.v2;
     default:
       return row.l;
@@ -60,12 +24,12 @@ auto& TextIn(State& state, const StoredField& field) {
 
 template <typename State>
 auto& IndexIn(State& state, const StoredField& field) {
-  if (field.role == Role::kEnd) return state.end;
+  if (field.field == RowField::kEnd) return state.end;
   auto& row = state.rows[field.row - 1];
-  switch (field.role) {
-    case Role::kSection:
+  switch (field.field) {
+    case RowField::kSection:
       return row.section;
-    case Role::kLeg:
+    case RowField::kLeg:
       return row.leg;
     default:
       return row.pair;
@@ -76,11 +40,6 @@ auto& IndexIn(State& state, const StoredField& field) {
 std::string ShownText(const FormState& state, const StoredField& field);
 
 }  // namespace
-
-const std::vector<StoredField>& StoredFields() {
-  static const std::vector<StoredField> fields = ReadFields();
-  return fields;
-}
 
 std::string& TextOf(FormState& state, const StoredField& field) {
   return TextIn(state, field);

@@ -9,6 +9,7 @@
 
 #include "base/program_folder.h"
 #include "base/result.h"
+#include "form/fields.h"
 #include "form/layout.h"
 #include "store/field_store.h"
 
@@ -34,18 +35,6 @@ struct FormState {
 
   friend bool operator==(const FormState&, const FormState&) = default;
 };
-
-// A stored field: its name in the store and the control it belongs to.
-struct StoredField {
-  std::string name;  // the control's name without "zz": "H1", "MAT3", "BS"
-  Role role;
-  int row;    // 1 to 5, 0 for BS
-  int count;  // a list's number of items; 0 for a text
-};
-
-// The 36 stored fields in the order they are saved: the row texts H, V, W
-// and L, each for rows 1 to 5, then the lists MAT, OSL and Pair, then BS.
-const std::vector<StoredField>& StoredFields();
 
 // The field's text in `state`; only for text fields.
 std::string& TextOf(FormState& state, const StoredField& field);

@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
+#include "form/fields.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
 
@@ -164,22 +165,22 @@ void Band(FormControl& control, int row) {
   control.text = row % 2 == 1 ? kNavy : kSystemText;
 }
 
+// The row's columns in their order on the form; names and items come from
+// the field table.
 struct Column {
-  const char* stem;
-  Role role;
+  RowField field;
   ControlKind kind;
   int left;
   int width;
-  std::span<const std::string_view> items;
 };
 const Column kColumns[] = {
-    {"zzH", Role::kH, ControlKind::kTextBox, 8640, 830, {}},
-    {"zzV", Role::kV1, ControlKind::kTextBox, 9480, 830, {}},
-    {"zzW", Role::kV2, ControlKind::kTextBox, 10320, 830, {}},
-    {"MAT", Role::kSection, ControlKind::kList, 11160, 1935, kAngleCatalogue},
-    {"zzL", Role::kL, ControlKind::kTextBox, 13200, 830, {}},
-    {"OSL", Role::kLeg, ControlKind::kList, 14040, 975, kLegChoices},
-    {"Pair", Role::kPair, ControlKind::kList, 15120, 735, kPairChoices},
+    {RowField::kH, ControlKind::kTextBox, 8640, 830},
+    {RowField::kV1, ControlKind::kTextBox, 9480, 830},
+    {RowField::kV2, ControlKind::kTextBox, 10320, 830},
+    {RowField::kSection, ControlKind::kList, 11160, 1935},
+    {RowField::kL, ControlKind::kTextBox, 13200, 830},
+    {RowField::kLeg, ControlKind::kList, 14040, 975},
+    {RowField::kPair, ControlKind::kList, 15120, 735},
 };
 constexpr int kColumnCount = std::size(kColumns);
 static_assert(kColumnCount + 1 == kTabsPerRow);
@@ -200,12 +201,13 @@ void AddRow(std::vector<FormControl>& form, int row) {
   form.push_back(number);
   for (int i = 0; i < kColumnCount; ++i) {
     const Column& column = kColumns[i];
-    FormControl control = Control(column.stem + n, column.kind,
+    const FieldColumn& stored = ColumnOf(column.field);
+    FormControl control = Control(ControlName(row, column.field), column.kind,
                                   {column.left, top, column.width, 345});
-    control.role = column.role;
+    control.role = stored.role;
     control.row = row;
     control.points = 9;
-    control.items = column.items;
+    control.items = stored.items;
     control.tab = first_tab + i;
     Band(control, row);
     form.push_back(control);
@@ -224,10 +226,12 @@ void AddBottomBar(std::vector<FormControl>& form) {
   caption.sized_to_text = false;
   form.push_back(caption);
 
-  FormControl end = Control("BS", ControlKind::kList, {11160, 8040, 1935, 360});
-  end.role = Role::kEnd;
+  const FieldColumn& stored = ColumnOf(RowField::kEnd);
+  FormControl end = Control(ControlName(0, RowField::kEnd), ControlKind::kList,
+                            {11160, 8040, 1935, 360});
+  end.role = stored.role;
   end.points = 9.75;
-  end.items = kEndChoices;
+  end.items = stored.items;
   end.tab = kFirstBarTab;
   form.push_back(end);
   FormControl help =

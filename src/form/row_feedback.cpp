@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "form/layout.h"
+#include "form/fields.h"
 
 namespace vpa {
 namespace {
@@ -25,21 +25,6 @@ EntryReading ReadEntry(RowField field, std::string_view entry) {
   std::string reading = "= " + StageDimension(entry).value() + " in";
   if (!HasDigit(entry)) reading += ", no digits";
   return {false, shown + "\n" + reading};
-}
-
-// Names come from the layout table, found by the control's role.
-std::string ControlName(int row, RowField field) {
-  static constexpr Role kRoles[] = {Role::kH,       Role::kV1, Role::kV2,
-                                    Role::kSection, Role::kL,  Role::kLeg,
-                                    Role::kPair,    Role::kEnd};
-  static const std::vector<FormControl> layout = FormLayout({});
-  const Role role = kRoles[static_cast<int>(field)];
-  for (const FormControl& control : layout) {
-    if (control.role == role && (role == Role::kEnd || control.row == row)) {
-      return control.name;
-    }
-  }
-  return {};
 }
 
 std::string FirstRefusedControl(int row,

@@ -20,10 +20,6 @@ struct EntryReading {
 };
 EntryReading ReadEntry(RowField field, std::string_view entry);
 
-// The object name of the control that holds `field` in row `row` (1 to 5):
-// "zzH3", "MAT3", "Pair3"; "BS" for the end choice.
-std::string ControlName(int row, RowField field);
-
 // The control a refusal sends the focus to: the first one named.
 std::string FirstRefusedControl(int row,
                                 const std::vector<FieldRefusal>& refusals);

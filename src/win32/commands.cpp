@@ -2,6 +2,7 @@
 // the keys the form answers itself.
 #include <windows.h>
 
+#include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
 #include "form/web_address.h"
@@ -15,21 +16,6 @@ namespace {
 
 // The row number that marks the row which wrote the current macro.
 constexpr COLORREF kMarkColour = RGB(255, 214, 0);
-
-std::optional<RowField> DimensionField(Role role) {
-  switch (role) {
-    case Role::kH:
-      return RowField::kH;
-    case Role::kV1:
-      return RowField::kV1;
-    case Role::kV2:
-      return RowField::kV2;
-    case Role::kL:
-      return RowField::kL;
-    default:
-      return std::nullopt;
-  }
-}
 
 bool IsButton(HWND control) {
   wchar_t name[16] = {};
@@ -119,10 +105,12 @@ void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
 // tooltip says it, and an entry it would refuse turns red.
 void FormWindow::ShowReading(HWND box) {
   for (const Placed& placed : controls_) {
-    if (placed.hwnd != box || placed.design.row == 0) continue;
-    std::optional<RowField> field = DimensionField(placed.design.role);
-    if (!field) return;
-    EntryReading reading = ReadEntry(*field, ToBytes(WindowText(box)));
+    if (placed.hwnd != box || placed.design.kind != ControlKind::kTextBox) {
+      continue;
+    }
+    const StoredField* field = FieldOfControl(placed.design.name);
+    if (field == nullptr) return;
+    EntryReading reading = ReadEntry(field->field, ToBytes(WindowText(box)));
     SetHint(box, FromBytes(reading.tooltip));
     std::erase(refused_boxes_, box);
     if (reading.refused) refused_boxes_.push_back(box);

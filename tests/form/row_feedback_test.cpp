@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "form/fields.h"
 #include "form/list_search.h"
 
 namespace vpa {
