@@ -60,7 +60,7 @@ std::vector<RowEntries> EveryRow() {
   const std::array<std::string, 4> dimensions[] = {
       {"1-0 1/2", "6", "9", "120"},
       {"-1.50", "-3/4", "", "1.5-6"},
-      {"", "5 3/0", "-0-6", "1e3"},
+      {"1-", "5 0/3", "-0-6", "2-6"},
   };
   std::vector<RowEntries> rows;
   for (std::string_view section : kAngleCatalogue) {
