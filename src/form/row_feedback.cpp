@@ -35,7 +35,8 @@ std::string FirstRefusedControl(int row,
 
 std::string RunTooltip(int row) {
   return "Write row " + std::to_string(row) +
-         "'s macro, copy its path, minimise";
+         "'s macro, copy its path, minimise; then in SDS/2 pick the beams "
+         "and right click";
 }
 
 std::string WrittenTooltip(int row, std::string_view time,

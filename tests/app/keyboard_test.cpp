@@ -153,7 +153,8 @@ TEST_F(DetailerTest, RowThatWroteTheMacroIsMarked) {
         QPalette::WindowText);
   };
   EXPECT_EQ(Button("Go3")->toolTip(),
-            "Write row 3's macro, copy its path, minimise");
+            "Write row 3's macro, copy its path, minimise; then in SDS/2 "
+            "pick the beams and right click");
   EXPECT_EQ(window_->MarkedRow(), 0);
   FillRow(3);
   Button("Go3")->click();
@@ -170,7 +171,8 @@ TEST_F(DetailerTest, RowThatWroteTheMacroIsMarked) {
   EXPECT_EQ(window_->MarkedRow(), 1);
   EXPECT_EQ(label_colour("Label21"), QColor(Qt::white));
   EXPECT_EQ(Button("Go3")->toolTip(),
-            "Write row 3's macro, copy its path, minimise");
+            "Write row 3's macro, copy its path, minimise; then in SDS/2 "
+            "pick the beams and right click");
 }
 
 }  // namespace

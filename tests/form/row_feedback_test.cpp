@@ -50,9 +50,12 @@ TEST(ControlName, EveryFieldOfARowAndTheEndChoice) {
 }
 
 TEST(RunTooltips, SayWhatRunDoesAndWhatItDid) {
-  EXPECT_EQ(RunTooltip(3), "Write row 3's macro, copy its path, minimise");
+  EXPECT_EQ(RunTooltip(3),
+            "Write row 3's macro, copy its path, minimise; then in SDS/2 "
+            "pick the beams and right click");
   EXPECT_EQ(WrittenTooltip(3, "14:05:09", "C:\\VPA\\0PY\\0.PY"),
-            "Write row 3's macro, copy its path, minimise\n"
+            "Write row 3's macro, copy its path, minimise; then in SDS/2 "
+            "pick the beams and right click\n"
             "At 14:05:09 this row wrote C:\\VPA\\0PY\\0.PY; the path is on the "
             "clipboard.");
 }

@@ -4,8 +4,10 @@ and checks what it adds: how many angles at which end, the heel at H from
 the end's work point on the right face of the web, the depths V to V + L,
 a rotation that follows the work line, one leg flat on the web and one
 standing out away from it, the long leg where the row says, pairs mirrored
-about the web and ends about mid-span, and a clean end when the user
-cancels the beam prompt.
+about the web and ends about mid-span. Each macro runs for every pick
+sequence of pick_sequences.py: every beam picked gets the row's angles once,
+a beam picked again nothing more, a right click or None ends the picking,
+and so does the cap; with no beam picked nothing is added and nothing fails.
 
 python3 host_macro_test.py VPA_MACRO TEMPLATE_DIR
 A working Python 2 (VPA_PYTHON2, or python2.7 / python2 on PATH) runs every
@@ -22,6 +24,7 @@ import tempfile
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 from angle_checks import AngleFailures, Expected, HeaderFailures  # noqa: E402
+from pick_sequences import PROMPT, SEQUENCES  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TOKENS = ("ANGLESHAPE", "zzL", "zzH", "zzV1", "FSV01", "VT.")
@@ -51,22 +54,48 @@ def Python2():
     return None
 
 
-def RunMacro(python, macro, cancel):
-    """(result, failure) of one run of the macro under the stand-in."""
-    command = [python, os.path.join(HERE, "run_macro.py")]
-    run = subprocess.run(command + (["--cancel"] if cancel else []) + [macro],
+def RunMacro(python, macro):
+    """(result, failure) of the macro's runs under the stand-in."""
+    run = subprocess.run([python, os.path.join(HERE, "run_macro.py"), macro],
                          capture_output=True, text=True)
-    what = "%s%s" % (python, " after a right click" if cancel else "")
     if run.returncode != 0 or run.stderr:
-        return None, "%s: %s" % (what, run.stderr.strip().splitlines()[-1:])
+        return None, "%s: %s" % (python, run.stderr.strip().splitlines()[-1:])
     return json.loads(run.stdout), None
 
 
-def CancelFailures(result):
+def PickFailures(got, clear_selection, located):
+    """The prompt, how often it was asked, and the highlight cleared once
+    after the picking and before any angle."""
     failures = []
-    if result["located"] != 1 or result["angles"]:
-        failures.append("a right click asked %d times and added %d angles"
-                        % (result["located"], len(result["angles"])))
+    if got["error"]:
+        failures.append("ended with %s" % got["error"])
+    if got["located"] != located or got["prompts"] != [PROMPT]:
+        failures.append("asked %d times %s, want %d times %r"
+                        % (got["located"], got["prompts"], located, PROMPT))
+    cleared = [[located, 0]] if clear_selection else []
+    if got["cleared"] != cleared:
+        failures.append("highlight cleared at %s, want %s" % (got["cleared"], cleared))
+    return failures
+
+
+def SequenceFailures(result, want, section, leg, length):
+    """Each block adds its angle to every beam picked, in the order picked;
+    each beam's angles stand on it as the row says."""
+    failures = []
+    for name, _, clear_selection, located, beams in SEQUENCES:
+        got = result["sequences"][name]
+        these = PickFailures(got, clear_selection, located)
+        order = [a["member"] for a in got["angles"]]
+        if order != [b for _ in want for b in beams]:
+            these.append("angles on %s, want each block on %s" % (order, beams))
+        these += ["colour %r" % a["colour"] for a in got["angles"]
+                  if a["colour"] != "Medium_beam"][:1]
+        for beam in beams:
+            on_beam = dict(result["beams"][beam], angles=[
+                a for a in got["angles"] if a["member"] == beam])
+            these += ["on %s: %s" % (beam, f) for f in
+                      AngleFailures(on_beam, want, section, leg, length)]
+        failures += ["%s: %s" % (name, f) for f in these]
     return failures
 
 
@@ -90,18 +119,15 @@ def Check(vpa_macro, folder, pythons, end, pair, leg, row):
     failures += HeaderFailures(text, want, section)
     results = []
     for python in pythons:
-        for cancel in (False, True):
-            result, failure = RunMacro(python, macro, cancel)
-            if failure:
-                failures.append(failure)
-            elif cancel:
-                failures += CancelFailures(result)
-            else:
-                results.append(result)
+        result, failure = RunMacro(python, macro)
+        if failure:
+            failures.append(failure)
+        else:
+            results.append(result)
     if any(r != results[0] for r in results):
         failures.append("Python 2 and Python 3 disagree")
     if results:
-        failures += AngleFailures(results[0], want, section, leg, l_in)
+        failures += SequenceFailures(results[0], want, section, leg, l_in)
     return name, failures
 
 

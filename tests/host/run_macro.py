@@ -1,29 +1,27 @@
-"""Runs one macro file under the stand-in host modules and prints, as JSON,
-the beams it asked for and every angle it added, in member coordinates.
-With --cancel the user right-clicks the beam prompt.
-Runs under Python 2.7 and Python 3: python run_macro.py [--cancel] MACRO"""
+"""Runs one macro file under the stand-in host modules once for each pick
+sequence and prints, as JSON by sequence, what the user was asked, when the
+highlight was cleared, any error, and every angle added, in the coordinates
+of the beam it was added to.
+Runs under Python 2.7 and Python 3: python run_macro.py MACRO"""
 
 import json
 import os
 import sys
+import traceback
 
 sys.dont_write_bytecode = True  # keep the source tree clean
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                "stand_in"))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "stand_in"))
 import member  # noqa: E402
+import param  # noqa: E402
 import rolled_section  # noqa: E402
+from pick_sequences import SEQUENCES  # noqa: E402
 
-member.cancel = sys.argv[1:2] == ["--cancel"]
-path = sys.argv[-1]
-with open(path, "rb") as macro:
-    code = compile(macro.read(), path, "exec")
-exec(code, {"__name__": "__main__"})
 
-beam = member.beam
-angles = []
-for angle in rolled_section.added:
-    angles.append({
-        "member": "beam" if angle.Member is beam else repr(angle.Member),
+def Angle(angle):
+    beam = angle.Member
+    return {
+        "member": getattr(beam, "name", repr(beam)),
         "point1": beam.ToLocal(angle.Point1),
         "point2": beam.ToLocal(angle.Point2),
         "section": angle.SectionSize,
@@ -32,6 +30,31 @@ for angle in rolled_section.added:
         "legs": angle.Legs(),
         "length": angle.WorkpointSlopeDistance,
         "rotation": angle.rotation,
-    })
-json.dump({"located": len(member.located), "beam_length": beam.length,
-           "tw": beam.tw, "angles": angles}, sys.stdout)
+        "colour": angle.MaterialColor3d,
+    }
+
+
+def Run(code, picks, clear_selection):
+    member.picks[:] = picks
+    for record in (member.located, param.cleared, rolled_section.added):
+        del record[:]
+    param.__all__ = ["Units"] + (["ClearSelection"] if clear_selection else [])
+    try:
+        exec(code, {"__name__": "__main__"})
+        error = None
+    except Exception:
+        error = traceback.format_exc().strip().splitlines()[-1]
+    return {"located": len(member.located),
+            "prompts": sorted(set(member.located)),
+            "cleared": param.cleared[:], "error": error,
+            "angles": [Angle(a) for a in rolled_section.added]}
+
+
+path = sys.argv[-1]
+with open(path, "rb") as macro:
+    code = compile(macro.read(), path, "exec")
+results = dict((name, Run(code, picks, clear))
+               for name, picks, clear, _, _ in SEQUENCES)
+beams = dict((name, {"length": spec[3], "tw": spec[5]})
+             for name, spec in member.BEAMS.items())
+json.dump({"sequences": results, "beams": beams}, sys.stdout)

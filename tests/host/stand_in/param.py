@@ -1,8 +1,13 @@
-"""Stand-in of the host's param module: only the unit setting."""
+"""Stand-in of the host's param module: the unit setting, and the clearing
+of the picked members' highlight (left out of the star import by a test)."""
 
-__all__ = ["Units"]
+import member
+import rolled_section
+
+__all__ = ["Units", "ClearSelection"]
 
 units = None
+cleared = []  # (MemberLocate calls, sections added) at each ClearSelection
 
 
 def Units(name):
@@ -11,3 +16,7 @@ def Units(name):
     if name != "feet":
         raise ValueError("unexpected units %r" % (name,))
     units = name
+
+
+def ClearSelection():
+    cleared.append((len(member.located), len(rolled_section.added)))
