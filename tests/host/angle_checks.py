@@ -16,9 +16,9 @@ def Expected(end, pair, h, v1, v2, length):
 
 
 def HeaderFailures(text, want, section):
-    """Each block opens with a comment naming its end, face and section."""
-    headers = re.findall(r"\r\n# (Right|Left) end, (near|far) face: (.*) at H ", text)
-    should = [("Right" if right else "Left", "near" if near else "far", section)
+    """Each block opens with a comment naming its end and face, in order."""
+    headers = re.findall(r"\r\n# (Right|Left) end, (near|far) face: ", text)
+    should = [("Right" if right else "Left", "near" if near else "far")
               for right, near, _, _, _ in want]
     if headers != should:
         return ["headers %s, want %s" % (headers, should)]

@@ -132,8 +132,8 @@ def Check(vpa_macro, folder, pythons, end, pair, leg, row):
 
 
 def CheckTemplates(template_dir):
-    """Each token bound once to a name and written nowhere else but in the
-    header line; no line indented with spaces."""
+    """Each token bound once to a name and written nowhere else; no line
+    indented with spaces."""
     failures = []
     for name in sorted(os.listdir(template_dir)):
         with open(os.path.join(template_dir, name), "rb") as f:
@@ -141,7 +141,7 @@ def CheckTemplates(template_dir):
         for token in TOKENS:
             binding = re.compile(r'^[a-z_]+ = (float\()?"%s"\)?$' % re.escape(token))
             bound = [line for line in lines if binding.match(line)]
-            stray = [line for line in lines[1:] if token in line and line not in bound]
+            stray = [line for line in lines if token in line and line not in bound]
             if len(bound) != 1 or stray:
                 failures.append("%s: %s bound %d times, also in %s"
                                 % (name, token, len(bound), stray))
