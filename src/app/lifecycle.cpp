@@ -42,11 +42,15 @@ void MainWindow::ShutDown() {
   SaveFields();
 }
 
-Status MainWindow::SaveFields() {
+FormState MainWindow::ReadState() const {
   FormState state;
   for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
   state.end = controls_.end->currentIndex();
-  return SaveFormState(core_folder_, state, &unreadable_);
+  return state;
+}
+
+Status MainWindow::SaveFields() {
+  return SaveFormState(core_folder_, ReadState(), &unreadable_);
 }
 
 // The detailer closed the window and is there to read why entries were not

@@ -20,6 +20,7 @@
 #include "base/result.h"
 #include "form/form_state.h"
 #include "form/list_search.h"
+#include "form/run_row.h"
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 
@@ -69,15 +70,16 @@ class MainWindow : public QWidget {
   void StartUp();
   void LimitEntries();
   Status SaveFields();
-  // Row `row`'s entries as the form state holds them.
+  // Row `row`'s entries as the form state holds them, and the whole form.
   RowState ReadRow(int row) const;
+  FormState ReadState() const;
   void ConnectCommands();
   void InstallKeyboard();
   void ShowError(const QString& title, const QString& text,
                  QMessageBox::Icon icon = QMessageBox::Critical);
   void ShowReading(QLineEdit* box, const QPalette& band);
-  void Refuse(int row, const std::vector<FieldRefusal>& refusals);
-  void MarkRow(int row);
+  void Refuse(const RunOutcome& outcome);
+  void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);
@@ -88,7 +90,7 @@ class MainWindow : public QWidget {
   FormControls controls_;
   ErrorShower show_error_;
   UnreadableFields unreadable_;
-  bool running_ = false;
+  OneCommandAtATime one_at_a_time_;
   bool shut_down_ = false;
   int marked_row_ = 0;
   TypeAhead typed_;  // type-ahead in a closed list

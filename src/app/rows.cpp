@@ -3,68 +3,55 @@
 // whole, so a refused row or a file error leaves everything as it was.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QTime>
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
-#include "form/row_glue.h"
-#include "staging/row_command.h"
+#include "form/run_row.h"
 
 namespace vpa {
-namespace {
-
-// The row that wrote the current macro stands out from the white labels.
-const QColor kMarkColour(255, 214, 0);
-
-}  // namespace
-
 void MainWindow::RunRow(int row) {
-  // A message box runs its own event loop; a click that arrives meanwhile
-  // must not start a second command.
-  if (running_ || row < 1 || row > kRowCount) return;
-  running_ = true;
-  const RowEntries entries = EntriesOf(ReadRow(row));
-  const std::string end = EndChoiceAt(controls_.end->currentIndex());
-  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
-  if (!refusals.empty()) {
-    Refuse(row, refusals);
-  } else if (Status written = RunRowCommand(core_folder_, row, entries, end);
-             written.ok()) {
-    // A crash or a killed session later on keeps the rows that were run.
-    SaveFields();
-    MarkRow(row);
-    Finish(row);
-  } else {
-    ShowError(kFormCaption, QString::fromStdString(written.error()));
-  }
-  running_ = false;
+  if (row < 1 || row > kRowCount) return;
+  one_at_a_time_.Run([&] {
+    const RunOutcome outcome =
+        RunFormRow(core_folder_, row, ReadState(), &unreadable_, ClockTime());
+    switch (outcome.kind) {
+      case RunOutcome::Kind::kRefused:
+        return Refuse(outcome);
+      case RunOutcome::Kind::kFailed:
+        return ShowError(kFormCaption, QString::fromStdString(outcome.message));
+      case RunOutcome::Kind::kWritten:
+        MarkRow(outcome);
+        return Finish(row);
+    }
+  });
 }
 
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
-void MainWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
-  ShowError(kFormCaption, FromBytes(RefusalMessage(row, refusals)),
+void MainWindow::Refuse(const RunOutcome& outcome) {
+  ShowError(kFormCaption, QString::fromStdString(outcome.message),
             QMessageBox::Warning);
-  const QString name = FromBytes(FirstRefusedControl(row, refusals));
-  QWidget* control = findChild<QWidget*>(name);
+  QWidget* control = findChild<QWidget*>(QString::fromStdString(outcome.focus));
   if (!control) return;
   control->setFocus(Qt::OtherFocusReason);
-  if (auto* box = qobject_cast<QLineEdit*>(control)) box->selectAll();
+  if (auto* box = qobject_cast<QLineEdit*>(control);
+      box && outcome.select_all) {
+    box->selectAll();
+  }
 }
 
-void MainWindow::MarkRow(int row) {
-  marked_row_ = row;
-  const QString time = QTime::currentTime().toString("HH:mm:ss");
+void MainWindow::MarkRow(const RunOutcome& outcome) {
+  marked_row_ = outcome.marked_row;
   for (int n = 1; n <= kRowCount; ++n) {
     const RowControls& controls = controls_.rows[n - 1];
     QPalette palette = controls.number->palette();
-    palette.setColor(QPalette::WindowText, n == row ? kMarkColour : Qt::white);
+    palette.setColor(QPalette::WindowText,
+                     n == marked_row_ ? ColourOf(kMarkColour) : Qt::white);
     controls.number->setPalette(palette);
-    controls.go->setToolTip(FromBytes(
-        n == row ? WrittenTooltip(n, ToBytes(time), ToBytes(MacroPath()))
-                 : RunTooltip(n)));
+    controls.go->setToolTip(
+        QString::fromStdString(outcome.run_tooltips[n - 1]));
   }
 }
 
@@ -89,7 +76,9 @@ void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
   if (field == nullptr) return;
   EntryReading reading = ReadEntry(field->field, ToBytes(box->text()));
   QPalette palette = band;
-  if (reading.refused) palette.setColor(QPalette::Text, QColor(204, 0, 0));
+  if (reading.refused) {
+    palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
+  }
   box->setToolTip(FromBytes(reading.tooltip));
   box->setPalette(palette);
 }

@@ -26,6 +26,8 @@ QRect PlaceOf(const FormControl& control) {
   return QRect(Px(p.left), Px(p.top), Px(p.width), Px(p.height));
 }
 
+}  // namespace
+
 QColor ColourOf(const Colour& colour) {
   switch (colour.source) {
     case Colour::Source::kRgb:
@@ -38,6 +40,8 @@ QColor ColourOf(const Colour& colour) {
       return QColor();
   }
 }
+
+namespace {
 
 bool IsSet(const Colour& colour) {
   return colour.source != Colour::Source::kDefault &&

@@ -51,6 +51,9 @@ struct FormControls {
 // caption, icon and background.
 FormControls BuildForm(QWidget* form, const Maker& maker);
 
+// A colour of the form as Qt's; an invalid QColor for the toolkit's own.
+QColor ColourOf(const Colour& colour);
+
 }  // namespace vpa
 
 #endif  // VPA_APP_WINDOW_LAYOUT_H_

@@ -45,4 +45,19 @@ std::string Encode1252(std::u16string_view text) {
   return bytes;
 }
 
+std::string Utf8From1252(std::string_view bytes) {
+  std::string text;
+  for (char16_t c : Decode1252(bytes)) {
+    if (c < 0x80) {
+      text += char(c);
+    } else if (c < 0x800) {
+      text += {char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
+    } else {
+      text += {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)),
+               char(0x80 | (c & 0x3F))};
+    }
+  }
+  return text;
+}
+
 }  // namespace vpa

@@ -27,6 +27,9 @@ std::u16string Decode1252(std::string_view bytes);
 // as it is typed) becomes "?".
 std::string Encode1252(std::u16string_view text);
 
+// Bytes to UTF-8, for messages that quote an entry.
+std::string Utf8From1252(std::string_view bytes);
+
 }  // namespace vpa
 
 #endif  // VPA_BASE_CODE_PAGE_1252_H_

@@ -132,6 +132,11 @@ constexpr int FocusMarkWidth(int dpi) {
   return width < 2 ? 2 : width;
 }
 
+// The row number of the row that wrote the current macro stands out from
+// the white labels; a box whose entry a Run would refuse shows it in red.
+inline constexpr Colour kMarkColour = Rgb(255, 214, 0);
+inline constexpr Colour kRefusalColour = Rgb(204, 0, 0);
+
 // Every control, back to front: later controls lie over earlier ones.
 std::vector<FormControl> FormLayout(const Maker& maker);
 

@@ -29,9 +29,4 @@ RowEntries EntriesOf(const RowState& row) {
 
 std::string EndChoiceAt(int index) { return ItemAt(kEndChoices, index); }
 
-Status RunFormRow(const ProgramFolder& folder, int row, const RowState& entries,
-                  int end) {
-  return RunRowCommand(folder, row, EntriesOf(entries), EndChoiceAt(end));
-}
-
 }  // namespace vpa

@@ -19,10 +19,6 @@ RowEntries EntriesOf(const RowState& row);
 // The end choice at position `index`, or the empty text.
 std::string EndChoiceAt(int index);
 
-// The row command of row `row` (1 to 5) with the end choice at `end`.
-Status RunFormRow(const ProgramFolder& folder, int row, const RowState& entries,
-                  int end);
-
 }  // namespace vpa
 
 #endif  // VPA_FORM_ROW_GLUE_H_

@@ -24,6 +24,10 @@ Result<std::string> StageDimension(std::string_view entry) {
 Result<Staging> StageRow(int row, const RowEntries& entries) {
   std::vector<FieldRefusal> refusals = RowRefusals(entries);
   if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
+  return StagePassedRow(entries);
+}
+
+Staging StagePassedRow(const RowEntries& entries) {
   return Staging{Staged(entries.h), Staged(entries.v1), Staged(entries.v2),
                  entries.section,   Staged(entries.l),  entries.leg};
 }
@@ -32,17 +36,21 @@ bool IsSingle(std::string_view pair) {
   return pair.find('1') != std::string_view::npos;
 }
 
+Result<RowCommand> PlanPassedRow(const RowEntries& entries,
+                                 std::string_view end) {
+  Staging staging = StagePassedRow(entries);
+  Result<std::vector<Pass>> passes = IsSingle(entries.pair)
+                                         ? SinglePasses(staging, end)
+                                         : PairPasses(staging, end);
+  if (!passes.ok()) return Error{passes.error()};
+  return RowCommand{staging, passes.value()};
+}
+
 Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
                                   std::string_view end) {
   std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
   if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
-  Result<Staging> staging = StageRow(row, entries);
-  if (!staging.ok()) return Error{staging.error()};
-  Result<std::vector<Pass>> passes = IsSingle(entries.pair)
-                                         ? SinglePasses(staging.value(), end)
-                                         : PairPasses(staging.value(), end);
-  if (!passes.ok()) return Error{passes.error()};
-  return RowCommand{staging.value(), passes.value()};
+  return PlanPassedRow(entries, end);
 }
 
 Status RunRowCommand(const ProgramFolder& folder, int row,

@@ -39,6 +39,9 @@ Result<std::string> StageDimension(std::string_view entry);
 // is 1 to 5) and every refusing field.
 Result<Staging> StageRow(int row, const RowEntries& entries);
 
+// Stages a row that RowRefusals has passed, without checking it again.
+Staging StagePassedRow(const RowEntries& entries);
+
 // True when the Pair text asks for one angle at each end (it holds a "1").
 bool IsSingle(std::string_view pair);
 
@@ -48,6 +51,10 @@ struct RowCommand {
   Staging staging;
   std::vector<Pass> passes;
 };
+
+// Plans a row that RowRefusals (with the end choice) has passed.
+Result<RowCommand> PlanPassedRow(const RowEntries& entries,
+                                 std::string_view end);
 
 // Stages the row and plans its passes; refuses the row's bad entries and a
 // missing end choice in one message. Touches no file.

@@ -4,7 +4,7 @@
 
 #include "form/fields.h"
 #include "form/row_feedback.h"
-#include "form/row_glue.h"
+#include "form/run_row.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
 #include "win32/form_window.h"
@@ -13,9 +13,6 @@
 
 namespace vpa {
 namespace {
-
-// The row number that marks the row which wrote the current macro.
-constexpr COLORREF kMarkColour = RGB(255, 214, 0);
 
 bool IsButton(HWND control) {
   wchar_t name[16] = {};
@@ -64,40 +61,31 @@ void FormWindow::OnCommand(HWND control, int code) {
 }
 
 void FormWindow::RunRow(int row) {
-  // A message box runs its own message loop; a click that arrives meanwhile
-  // must not start a second command.
-  if (running_ || row < 1 || row > kRowCount) return;
-  running_ = true;
-  FormState state = ReadState();
-  const RowEntries entries = EntriesOf(state.rows[row - 1]);
-  const std::string end = EndChoiceAt(state.end);
-  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
-  if (!refusals.empty()) {
-    Refuse(row, refusals);
-  } else if (Status written = RunRowCommand(core_folder_, row, entries, end);
-             written.ok()) {
-    // A crash or a killed session later on keeps the rows that were run.
-    SaveFormState(core_folder_, state, &unreadable_);
-    MarkRow(row);
-    Finish(row);
-  } else {
-    ShowMessage(kFormCaption, FromUtf8(written.error()), MB_ICONERROR);
-  }
-  running_ = false;
+  if (row < 1 || row > kRowCount) return;
+  one_at_a_time_.Run([&] {
+    const RunOutcome outcome =
+        RunFormRow(core_folder_, row, ReadState(), &unreadable_, ClockTime());
+    switch (outcome.kind) {
+      case RunOutcome::Kind::kRefused:
+        return Refuse(outcome);
+      case RunOutcome::Kind::kFailed:
+        return ShowMessage(kFormCaption, FromUtf8(outcome.message),
+                           MB_ICONERROR);
+      case RunOutcome::Kind::kWritten:
+        MarkRow(outcome);
+        return Finish(row);
+    }
+  });
 }
 
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
-void FormWindow::Refuse(int row, const std::vector<FieldRefusal>& refusals) {
-  ShowMessage(kFormCaption, FromBytes(RefusalMessage(row, refusals)),
-              MB_ICONWARNING);
-  const std::string name = FirstRefusedControl(row, refusals);
+void FormWindow::Refuse(const RunOutcome& outcome) {
+  ShowMessage(kFormCaption, FromUtf8(outcome.message), MB_ICONWARNING);
   for (const Placed& placed : controls_) {
-    if (placed.design.name != name || placed.hwnd == nullptr) continue;
+    if (placed.design.name != outcome.focus || placed.hwnd == nullptr) continue;
     SetFocus(placed.hwnd);
-    if (placed.design.kind == ControlKind::kTextBox) {
-      SendMessageW(placed.hwnd, EM_SETSEL, 0, -1);
-    }
+    if (outcome.select_all) SendMessageW(placed.hwnd, EM_SETSEL, 0, -1);
   }
 }
 
@@ -118,17 +106,10 @@ void FormWindow::ShowReading(HWND box) {
   }
 }
 
-void FormWindow::MarkRow(int row) {
-  last_run_row_ = row;
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  char time[16];
-  snprintf(time, sizeof time, "%02d:%02d:%02d", now.wHour, now.wMinute,
-           now.wSecond);
+void FormWindow::MarkRow(const RunOutcome& outcome) {
+  last_run_row_ = outcome.marked_row;
   for (int n = 1; n <= kRowCount; ++n) {
-    SetHint(Control(Role::kRun, n),
-            FromBytes(n == row ? WrittenTooltip(n, time, ToBytes(macro_path_))
-                               : RunTooltip(n)));
+    SetHint(Control(Role::kRun, n), FromUtf8(outcome.run_tooltips[n - 1]));
   }
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -164,7 +145,9 @@ void FormWindow::Finish(int row) {
 COLORREF FormWindow::MarkedColour(const FormControl& design,
                                   COLORREF colour) const {
   bool row_label = design.kind == ControlKind::kLabel && design.row != 0;
-  return row_label && design.row == last_run_row_ ? kMarkColour : colour;
+  return row_label && design.row == last_run_row_
+             ? ResolveColour(kMarkColour, colour)
+             : colour;
 }
 
 void FormWindow::OpenHelp() {

@@ -1,9 +1,9 @@
 // Walks the form's table into Win32 controls. Places are twips converted at
 // the window's own dpi, so the form is crisp at every scale; what carries no
 // behaviour (labels, pictures, lines, dots) is painted, not made a window.
-#include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cmath>
@@ -238,12 +238,12 @@ HBRUSH FormWindow::Colours(HWND control, HDC dc) {
     const FormControl& design = placed.design;
     COLORREF background =
         Resolve(design.background, design.kind == ControlKind::kMultiLineText
-                                       ? RGB(107, 136, 158)
+                                       ? Resolve(kSlate, 0)
                                        : GetSysColor(COLOR_WINDOW));
     const bool refused = std::find(refused_boxes_.begin(), refused_boxes_.end(),
                                    control) != refused_boxes_.end();
     SetTextColor(dc, refused
-                         ? RGB(204, 0, 0)
+                         ? Resolve(kRefusalColour, 0)
                          : Resolve(design.text, GetSysColor(COLOR_WINDOWTEXT)));
     SetBkColor(dc, background);
     return Brush(background);

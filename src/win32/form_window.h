@@ -25,6 +25,7 @@
 #include "form/form_state.h"
 #include "form/layout.h"
 #include "form/list_search.h"
+#include "form/run_row.h"
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 #include "win32/pictures.h"
@@ -91,8 +92,8 @@ class FormWindow {
   // commands.cpp
   void OnCommand(HWND control, int code);
   void RunRow(int row);
-  void Refuse(int row, const std::vector<FieldRefusal>& refusals);
-  void MarkRow(int row);
+  void Refuse(const RunOutcome& outcome);
+  void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   void ShowReading(HWND box);
   void OpenHelp();
@@ -130,7 +131,7 @@ class FormWindow {
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
   UnreadableFields unreadable_;      // left alone at close unless changed
   TypeAhead typed_;                  // type-ahead in a closed list
-  bool running_ = false;
+  OneCommandAtATime one_at_a_time_;
   bool shut_down_ = false;
 };
 

@@ -1,0 +1,88 @@
+// Refusals are checked once: a row that passes is planned and written from
+// the same staging.
+#include "form/run_row.h"
+
+#include <ctime>
+
+#include "base/code_page_1252.h"
+#include "base/files.h"
+#include "form/fields.h"
+#include "form/row_feedback.h"
+#include "form/row_glue.h"
+#include "macro/macro_writers.h"
+#include "staging/row_command.h"
+#include "staging/row_refusal.h"
+
+namespace vpa {
+namespace {
+
+RunOutcome Refused(int row, const std::vector<FieldRefusal>& refusals) {
+  RunOutcome outcome;
+  // Entries are quoted in the store's code page.
+  outcome.message = Utf8From1252(RefusalMessage(row, refusals));
+  outcome.focus = FirstRefusedControl(row, refusals);
+  const StoredField* field = FieldOfControl(outcome.focus);
+  outcome.select_all = field != nullptr && field->count == 0;
+  return outcome;
+}
+
+RunOutcome Failed(const std::string& message) {
+  RunOutcome outcome;
+  outcome.kind = RunOutcome::Kind::kFailed;
+  outcome.message = message;
+  return outcome;
+}
+
+RunOutcome Written(const ProgramFolder& folder, int row,
+                   const std::string& time) {
+  RunOutcome outcome;
+  outcome.kind = RunOutcome::Kind::kWritten;
+  outcome.macro_file =
+      std::filesystem::absolute(folder.MacroFile()).make_preferred();
+  outcome.marked_row = row;
+  for (int n = 1; n <= kRowCount; ++n) {
+    outcome.run_tooltips[n - 1] =
+        n == row ? WrittenTooltip(n, time, PathText(outcome.macro_file))
+                 : RunTooltip(n);
+  }
+  return outcome;
+}
+
+}  // namespace
+
+RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
+                        const FormState& state, const std::string& time) {
+  const RowEntries entries = EntriesOf(state.rows[row - 1]);
+  const std::string end = EndChoiceAt(state.end);
+  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
+  if (!refusals.empty()) return Refused(row, refusals);
+  Result<RowCommand> command = PlanPassedRow(entries, end);
+  if (!command.ok()) return Failed(command.error());
+  Status written =
+      WriteMacro(folder, command.value().staging, command.value().passes);
+  if (!written.ok()) return Failed(written.error());
+  return Written(folder, row, time);
+}
+
+RunOutcome RunFormRow(const ProgramFolder& folder, int row,
+                      const FormState& state,
+                      const UnreadableFields* unreadable,
+                      const std::string& time) {
+  RunOutcome outcome = WriteFormRow(folder, row, state, time);
+  // A crash or a killed session later on keeps the rows that were run.
+  if (outcome.kind == RunOutcome::Kind::kWritten) {
+    SaveFormState(folder, state, unreadable);
+  }
+  return outcome;
+}
+
+std::string ClockTime() {
+  std::time_t now = std::time(nullptr);
+  char text[16] = "";
+  if (const std::tm* local = std::localtime(&now)) {
+    std::strftime(text, sizeof text, "%H:%M:%S", local);
+  }
+  return text;
+}
+
+}  // namespace vpa

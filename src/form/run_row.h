@@ -1,0 +1,67 @@
+// The Run! command as one function of the form: it refuses the row, or
+// writes its macro and saves the fields, and says what the window is to
+// show. A window maps the outcome onto its toolkit and decides nothing.
+#ifndef VPA_FORM_RUN_ROW_H_
+#define VPA_FORM_RUN_ROW_H_
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "base/program_folder.h"
+#include "form/form_state.h"
+#include "store/field_store.h"
+
+namespace vpa {
+
+// What a Run came to. Every text is UTF-8.
+struct RunOutcome {
+  enum class Kind { kRefused, kFailed, kWritten };
+  Kind kind = Kind::kRefused;
+  std::string message;  // refused or failed: the one message to show
+  // Refused: the control to focus, and whether to select its whole text.
+  std::string focus;
+  bool select_all = false;
+  // Written: the macro file for the clipboard, the row to mark, and the
+  // five Run! buttons' tooltips.
+  std::filesystem::path macro_file;
+  int marked_row = 0;
+  std::array<std::string, kRowCount> run_tooltips;
+};
+
+// Refuses row `row` (1 to 5) of `state` with its end choice, or writes its
+// macro; touches no field file.
+RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
+                        const FormState& state, const std::string& time);
+
+// WriteFormRow, and a written macro
+// saves every field (a field noted in `unreadable` only when it changed);
+// a refused row or a failed write changes no file. `time` is the clock's
+// time for the written row's tooltip.
+RunOutcome RunFormRow(const ProgramFolder& folder, int row,
+                      const FormState& state,
+                      const UnreadableFields* unreadable,
+                      const std::string& time);
+
+// The clock's time as the Run! tooltips show it: "14:05:09".
+std::string ClockTime();
+
+// Runs one command at a time: a message box runs its own event loop, and a
+// click that arrives meanwhile must not start a second command.
+class OneCommandAtATime {
+ public:
+  void Run(const std::function<void()>& command) {
+    if (running_) return;
+    running_ = true;
+    command();
+    running_ = false;
+  }
+
+ private:
+  bool running_ = false;
+};
+
+}  // namespace vpa
+
+#endif  // VPA_FORM_RUN_ROW_H_

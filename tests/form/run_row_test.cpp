@@ -1,0 +1,83 @@
+// The Run command's outcomes, as both windows and vpa-macro map them.
+#include "form/run_row.h"
+
+#include <gtest/gtest.h>
+
+#include "test_folder.h"
+
+namespace vpa {
+namespace {
+
+using testing::TestFolder;
+
+FormState Filled() {
+  FormState state;
+  state.rows[2] = {"1-0 1/2", "6", "9", "120", 0, 1, 1};
+  state.end = 0;
+  return state;
+}
+
+TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
+  const struct {
+    void (*spoil)(FormState&);
+    const char* focus;
+    bool select_all;
+    const char* message_part;
+  } cases[] = {
+      // An entry is quoted in the store's code page; the message is UTF-8.
+      {[](FormState& s) { s.rows[2].v2 = "9\xB0"; }, "zzW3", true,
+       "V2: 9\xC2\xB0 would be read as 9 in"},
+      {[](FormState& s) { s.rows[2].leg = -1; }, "OSL3", false, "OSL: choose"},
+      {[](FormState& s) { s.end = -1; }, "BS", false, "ADD ANGLES TO: choose"},
+  };
+  for (const auto& c : cases) {
+    TestFolder test;
+    test.InstallNamedTemplates();
+    FormState state = Filled();
+    c.spoil(state);
+    RunOutcome outcome = RunFormRow(test.folder(), 3, state, nullptr, "");
+    EXPECT_EQ(outcome.kind, RunOutcome::Kind::kRefused);
+    EXPECT_EQ(outcome.focus, c.focus);
+    EXPECT_EQ(outcome.select_all, c.select_all) << c.focus;
+    EXPECT_NE(outcome.message.find(c.message_part), std::string::npos)
+        << outcome.message;
+    EXPECT_EQ(test.Read("TextFiles/H3.TXT"), "<missing>");
+  }
+}
+
+TEST(RunFormRow, WrittenSavesTheFieldsAndMarksTheRow) {
+  TestFolder test;
+  test.InstallNamedTemplates();
+  RunOutcome outcome =
+      RunFormRow(test.folder(), 3, Filled(), nullptr, "14:05:09");
+  ASSERT_EQ(outcome.kind, RunOutcome::Kind::kWritten) << outcome.message;
+  EXPECT_EQ(outcome.marked_row, 3);
+  EXPECT_EQ(outcome.macro_file.filename(), "0.PY");
+  EXPECT_NE(outcome.run_tooltips[2].find("At 14:05:09 this row wrote "),
+            std::string::npos);
+  EXPECT_EQ(outcome.run_tooltips[1].find("At "), std::string::npos);
+  EXPECT_EQ(test.Read("TextFiles/H3.TXT"), "1-0 1/2\r\n");
+  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), " 0 \r\n");
+}
+
+TEST(RunFormRow, FailedWriteSavesNothing) {
+  TestFolder test;
+  RunOutcome outcome = RunFormRow(test.folder(), 3, Filled(), nullptr, "");
+  EXPECT_EQ(outcome.kind, RunOutcome::Kind::kFailed);
+  EXPECT_NE(outcome.message.find("WALLBEARANG.PY"), std::string::npos);
+  EXPECT_EQ(test.Read("TextFiles/H3.TXT"), "<missing>");
+}
+
+TEST(OneCommandAtATime, ACommandStartedInsideAnotherIsDropped) {
+  OneCommandAtATime guard;
+  int runs = 0;
+  guard.Run([&] {
+    ++runs;
+    guard.Run([&] { ++runs; });
+  });
+  guard.Run([&] { ++runs; });
+  EXPECT_EQ(runs, 2);
+}
+
+}  // namespace
+}  // namespace vpa
