@@ -169,14 +169,24 @@ void FormWindow::ShowMessage(const std::string& title, const std::wstring& text,
   MessageBoxW(hwnd_, text.c_str(), FromBytes(title).c_str(), MB_OK | icon);
 }
 
+namespace {
+
+// Bit 30 of a key message: the key was already down, the keyboard repeats.
+bool IsRepeat(const MSG& message) { return (message.lParam >> 30) & 1; }
+
+}  // namespace
+
 bool FormWindow::HandleKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   HWND focus = GetFocus();
   switch (message.wParam) {
     case VK_RETURN:
       if (focus == nullptr || !IsButton(focus)) return false;
-      SendMessageW(focus, BM_CLICK, 0, 0);
+      // A key held down presses a button once.
+      if (!IsRepeat(message)) SendMessageW(focus, BM_CLICK, 0, 0);
       return true;
+    case VK_SPACE:
+      return focus != nullptr && IsButton(focus) && IsRepeat(message);
     case VK_F1:
       OpenHelp();
       return true;

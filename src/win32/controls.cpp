@@ -1,9 +1,9 @@
 // Walks the form's table into Win32 controls. Places are twips converted at
 // the window's own dpi, so the form is crisp at every scale; what carries no
 // behaviour (labels, pictures, lines, dots) is painted, not made a window.
+#include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // Typing in a closed list finds an item by the start of its name, blanks
 // included ("L3 1/2x2 1/2x1/4"), by the form's type-ahead rule; the
-// system's own search stops at the first blank.
+// system's own search stops at the first blank. The pause that starts a new
+// search is the system's, as its own lists take it.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -31,7 +32,8 @@ LRESULT CALLBACK TypeAheadList(HWND list, UINT message, WPARAM w, LPARAM l,
   auto* type_ahead = reinterpret_cast<TypeAhead*>(data);
   const TypeAhead::Step step =
       typed.size() == 1
-          ? type_ahead->Type(Items(list), typed[0], int64_t(GetTickCount64()))
+          ? type_ahead->Type(Items(list), typed[0], int64_t(GetTickCount64()),
+                             int(GetDoubleClickTime()))
           : TypeAhead::Step{};
   if (!step.used) return DefSubclassProc(list, message, w, l);
   if (step.found >= 0 &&
