@@ -20,7 +20,7 @@ RowState MainWindow::ReadRow(int row) const {
 }
 
 void MainWindow::StartUp() {
-  const FormState state = LoadFormState(core_folder_, &unreadable_);
+  const FormState state = stored_.Load();
   for (int row = 1; row <= kRowCount; ++row) {
     const RowState& stored = state.rows[row - 1];
     const RowControls& c = controls_.rows[row - 1];
@@ -50,7 +50,7 @@ FormState MainWindow::ReadState() const {
 }
 
 Status MainWindow::SaveFields() {
-  return SaveFormState(core_folder_, ReadState(), &unreadable_);
+  return stored_.Save(ReadState());
 }
 
 // The detailer closed the window and is there to read why entries were not

@@ -89,7 +89,7 @@ class MainWindow : public QWidget {
   Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
-  UnreadableFields unreadable_;
+  StoredForm stored_;  // the fields as last loaded or saved
   OneCommandAtATime one_at_a_time_;
   bool shut_down_ = false;
   int marked_row_ = 0;

@@ -15,7 +15,7 @@ void MainWindow::RunRow(int row) {
   if (row < 1 || row > kRowCount) return;
   one_at_a_time_.Run([&] {
     const RunOutcome outcome =
-        RunFormRow(core_folder_, row, ReadState(), &unreadable_, ClockTime());
+        RunFormRow(stored_, row, ReadState(), ClockTime());
     switch (outcome.kind) {
       case RunOutcome::Kind::kRefused:
         return Refuse(outcome);

@@ -17,6 +17,7 @@ MainWindow::MainWindow(const QString& folder, const Maker& maker,
     : QWidget(parent),
       folder_(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())),
       core_folder_(ToPath(folder_)),
+      stored_(core_folder_),
       maker_(maker) {
   controls_ = BuildForm(this, maker_);
   LimitEntries();

@@ -36,9 +36,6 @@ auto& IndexIn(State& state, const StoredField& field) {
   }
 }
 
-// What the field's control shows, as unreadable fields compare it.
-std::string ShownText(const FormState& state, const StoredField& field);
-
 }  // namespace
 
 std::string& TextOf(FormState& state, const StoredField& field) {
@@ -56,15 +53,30 @@ int IndexOf(const FormState& state, const StoredField& field) {
 
 namespace {
 
+// A field's value as text, for comparing two states.
 std::string ShownText(const FormState& state, const StoredField& field) {
   return field.count == 0 ? TextOf(state, field)
                           : std::to_string(IndexOf(state, field));
 }
 
+Status SaveOne(const ProgramFolder& folder, const FormState& state,
+               const StoredField& field) {
+  return field.count == 0
+             ? SaveField(folder, field.name, TextOf(state, field))
+             : SaveField(folder, field.name, IndexOf(state, field));
+}
+
+void CopyField(const FormState& from, FormState& to, const StoredField& field) {
+  if (field.count == 0) {
+    TextOf(to, field) = TextOf(from, field);
+  } else {
+    IndexOf(to, field) = IndexOf(from, field);
+  }
+}
+
 }  // namespace
 
-FormState LoadFormState(const ProgramFolder& folder,
-                        UnreadableFields* unreadable) {
+FormState LoadFormState(const ProgramFolder& folder) {
   FormState state;
   for (const StoredField& field : StoredFields()) {
     LoadedField stored = LoadStoredField(folder, field.name);
@@ -73,25 +85,31 @@ FormState LoadFormState(const ProgramFolder& folder,
     } else {
       IndexOf(state, field) = StoredIndex(stored.text, field.count);
     }
-    if (stored.unreadable && unreadable != nullptr) {
-      unreadable->Note(field.name, ShownText(state, field));
-    }
   }
   return state;
 }
 
-Status SaveFormState(const ProgramFolder& folder, const FormState& state,
-                     const UnreadableFields* unreadable) {
+Status SaveFormState(const ProgramFolder& folder, const FormState& state) {
   Status first = Ok();
   for (const StoredField& field : StoredFields()) {
-    if (unreadable != nullptr &&
-        !unreadable->MaySave(field.name, ShownText(state, field))) {
-      continue;
-    }
-    Status saved = field.count == 0
-                       ? SaveField(folder, field.name, TextOf(state, field))
-                       : SaveField(folder, field.name, IndexOf(state, field));
+    Status saved = SaveOne(folder, state, field);
     if (first.ok() && !saved.ok()) first = saved;
+  }
+  return first;
+}
+
+FormState StoredForm::Load() { return stored_ = LoadFormState(folder_); }
+
+Status StoredForm::Save(const FormState& now) {
+  Status first = Ok();
+  for (const StoredField& field : StoredFields()) {
+    if (ShownText(now, field) == ShownText(stored_, field)) continue;
+    Status saved = SaveOne(folder_, now, field);
+    if (saved.ok()) {
+      CopyField(now, stored_, field);
+    } else if (first.ok()) {
+      first = saved;
+    }
   }
   return first;
 }

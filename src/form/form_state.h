@@ -44,16 +44,36 @@ int& IndexOf(FormState& state, const StoredField& field);
 int IndexOf(const FormState& state, const StoredField& field);
 
 // The stored form. A missing or unreadable field reads as the empty text,
-// and a position that is not one of its list's as -1. Fields whose files
-// exist but cannot be read are noted in `unreadable` when it is given.
-FormState LoadFormState(const ProgramFolder& folder,
-                        UnreadableFields* unreadable = nullptr);
+// and a position that is not one of its list's as -1.
+FormState LoadFormState(const ProgramFolder& folder);
 
 // Saves the 36 fields, each attempted; a failed save keeps the field's
-// former value and the first failure is the result. A field noted in
-// `unreadable` is saved only when its value changed since it was loaded.
-Status SaveFormState(const ProgramFolder& folder, const FormState& state,
-                     const UnreadableFields* unreadable = nullptr);
+// former value and the first failure is the result.
+Status SaveFormState(const ProgramFolder& folder, const FormState& state);
+
+// The form as a window keeps it in the store: it remembers what it loaded
+// and what it saved since, and saves only the fields that changed in the
+// window. So a window never writes back a value it merely showed, which
+// another window may have replaced meanwhile, and a field file that could
+// not be read is left alone unless its control changed.
+class StoredForm {
+ public:
+  explicit StoredForm(ProgramFolder folder) : folder_(std::move(folder)) {}
+
+  const ProgramFolder& folder() const { return folder_; }
+
+  // Loads every field and remembers it.
+  FormState Load();
+
+  // Saves the fields of `now` that differ from what was last loaded or
+  // saved, each attempted; the first failure is the result, and a field
+  // that failed counts as changed still.
+  Status Save(const FormState& now);
+
+ private:
+  ProgramFolder folder_;
+  FormState stored_;
+};
 
 }  // namespace vpa
 

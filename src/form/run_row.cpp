@@ -64,15 +64,11 @@ RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
   return Written(folder, row, time);
 }
 
-RunOutcome RunFormRow(const ProgramFolder& folder, int row,
-                      const FormState& state,
-                      const UnreadableFields* unreadable,
+RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time) {
-  RunOutcome outcome = WriteFormRow(folder, row, state, time);
+  RunOutcome outcome = WriteFormRow(stored.folder(), row, state, time);
   // A crash or a killed session later on keeps the rows that were run.
-  if (outcome.kind == RunOutcome::Kind::kWritten) {
-    SaveFormState(folder, state, unreadable);
-  }
+  if (outcome.kind == RunOutcome::Kind::kWritten) stored.Save(state);
   return outcome;
 }
 

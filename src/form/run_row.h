@@ -11,7 +11,6 @@
 
 #include "base/program_folder.h"
 #include "form/form_state.h"
-#include "store/field_store.h"
 
 namespace vpa {
 
@@ -35,13 +34,10 @@ struct RunOutcome {
 RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
                         const FormState& state, const std::string& time);
 
-// WriteFormRow, and a written macro
-// saves every field (a field noted in `unreadable` only when it changed);
-// a refused row or a failed write changes no file. `time` is the clock's
-// time for the written row's tooltip.
-RunOutcome RunFormRow(const ProgramFolder& folder, int row,
-                      const FormState& state,
-                      const UnreadableFields* unreadable,
+// WriteFormRow into the stored form's folder, and a written macro saves
+// the fields that changed; a refused row or a failed write changes no
+// file. `time` is the clock's time for the written row's tooltip.
+RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time);
 
 // The clock's time as the Run! tooltips show it: "14:05:09".

@@ -75,16 +75,6 @@ int StoredIndex(std::string_view stored, int count) {
   return whole && index >= 0 && index < count ? index : -1;
 }
 
-void UnreadableFields::Note(const std::string& name, std::string shown) {
-  shown_[name] = std::move(shown);
-}
-
-bool UnreadableFields::MaySave(const std::string& name,
-                               std::string_view shown_now) const {
-  auto noted = shown_.find(name);
-  return noted == shown_.end() || noted->second != shown_now;
-}
-
 std::string SaveFailureMessage(const ProgramFolder& folder,
                                const Error& first_failure) {
   const std::string& message = first_failure.message;

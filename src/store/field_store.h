@@ -5,7 +5,6 @@
 #define VPA_STORE_FIELD_STORE_H_
 
 #include <cstddef>
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -44,18 +43,6 @@ std::string LoadField(const ProgramFolder& folder, std::string_view name);
 
 // A stored list position: a whole number from 0 to `count` - 1, else -1.
 int StoredIndex(std::string_view stored, int count);
-
-// The fields whose files start-up could not read, with what their controls
-// then showed. Shut-down saves such a field only when its control changed,
-// so a value the program never saw is not overwritten with nothing.
-class UnreadableFields {
- public:
-  void Note(const std::string& name, std::string shown);
-  bool MaySave(const std::string& name, std::string_view shown_now) const;
-
- private:
-  std::map<std::string, std::string> shown_;
-};
 
 // The one message for a shut-down whose saves failed: the folder, and the
 // system's reason from the first failure.

@@ -16,6 +16,7 @@ FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
     : instance_(instance),
       folder_(std::move(folder)),
       core_folder_(folder_),
+      stored_(core_folder_),
       maker_(std::move(maker)),
       macro_path_(core_folder_.MacroFile().wstring()) {}
 

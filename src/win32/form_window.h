@@ -129,7 +129,7 @@ class FormWindow {
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
-  UnreadableFields unreadable_;      // left alone at close unless changed
+  StoredForm stored_;  // the fields as last loaded or saved
   TypeAhead typed_;                  // type-ahead in a closed list
   OneCommandAtATime one_at_a_time_;
   bool shut_down_ = false;

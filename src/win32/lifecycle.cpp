@@ -30,7 +30,7 @@ void FormWindow::ApplyState(const FormState& state) {
 }
 
 void FormWindow::StartUp() {
-  ApplyState(LoadFormState(core_folder_, &unreadable_));
+  ApplyState(stored_.Load());
   for (const Placed& placed : controls_) {
     if (placed.design.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
   }
@@ -42,7 +42,7 @@ void FormWindow::StartUp() {
 void FormWindow::ShutDown(bool by_detailer) {
   if (shut_down_) return;
   shut_down_ = true;
-  Status saved = SaveFormState(core_folder_, ReadState(), &unreadable_);
+  Status saved = stored_.Save(ReadState());
   if (!saved.ok() && by_detailer) {
     ShowMessage(
         kFormCaption,

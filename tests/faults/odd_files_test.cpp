@@ -129,16 +129,5 @@ TEST(OddFiles, MissingFieldFileIsNotUnreadable) {
   EXPECT_FALSE(loaded.unreadable);
 }
 
-TEST(UnreadableFields, SavedOnlyWhenTheControlChanged) {
-  UnreadableFields fields;
-  fields.Note("H1", "");
-  fields.Note("MAT2", "-1");
-  EXPECT_FALSE(fields.MaySave("H1", ""));
-  EXPECT_TRUE(fields.MaySave("H1", "12"));
-  EXPECT_FALSE(fields.MaySave("MAT2", "-1"));
-  EXPECT_TRUE(fields.MaySave("MAT2", "3"));
-  EXPECT_TRUE(fields.MaySave("V1", ""));
-}
-
 }  // namespace
 }  // namespace vpa

@@ -86,23 +86,47 @@ TEST(FormState, PositionsOutsideTheirListsSelectNothing) {
 
 // A field whose file exists but cannot be read (here a folder in its place)
 // is saved only once its value changed, and then its failure is told.
-TEST(FormState, UnreadableFieldsAreKeptUntilChanged) {
+TEST(StoredForm, UnreadableFieldsAreKeptUntilChanged) {
   TestFolder test;
   std::filesystem::create_directory(test.root() / "TextFiles" / "H1.TXT");
   std::filesystem::create_directory(test.root() / "TextFiles" / "MAT2.TXT");
-  UnreadableFields unreadable;
-  FormState state = LoadFormState(test.folder(), &unreadable);
+  StoredForm stored(test.folder());
+  FormState state = stored.Load();
   EXPECT_EQ(state.rows[0].h, "");
   EXPECT_EQ(state.rows[1].section, -1);
-  EXPECT_TRUE(SaveFormState(test.folder(), state, &unreadable).ok());
+  EXPECT_TRUE(stored.Save(state).ok());
   EXPECT_TRUE(std::filesystem::is_directory(test.root() / "TextFiles/H1.TXT"));
-  EXPECT_EQ(test.Read("TextFiles/H2.TXT"), "\r\n");
 
   state.rows[1].section = 4;
-  Status saved = SaveFormState(test.folder(), state, &unreadable);
+  state.end = 1;
+  Status saved = stored.Save(state);
   EXPECT_FALSE(saved.ok());
   EXPECT_NE(saved.error().find("MAT2"), std::string::npos) << saved.error();
-  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), "-1 \r\n");
+  EXPECT_EQ(test.Read("TextFiles/BS.TXT"), " 1 \r\n");
+}
+
+// Two windows on one folder: each writes only what changed in it, so the
+// one that closes last does not put back the values it merely showed.
+TEST(StoredForm, SavesOnlyWhatChangedSinceLoadOrSave) {
+  TestFolder test;
+  SaveFormState(test.folder(), Sample());
+  StoredForm first(test.folder());
+  StoredForm second(test.folder());
+  FormState in_first = first.Load();
+  FormState in_second = second.Load();
+  in_second.rows[0].h = "7";
+  in_second.rows[2].section = 9;
+  ASSERT_TRUE(second.Save(in_second).ok());
+  in_first.rows[4].v1 = "2-6";
+  ASSERT_TRUE(first.Save(in_first).ok());
+  FormState loaded = LoadFormState(test.folder());
+  EXPECT_EQ(loaded.rows[0].h, "7");
+  EXPECT_EQ(loaded.rows[2].section, 9);
+  EXPECT_EQ(loaded.rows[4].v1, "2-6");
+  // Saved once, a value counts as stored: a change back is saved again.
+  in_first.rows[4].v1 = Sample().rows[4].v1;
+  ASSERT_TRUE(first.Save(in_first).ok());
+  EXPECT_EQ(LoadFormState(test.folder()).rows[4].v1, Sample().rows[4].v1);
 }
 
 TEST(EntriesOf, ListPositionsBecomeItems) {

@@ -35,7 +35,8 @@ TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
     test.InstallNamedTemplates();
     FormState state = Filled();
     c.spoil(state);
-    RunOutcome outcome = RunFormRow(test.folder(), 3, state, nullptr, "");
+    StoredForm stored(test.folder());
+    RunOutcome outcome = RunFormRow(stored, 3, state, "");
     EXPECT_EQ(outcome.kind, RunOutcome::Kind::kRefused);
     EXPECT_EQ(outcome.focus, c.focus);
     EXPECT_EQ(outcome.select_all, c.select_all) << c.focus;
@@ -48,8 +49,8 @@ TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
 TEST(RunFormRow, WrittenSavesTheFieldsAndMarksTheRow) {
   TestFolder test;
   test.InstallNamedTemplates();
-  RunOutcome outcome =
-      RunFormRow(test.folder(), 3, Filled(), nullptr, "14:05:09");
+  StoredForm stored(test.folder());
+  RunOutcome outcome = RunFormRow(stored, 3, Filled(), "14:05:09");
   ASSERT_EQ(outcome.kind, RunOutcome::Kind::kWritten) << outcome.message;
   EXPECT_EQ(outcome.marked_row, 3);
   EXPECT_EQ(outcome.macro_file.filename(), "0.PY");
@@ -62,7 +63,8 @@ TEST(RunFormRow, WrittenSavesTheFieldsAndMarksTheRow) {
 
 TEST(RunFormRow, FailedWriteSavesNothing) {
   TestFolder test;
-  RunOutcome outcome = RunFormRow(test.folder(), 3, Filled(), nullptr, "");
+  StoredForm stored(test.folder());
+  RunOutcome outcome = RunFormRow(stored, 3, Filled(), "");
   EXPECT_EQ(outcome.kind, RunOutcome::Kind::kFailed);
   EXPECT_NE(outcome.message.find("WALLBEARANG.PY"), std::string::npos);
   EXPECT_EQ(test.Read("TextFiles/H3.TXT"), "<missing>");
