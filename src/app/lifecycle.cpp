@@ -36,11 +36,7 @@ void MainWindow::StartUp() {
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
-void MainWindow::ShutDown() {
-  if (shut_down_) return;
-  shut_down_ = true;
-  SaveFields();
-}
+void MainWindow::ShutDown() { SaveFields(); }
 
 FormState MainWindow::ReadState() const {
   FormState state;
@@ -49,15 +45,11 @@ FormState MainWindow::ReadState() const {
   return state;
 }
 
-Status MainWindow::SaveFields() {
-  return stored_.Save(ReadState());
-}
+Status MainWindow::SaveFields() { return stored_.Save(ReadState()); }
 
 // The detailer closed the window and is there to read why entries were not
 // kept; at the end of a session no one is.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (shut_down_) return event->accept();
-  shut_down_ = true;
   Status saved = SaveFields();
   if (!saved.ok()) {
     ShowError(kFormCaption, QString::fromStdString(SaveFailureMessage(

@@ -51,8 +51,8 @@ class MainWindow : public QWidget {
   void OpenHelp();
   void OpenWebSite();
 
-  // Saves the 36 fields without a word, as the session ends; only the first
-  // save of a run (this or a close) saves.
+  // Saves the fields that changed without a word, as the session ends. A
+  // logout may be cancelled: later changes are saved by the next save.
   void ShutDown();
 
   // Brings the window back from the minimised state to the front.
@@ -81,6 +81,7 @@ class MainWindow : public QWidget {
   void Refuse(const RunOutcome& outcome);
   void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
+  void FocusOnReturn();
   bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);
 
@@ -91,7 +92,6 @@ class MainWindow : public QWidget {
   ErrorShower show_error_;
   StoredForm stored_;  // the fields as last loaded or saved
   OneCommandAtATime one_at_a_time_;
-  bool shut_down_ = false;
   int marked_row_ = 0;
   TypeAhead typed_;  // type-ahead in a closed list
 };

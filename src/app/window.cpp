@@ -83,14 +83,24 @@ void MainWindow::BringToFront() {
   showNormal();
   raise();
   activateWindow();
+  FocusOnReturn();
 }
 
-// Back from minimised, the detailer is where the last Run left off.
 void MainWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && !isMinimized() &&
-      marked_row_ > 0) {
-    controls_.rows[marked_row_ - 1].go->setFocus();
+  if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    FocusOnReturn();
+  }
+}
+
+// Back from minimised or brought forward, the detailer is where the last
+// Run left off.
+void MainWindow::FocusOnReturn() {
+  QWidget* last = focusWidget();
+  const std::string name = FocusOnRestore(
+      marked_row_, last ? last->objectName().toStdString() : std::string());
+  if (auto* control = findChild<QWidget*>(QString::fromStdString(name))) {
+    control->setFocus(Qt::ActiveWindowFocusReason);
   }
 }
 

@@ -72,6 +72,11 @@ RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
   return outcome;
 }
 
+std::string FocusOnRestore(int marked_row, const std::string& last_focused) {
+  if (marked_row < 1 || marked_row > kRowCount) return last_focused;
+  return "Go" + std::to_string(marked_row);
+}
+
 std::string ClockTime() {
   std::time_t now = std::time(nullptr);
   char text[16] = "";

@@ -43,6 +43,12 @@ RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
 // The clock's time as the Run! tooltips show it: "14:05:09".
 std::string ClockTime();
 
+// The control that gets the focus when the window comes back, from the
+// taskbar or by a second launch: the Run! of the row that ran last, so
+// keys typed then never reach an entry, or the control that last had the
+// focus while no row has run.
+std::string FocusOnRestore(int marked_row, const std::string& last_focused);
+
 // Runs one command at a time: a message box runs its own event loop, and a
 // click that arrives meanwhile must not start a second command.
 class OneCommandAtATime {

@@ -52,6 +52,21 @@ TEST_F(DetailerTest, CarrierTakesNoKeysAndTheRestoredFocusIsOnRun) {
             Path().toStdString());
 }
 
+// Brought forward by a second launch, also when it was not minimised.
+TEST_F(DetailerTest, BroughtToFrontTheFocusIsOnTheLastRunOrWhereItWas) {
+  OpenActive();
+  Box("zzV4")->setFocus();
+  window_->BringToFront();
+  EXPECT_EQ(window_->focusWidget(), Box("zzV4"));
+  FillRow(2);
+  Button("Go2")->click();
+  window_->showNormal();
+  QApplication::setActiveWindow(window_.get());
+  Box("zzH1")->setFocus();
+  window_->BringToFront();
+  EXPECT_EQ(window_->focusWidget(), Button("Go2"));
+}
+
 TEST_F(DetailerTest, EnterPressesTheFocusedButton) {
   OpenActive();
   FillRow(2);

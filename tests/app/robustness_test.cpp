@@ -95,6 +95,17 @@ TEST_F(WindowTest, FailedSaveIsToldAtCloseOnly) {
   EXPECT_TRUE(errors_.empty());
 }
 
+// A logout that is cancelled leaves the window open: what is typed after it
+// is saved at the close as ever.
+TEST_F(WindowTest, CancelledLogoutDoesNotStopLaterSaves) {
+  Open();
+  Box("zzH1")->setText("6");
+  window_->ShutDown();  // the session asks to save, then goes on
+  Box("zzH1")->setText("1-0 1/2");
+  Close();
+  EXPECT_EQ(Field("H1"), "1-0 1/2\r\n");
+}
+
 TEST_F(WindowTest, EndSignalArrivesOnTheWindowsThread) {
   Open();
   Box("zzH1")->setText("1-0 1/2");
