@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "base/files.h"
+#include "base/system_reason.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -28,7 +29,7 @@ namespace fs = std::filesystem;
 
 Error WriteError(const fs::path& path, int error_number) {
   return Error{"Cannot write " + PathText(path) + ": " +
-               std::generic_category().message(error_number)};
+               SystemReason(error_number)};
 }
 
 #ifdef _WIN32
@@ -148,7 +149,8 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   if (renamed) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return Error{"Cannot write " + PathText(path) + ": " + renamed.message()};
+    return Error{"Cannot write " + PathText(path) + ": " +
+                 SystemReason(renamed)};
   }
   return Ok();
 }

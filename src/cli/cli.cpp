@@ -8,6 +8,7 @@
 #include <optional>
 #include <system_error>
 
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/row_glue.h"
@@ -241,7 +242,7 @@ int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
   if (!out.flush()) {
     int error_number = errno ? errno : EIO;
     err << "vpa-macro: cannot write to standard output: "
-        << std::generic_category().message(error_number) << "\n";
+        << SystemReason(error_number) << "\n";
     return kExitFileError;
   }
   return status;
