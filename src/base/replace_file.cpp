@@ -19,6 +19,7 @@
 #undef ReplaceFile
 #else
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -50,15 +51,28 @@ std::FILE* OpenNew(const fs::path& path) {
 }
 bool FlushToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 
-// Write-through, so the rename itself is on the disk when it returns.
+// An existing file is replaced in place, so that it keeps its ACL and
+// attributes.
 std::error_code Rename(const fs::path& from, const fs::path& to) {
-  if (MoveFileExW(from.c_str(), to.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr)) {
     return {};
   }
-  return std::error_code(static_cast<int>(GetLastError()),
-                         std::system_category());
+  DWORD error = GetLastError();
+  // No file to replace, or a failed replacement that took the former file
+  // away: the temporary file is moved in, write-through, so the rename is
+  // on the disk when it returns.
+  if (GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (MoveFileExW(from.c_str(), to.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return {};
+    }
+    error = GetLastError();
+  }
+  return std::error_code(static_cast<int>(error), std::system_category());
 }
+
+// ReplaceFileW carries the former file's ACL and attributes over.
+void KeepOwnership(std::FILE*, const fs::path&) {}
 #else
 long long OwnProcess() { return getpid(); }
 
@@ -76,6 +90,22 @@ std::error_code Rename(const fs::path& from, const fs::path& to) {
   std::error_code error;
   fs::rename(from, to, error);
   return error;
+}
+
+// The new file takes the former file's group where the writer may give it
+// (root, or a member of that group; anyone else keeps their own) and then
+// its mode, so that a folder shared by a group stays shared. chown may
+// clear set-id bits: the mode comes last.
+void KeepOwnership(std::FILE* file, const fs::path& former) {
+  struct stat info;
+  int saved_errno = errno;
+  if (stat(former.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    int fd = fileno(file);
+    [[maybe_unused]] int chowned =
+        fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+    fchmod(fd, info.st_mode & 07777);
+  }
+  errno = saved_errno;
 }
 #endif
 
@@ -118,11 +148,13 @@ bool IsReadOnlyFile(const fs::path& path) {
          (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-// Writes `bytes` to a new file at `path` and flushes it to the disk; errno
-// describes a failure.
-bool WriteNewFile(const fs::path& path, const std::string& bytes) {
+// Writes `bytes` to a new file at `path`, owned and permitted as `former`,
+// and flushes it to the disk; errno describes a failure.
+bool WriteNewFile(const fs::path& path, const std::string& bytes,
+                  const fs::path& former) {
   std::FILE* file = OpenNew(path);
   if (file == nullptr) return false;
+  KeepOwnership(file, former);
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
       std::fflush(file) == 0 && FlushToDisk(file);
@@ -139,7 +171,7 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   RemoveLitter(path);
   fs::path temporary = TemporaryBeside(path);
   errno = 0;
-  if (!WriteNewFile(temporary, bytes)) {
+  if (!WriteNewFile(temporary, bytes, path)) {
     int write_errno = errno ? errno : EIO;
     std::error_code ignored;
     fs::remove(temporary, ignored);
