@@ -161,6 +161,81 @@ TEST(Cli, UsageErrorsNameWhatIsWrong) {
   }
 }
 
+// In the table, "FOLDER" stands for the test folder and "MISSING" for a
+// folder that does not exist; `removed` is taken out of the test folder.
+TEST(Cli, FolderAndHelpDetails) {
+  const struct {
+    std::vector<std::string> args;
+    const char* removed;
+    int status;
+    const char* said;  // in stderr, or in stdout when done
+  } cases[] = {
+      {{"--folder", "", "write", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder needs a folder name"},
+      {{"write", "--row", "1", "--folder="},
+       "",
+       kExitBadInput,
+       "--folder needs a folder name"},
+      {{"--folder", "FOLDER", "--folder", "FOLDER", "write", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder is given twice"},
+      {{"--folder", "FOLDER", "write", "--folder", "FOLDER", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder is given twice"},
+      {{"--folder", "MISSING", "write", "--row", "1"},
+       "",
+       kExitFileError,
+       "MISSING does not exist"},
+      {{"--folder", "FOLDER", "write", "--row", "1"},
+       "TextFiles",
+       kExitFileError,
+       "FOLDER holds no TextFiles folder"},
+      {{"--folder", "FOLDER", "write", "--row", "1"},
+       "0PY",
+       kExitFileError,
+       "FOLDER holds no 0PY folder"},
+      {{"--folder", "FOLDER", "write", "--end", "both", "--section", "L4x4x1/2",
+        "--leg", "Long", "--pair", "2", "--l", "10"},
+       "PythonFiles",
+       kExitFileError,
+       "FOLDER holds no PythonFiles folder"},
+      {{"write", "--help"}, "", kExitDone, "Usage: vpa-macro"},
+      {{"--folder", "MISSING", "write", "--row", "1", "--help"},
+       "",
+       kExitDone,
+       "Usage: vpa-macro"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    TestFolder test;
+    test.InstallShippedTemplates();
+    std::filesystem::remove_all(test.root() / c.removed);
+    auto fill = [&test](std::string text) {
+      for (const auto& [word, path] :
+           {std::pair<std::string_view, std::filesystem::path>{"FOLDER",
+                                                               test.root()},
+            {"MISSING", test.root() / "nowhere"}}) {
+        size_t at = text.find(word);
+        if (at != std::string::npos)
+          text.replace(at, word.size(), path.string());
+      }
+      return text;
+    };
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args) args.push_back(fill(arg));
+    std::ostringstream out, err;
+    int status = RunCli(args, test.root(), out, err);
+    EXPECT_EQ(status, c.status) << err.str();
+    const std::string shown = status == kExitDone ? out.str() : err.str();
+    EXPECT_NE(shown.find(fill(c.said)), std::string::npos) << shown;
+    EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
+  }
+}
+
 #ifndef _WIN32
 // The path that was not printed is no success, nor is a listing.
 TEST(Cli, FailedOutputIsAFileError) {
