@@ -165,4 +165,12 @@ std::string PathText(const fs::path& path) {
   return std::string(text.begin(), text.end());
 }
 
+fs::path PathFromText(const std::string& text) {
+#ifdef _WIN32
+  return fs::path(std::u8string(text.begin(), text.end()));
+#else
+  return fs::path(text);
+#endif
+}
+
 }  // namespace vpa

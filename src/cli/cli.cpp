@@ -182,7 +182,7 @@ std::optional<std::string> MissingFolder(const ProgramFolder& folder,
 }
 
 int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
-          std::ostream& err) {
+          std::ostream& err, const OutputCheck& check) {
   int row = flags.count("row") ? SavedRow(flags) : 0;
   if (auto missing = MissingFolder(folder, row != 0)) {
     err << "vpa-macro: " << *missing << "\n";
@@ -212,7 +212,17 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
     err << "vpa-macro: " << written.error() << "\n";
     return kExitFileError;
   }
-  out << fs::absolute(folder.MacroFile()).make_preferred().string() << "\n";
+  // A batch file reads the path in the console's code page; a path that
+  // does not fit would name another folder.
+  const std::string path =
+      PathText(fs::absolute(folder.MacroFile()).make_preferred());
+  if (std::optional<std::string> barrier = check ? check(path) : std::nullopt) {
+    err << "vpa-macro: the macro has been written all the same, but its path "
+           "cannot be printed in "
+        << *barrier << "; chcp 65001 lets the path through\n";
+    return kExitFileError;
+  }
+  out << path << "\n";
   return kExitDone;
 }
 
@@ -233,7 +243,7 @@ int Read(const std::vector<std::string>& entries, std::ostream& out,
 }
 
 int Run(const std::vector<std::string>& args, fs::path folder,
-        std::ostream& out, std::ostream& err) {
+        std::ostream& out, std::ostream& err, const OutputCheck& check) {
   std::optional<std::string> folder_flag;
   for (size_t i = 0; i < args.size();) {
     const std::string& arg = args[i];
@@ -256,8 +266,8 @@ int Run(const std::vector<std::string>& args, fs::path folder,
         if (folder_flag) throw UsageError{"--folder is given twice"};
         folder_flag = flags->at("folder");
       }
-      if (folder_flag) folder = *folder_flag;
-      return Write(*flags, ProgramFolder(folder), out, err);
+      if (folder_flag) folder = PathFromText(*folder_flag);
+      return Write(*flags, ProgramFolder(folder), out, err, check);
     }
     auto flag = TakeFlag(args, i);
     if (!flag || flag->first != "folder") {
@@ -273,10 +283,10 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, const OutputCheck& check) {
   int status;
   try {
-    status = Run(args, default_folder, out, err);
+    status = Run(args, default_folder, out, err, check);
   } catch (const UsageError& error) {
     err << "vpa-macro: " << error.message
         << " (vpa-macro --help shows the usage)\n";

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/files.h"
 #include "catalogue/angle_catalogue.h"
 #include "staging/row_command.h"
 #include "store/field_store.h"
@@ -233,6 +234,52 @@ TEST(Cli, FolderAndHelpDetails) {
     const std::string shown = status == kExitDone ? out.str() : err.str();
     EXPECT_NE(shown.find(fill(c.said)), std::string::npos) << shown;
     EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
+  }
+}
+
+// A path the console's code page cannot carry is not printed wrongly; the
+// macro is written all the same, and the message says so.
+TEST(Cli, PathTheOutputCannotCarryIsNotPrinted) {
+  const struct {
+    const char* folder;
+    bool carried;
+  } cases[] = {{"Bobs jobs", true},
+               {"Bob\xe2\x80\x99s jobs", false},
+               {"\xc5\xa0uba", false},
+               {"\xc5\x81\xc3\xb3"
+                "d\xc5\xba",
+                false}};
+  const OutputCheck ascii_only =
+      [](const std::string& text) -> std::optional<std::string> {
+    for (char c : text) {
+      if (static_cast<unsigned char>(c) >= 0x80) return "code page 437";
+    }
+    return std::nullopt;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    TestFolder test;
+    const std::filesystem::path folder = test.root() / c.folder;
+    std::filesystem::create_directories(folder / "0PY");
+    test.InstallShippedTemplates();
+    std::filesystem::copy(test.root() / "PythonFiles", folder / "PythonFiles");
+    std::ostringstream out, err;
+    int status = RunCli(
+        {"--folder", PathText(folder), "write", "--end", "both", "--section",
+         "L4x4x1/2", "--leg", "Long", "--pair", "2", "--l", "10"},
+        "unused", out, err, ascii_only);
+    EXPECT_TRUE(std::filesystem::exists(folder / "0PY" / "0.PY"));
+    if (c.carried) {
+      EXPECT_EQ(status, kExitDone) << err.str();
+      EXPECT_EQ(out.str(), (folder / "0PY" / "0.PY").string() + "\n");
+      continue;
+    }
+    EXPECT_EQ(status, kExitFileError);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(),
+              "vpa-macro: the macro has been written all the same, but its "
+              "path cannot be printed in code page 437; chcp 65001 lets the "
+              "path through\n");
   }
 }
 
