@@ -1,12 +1,17 @@
 // The C library gives its reasons in the character set of the locale (which
 // the Qt window sets from the environment): Latin-1 text would show as
 // broken characters in a window that reads UTF-8. They are converted here,
-// once, where messages are built.
+// once, where messages are built. Windows describes its own error codes in
+// UTF-16, which converts whatever the language.
 #include "base/system_reason.h"
 
 #include <cstring>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <cwchar>
+#else
 #include <iconv.h>
 #include <langinfo.h>
 #endif
@@ -44,8 +49,26 @@ std::string FromLocale(const std::string& text) {
   return converted;
 }
 #else
-// The messages of Windows' C library are plain ASCII.
-std::string FromLocale(const std::string& text) { return text; }
+// Windows' own words for its error codes, asked for in UTF-16 and so in the
+// system's language whatever the ANSI code page.
+std::string WindowsReason(int code) {
+  wchar_t* text = nullptr;
+  DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                                  FORMAT_MESSAGE_FROM_SYSTEM |
+                                  FORMAT_MESSAGE_IGNORE_INSERTS,
+                              nullptr, static_cast<DWORD>(code), 0,
+                              reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring wide(text ? text : L"", size);
+  LocalFree(text);
+  // One line, ended as the other reasons are: without its full stop.
+  while (!wide.empty() && std::wcschr(L"\r\n. ", wide.back())) wide.pop_back();
+  if (wide.empty()) return "system error " + std::to_string(code);
+  std::string utf8(wide.size() * 3, '\0');
+  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()),
+                                  utf8.data(), int(utf8.size()), nullptr,
+                                  nullptr));
+  return utf8;
+}
 #endif
 
 }  // namespace
@@ -55,7 +78,15 @@ std::string SystemReason(int error_number) {
 }
 
 std::string SystemReason(const std::error_code& error) {
+#ifdef _WIN32
+  // The C library's texts for errno are plain ASCII.
+  if (error.category() == std::system_category()) {
+    return WindowsReason(error.value());
+  }
+  return error.message();
+#else
   return FromLocale(error.message());
+#endif
 }
 
 }  // namespace vpa
