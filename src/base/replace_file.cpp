@@ -51,24 +51,36 @@ std::FILE* OpenNew(const fs::path& path) {
 }
 bool FlushToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 
+// Write-through, so the rename itself is on the disk when it returns.
+bool MoveIn(const fs::path& from, const fs::path& to) {
+  return MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 // An existing file is replaced in place, so that it keeps its ACL and
-// attributes.
+// attributes. The former file is set aside under a name of the writer's
+// own, so that a failed replacement leaves nothing unknown behind, and a
+// replacement that failed half way is finished or undone.
 std::error_code Rename(const fs::path& from, const fs::path& to) {
-  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr)) {
-    return {};
+  DWORD attributes = GetFileAttributesW(to.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (MoveIn(from, to)) return {};
+    return std::error_code(int(GetLastError()), std::system_category());
   }
+  fs::path former = from;
+  former += L"-former";
+  bool replaced =
+      ReplaceFileW(to.c_str(), from.c_str(), former.c_str(),
+                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
   DWORD error = GetLastError();
-  // No file to replace, or a failed replacement that took the former file
-  // away: the temporary file is moved in, write-through, so the rename is
-  // on the disk when it returns.
-  if (GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    if (MoveFileExW(from.c_str(), to.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return {};
-    }
-    error = GetLastError();
+  if (!replaced && GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    replaced = MoveIn(from, to);
+    if (!replaced) MoveIn(former, to);
   }
-  return std::error_code(static_cast<int>(error), std::system_category());
+  if (!replaced) return std::error_code(int(error), std::system_category());
+  DeleteFileW(former.c_str());
+  return {};
 }
 
 // ReplaceFileW carries the former file's ACL and attributes over.
