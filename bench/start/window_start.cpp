@@ -2,6 +2,7 @@
 // program folder given as its argument, ending after its first paint (with
 // shut-down's saving, as a close would).
 #include <QApplication>
+#include <filesystem>
 
 #include "app/end_signals.h"
 #include "app/main_window.h"
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("vpa");
   if (argc != 2) return 2;
-  const QString folder = QString::fromLocal8Bit(argv[1]);
+  const std::filesystem::path folder = argv[1];
   vpa::EndSignals end_signals;
 
   vpa::SingleInstance instance(folder);

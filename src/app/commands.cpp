@@ -10,7 +10,10 @@
 namespace vpa {
 
 void MainWindow::OpenHelp() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(folder_ + "/Pellavert.htm"));
+  // From the path's bytes, which a decoded name may not give back.
+  const QByteArray path(core_folder_.HelpPage().c_str());
+  QDesktopServices::openUrl(
+      QUrl::fromEncoded("file://" + path.toPercentEncoding("/")));
 }
 
 void MainWindow::OpenWebSite() {

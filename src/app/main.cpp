@@ -2,15 +2,31 @@
 // launch for the same folder brings the running window forward and ends.
 // Ended by a signal, the window saves as a close does, without a word.
 #include <QApplication>
+#include <filesystem>
 
 #include "app/end_signals.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/text_bytes.h"
+
+namespace {
+
+// The folder's name as the file system holds it: bytes that need not be
+// UTF-8 (a vfat or CIFS mount in Latin-1) and would not survive a QString.
+std::filesystem::path ExecutableFolder() {
+  std::error_code error;
+  std::filesystem::path self =
+      std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return vpa::ToPath(QCoreApplication::applicationDirPath());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("vpa");
-  const QString folder = QCoreApplication::applicationDirPath();
+  const std::filesystem::path folder = ExecutableFolder();
   // From the start: a signal during start-up is handled once the window
   // stands.
   vpa::EndSignals end_signals;

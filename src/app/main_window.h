@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -36,7 +37,7 @@ class MainWindow : public QWidget {
       QMessageBox::Icon icon, const QString& title, const QString& text)>;
 
   // Builds the window for the program folder `folder` and runs start-up.
-  explicit MainWindow(const QString& folder,
+  explicit MainWindow(const std::filesystem::path& folder,
                       const Maker& maker = BuiltInMaker(),
                       QWidget* parent = nullptr);
 
@@ -85,7 +86,6 @@ class MainWindow : public QWidget {
   bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);
 
-  QString folder_;
   ProgramFolder core_folder_;
   Maker maker_;
   FormControls controls_;

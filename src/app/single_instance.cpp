@@ -16,7 +16,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
@@ -30,12 +29,15 @@ constexpr int kAnswerAttempts = 10;
 constexpr int kAttemptPauseMs = 100;
 constexpr int kPendingLaunches = 8;
 
-// Per user (the home folder) and per program folder; short enough for a
-// socket path. Anyone can compute it: the folder keeps it private.
-QString InstanceKey(const QString& program_folder) {
+// Per user (the home folder) and per program folder, whose name counts as
+// the bytes it is, UTF-8 or not; short enough for a socket path. Anyone can
+// compute it: the folder keeps it private.
+QString InstanceKey(const std::filesystem::path& program_folder) {
+  std::filesystem::path folder =
+      std::filesystem::absolute(program_folder).lexically_normal();
+  if (!folder.has_filename()) folder = folder.parent_path();
   QByteArray identity =
-      QDir::homePath().toUtf8() + '\n' +
-      QDir::cleanPath(QFileInfo(program_folder).absoluteFilePath()).toUtf8();
+      QDir::homePath().toUtf8() + '\n' + QByteArray(folder.c_str());
   QByteArray hash =
       QCryptographicHash::hash(identity, QCryptographicHash::Sha256);
   return "vpa-" + QString::fromLatin1(hash.toHex().left(24));
@@ -96,7 +98,8 @@ void Forget(QSocketNotifier* notifier) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& program_folder, QObject* parent)
+SingleInstance::SingleInstance(const std::filesystem::path& program_folder,
+                               QObject* parent)
     : QObject(parent),
       folder_(PrivateFolder()),
       key_(InstanceKey(program_folder)),

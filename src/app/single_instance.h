@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
+#include <filesystem>
 
 namespace vpa {
 
@@ -14,7 +15,7 @@ class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  explicit SingleInstance(const QString& program_folder,
+  explicit SingleInstance(const std::filesystem::path& program_folder,
                           QObject* parent = nullptr);
   // Stops listening and removes the socket.
   ~SingleInstance() override;

@@ -1,7 +1,6 @@
 // The window's construction, and how it shows an error.
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <limits>
@@ -12,11 +11,10 @@
 
 namespace vpa {
 
-MainWindow::MainWindow(const QString& folder, const Maker& maker,
+MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
                        QWidget* parent)
     : QWidget(parent),
-      folder_(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())),
-      core_folder_(ToPath(folder_)),
+      core_folder_(std::filesystem::absolute(folder).lexically_normal()),
       stored_(core_folder_),
       maker_(maker) {
   controls_ = BuildForm(this, maker_);
@@ -65,8 +63,10 @@ void MainWindow::ConnectCommands() {
   connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ShutDown);
 }
 
+// Named as the file system names it; a name that is not UTF-8 is shown as
+// best it can be, while the files are reached by its bytes.
 QString MainWindow::MacroPath() const {
-  return QDir::toNativeSeparators(folder_ + "/0PY/0.PY");
+  return QFile::decodeName(core_folder_.MacroFile().c_str());
 }
 
 void MainWindow::ShowError(const QString& title, const QString& text,

@@ -9,6 +9,8 @@
 #include <memory>
 #include <system_error>
 
+#include "base/system_reason.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +34,7 @@ Error ReadError(const fs::path& path, const std::string& reason) {
 }
 
 Error ReadError(const fs::path& path, int error_number) {
-  return ReadError(path, std::generic_category().message(error_number));
+  return ReadError(path, SystemReason(error_number));
 }
 
 Error NotRegular(const fs::path& path) {
@@ -44,7 +46,7 @@ Error NotRegular(const fs::path& path) {
 Result<File> OpenRegular(const fs::path& path) {
   std::error_code error;
   fs::file_status status = fs::status(path, error);
-  if (error) return ReadError(path, error.message());
+  if (error) return ReadError(path, SystemReason(error));
   if (!fs::is_regular_file(status)) return NotRegular(path);
   File file(_wfopen(path.c_str(), L"rb"));
   if (!file) return ReadError(path, errno);
@@ -170,6 +172,14 @@ Result<std::string> ReadHead(const fs::path& path, size_t count) {
 std::string PathText(const fs::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
+}
+
+fs::path PathFromText(const std::string& text) {
+#ifdef _WIN32
+  return fs::path(std::u8string(text.begin(), text.end()));
+#else
+  return fs::path(text);
+#endif
 }
 
 }  // namespace vpa

@@ -39,6 +39,10 @@ Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
 // window can show a folder under any user name as it is spelled.
 std::string PathText(const std::filesystem::path& path);
 
+// The path a text names, as a command line gives it: UTF-8 on Windows,
+// where names are Unicode; elsewhere its bytes are the name.
+std::filesystem::path PathFromText(const std::string& text);
+
 }  // namespace vpa
 
 #endif  // VPA_BASE_FILES_H_

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "base/files.h"
+#include "base/system_reason.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -18,6 +19,7 @@
 #undef ReplaceFile
 #else
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -28,7 +30,7 @@ namespace fs = std::filesystem;
 
 Error WriteError(const fs::path& path, int error_number) {
   return Error{"Cannot write " + PathText(path) + ": " +
-               std::generic_category().message(error_number)};
+               SystemReason(error_number)};
 }
 
 #ifdef _WIN32
@@ -50,14 +52,39 @@ std::FILE* OpenNew(const fs::path& path) {
 bool FlushToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 
 // Write-through, so the rename itself is on the disk when it returns.
-std::error_code Rename(const fs::path& from, const fs::path& to) {
-  if (MoveFileExW(from.c_str(), to.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return {};
-  }
-  return std::error_code(static_cast<int>(GetLastError()),
-                         std::system_category());
+bool MoveIn(const fs::path& from, const fs::path& to) {
+  return MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
+
+// An existing file is replaced in place, so that it keeps its ACL and
+// attributes. The former file is set aside under a name of the writer's
+// own, so that a failed replacement leaves nothing unknown behind, and a
+// replacement that failed half way is finished or undone.
+std::error_code Rename(const fs::path& from, const fs::path& to) {
+  DWORD attributes = GetFileAttributesW(to.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (MoveIn(from, to)) return {};
+    return std::error_code(int(GetLastError()), std::system_category());
+  }
+  fs::path former = from;
+  former += L"-former";
+  bool replaced =
+      ReplaceFileW(to.c_str(), from.c_str(), former.c_str(),
+                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  DWORD error = GetLastError();
+  if (!replaced && GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    replaced = MoveIn(from, to);
+    if (!replaced) MoveIn(former, to);
+  }
+  if (!replaced) return std::error_code(int(error), std::system_category());
+  DeleteFileW(former.c_str());
+  return {};
+}
+
+// ReplaceFileW carries the former file's ACL and attributes over.
+void KeepOwnership(std::FILE*, const fs::path&) {}
 #else
 long long OwnProcess() { return getpid(); }
 
@@ -75,6 +102,22 @@ std::error_code Rename(const fs::path& from, const fs::path& to) {
   std::error_code error;
   fs::rename(from, to, error);
   return error;
+}
+
+// The new file takes the former file's group where the writer may give it
+// (root, or a member of that group; anyone else keeps their own) and then
+// its mode, so that a folder shared by a group stays shared. chown may
+// clear set-id bits: the mode comes last.
+void KeepOwnership(std::FILE* file, const fs::path& former) {
+  struct stat info;
+  int saved_errno = errno;
+  if (stat(former.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    int fd = fileno(file);
+    [[maybe_unused]] int chowned =
+        fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+    fchmod(fd, info.st_mode & 07777);
+  }
+  errno = saved_errno;
 }
 #endif
 
@@ -117,11 +160,13 @@ bool IsReadOnlyFile(const fs::path& path) {
          (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-// Writes `bytes` to a new file at `path` and flushes it to the disk; errno
-// describes a failure.
-bool WriteNewFile(const fs::path& path, const std::string& bytes) {
+// Writes `bytes` to a new file at `path`, owned and permitted as `former`,
+// and flushes it to the disk; errno describes a failure.
+bool WriteNewFile(const fs::path& path, const std::string& bytes,
+                  const fs::path& former) {
   std::FILE* file = OpenNew(path);
   if (file == nullptr) return false;
+  KeepOwnership(file, former);
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
       std::fflush(file) == 0 && FlushToDisk(file);
@@ -138,7 +183,7 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   RemoveLitter(path);
   fs::path temporary = TemporaryBeside(path);
   errno = 0;
-  if (!WriteNewFile(temporary, bytes)) {
+  if (!WriteNewFile(temporary, bytes, path)) {
     int write_errno = errno ? errno : EIO;
     std::error_code ignored;
     fs::remove(temporary, ignored);
@@ -148,7 +193,8 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   if (renamed) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return Error{"Cannot write " + PathText(path) + ": " + renamed.message()};
+    return Error{"Cannot write " + PathText(path) + ": " +
+                 SystemReason(renamed)};
   }
   return Ok();
 }

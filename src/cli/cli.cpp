@@ -8,6 +8,8 @@
 #include <optional>
 #include <system_error>
 
+#include "base/files.h"
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/row_glue.h"
@@ -70,9 +72,21 @@ std::optional<std::pair<std::string, std::string>> TakeFlag(
   return std::make_pair(arg.substr(2), args[i - 1]);
 }
 
-Flags ParseWriteFlags(const std::vector<std::string>& args, size_t i) {
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
+// A --folder that names nothing would silently mean the current folder.
+void CheckFolderFlag(const std::string& name, const std::string& value) {
+  if (name == "folder" && value.empty()) {
+    throw UsageError{"--folder needs a folder name"};
+  }
+}
+
+// The write command's flags; nothing when help is asked for.
+std::optional<Flags> ParseWriteFlags(const std::vector<std::string>& args,
+                                     size_t i) {
   Flags flags;
   while (i < args.size()) {
+    if (IsHelp(args[i])) return std::nullopt;
     size_t at = i;
     auto flag = TakeFlag(args, i);
     if (!flag) throw UsageError{"unexpected argument \"" + args[at] + "\""};
@@ -81,6 +95,7 @@ Flags ParseWriteFlags(const std::vector<std::string>& args, size_t i) {
         kWriteFlags.end()) {
       throw UsageError{"unknown flag --" + name};
     }
+    CheckFolderFlag(name, value);
     if (!flags.emplace(name, value).second) {
       throw UsageError{"--" + name + " is given twice"};
     }
@@ -148,9 +163,32 @@ int SavedRow(const Flags& flags) {
   return row[0] - '0';
 }
 
+// A wrong --folder is named as such, not as a missing template or an
+// empty saved row; the program never creates a folder.
+std::optional<std::string> MissingFolder(const ProgramFolder& folder,
+                                         bool saved_row) {
+  const std::string named = "the program folder " + PathText(folder.root());
+  std::error_code error;
+  if (!fs::is_directory(folder.root(), error)) {
+    return named + (fs::exists(folder.root(), error) ? " is not a folder"
+                                                     : " does not exist");
+  }
+  for (const char* sub : {"PythonFiles", "0PY", "TextFiles"}) {
+    if (!saved_row && sub == std::string_view("TextFiles")) continue;
+    if (!fs::is_directory(folder.root() / sub, error)) {
+      return named + " holds no " + sub + " folder";
+    }
+  }
+  return std::nullopt;
+}
+
 int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
-          std::ostream& err) {
+          std::ostream& err, const OutputCheck& check) {
   int row = flags.count("row") ? SavedRow(flags) : 0;
+  if (auto missing = MissingFolder(folder, row != 0)) {
+    err << "vpa-macro: " << *missing << "\n";
+    return kExitFileError;
+  }
   RowEntries entries;
   std::string end;
   if (row) {
@@ -175,7 +213,17 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
     err << "vpa-macro: " << written.error() << "\n";
     return kExitFileError;
   }
-  out << fs::absolute(folder.MacroFile()).make_preferred().string() << "\n";
+  // A batch file reads the path in the console's code page; a path that
+  // does not fit would name another folder.
+  const std::string path =
+      PathText(fs::absolute(folder.MacroFile()).make_preferred());
+  if (std::optional<std::string> barrier = check ? check(path) : std::nullopt) {
+    err << "vpa-macro: the macro has been written all the same, but its path "
+           "cannot be printed in "
+        << *barrier << "; chcp 65001 lets the path through\n";
+    return kExitFileError;
+  }
+  out << path << "\n";
   return kExitDone;
 }
 
@@ -201,10 +249,11 @@ int Read(const std::vector<std::string>& entries, std::ostream& out,
 }
 
 int Run(const std::vector<std::string>& args, fs::path folder,
-        std::ostream& out, std::ostream& err) {
+        std::ostream& out, std::ostream& err, const OutputCheck& check) {
+  std::optional<std::string> folder_flag;
   for (size_t i = 0; i < args.size();) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") return out << kUsage, kExitDone;
+    if (IsHelp(arg)) return out << kUsage, kExitDone;
     if (arg == "--version") return out << "vpa-macro " VPA_VERSION "\n", 0;
     if (arg == "read") {
       return Read({args.begin() + i + 1, args.end()}, out, err);
@@ -217,15 +266,22 @@ int Run(const std::vector<std::string>& args, fs::path folder,
       return kExitDone;
     }
     if (arg == "write") {
-      Flags flags = ParseWriteFlags(args, i + 1);
-      if (flags.count("folder")) folder = flags["folder"];
-      return Write(flags, ProgramFolder(folder), out, err);
+      std::optional<Flags> flags = ParseWriteFlags(args, i + 1);
+      if (!flags) return out << kUsage, kExitDone;
+      if (flags->count("folder")) {
+        if (folder_flag) throw UsageError{"--folder is given twice"};
+        folder_flag = flags->at("folder");
+      }
+      if (folder_flag) folder = PathFromText(*folder_flag);
+      return Write(*flags, ProgramFolder(folder), out, err, check);
     }
     auto flag = TakeFlag(args, i);
     if (!flag || flag->first != "folder") {
       throw UsageError{"unexpected argument \"" + arg + "\""};
     }
-    folder = flag->second;
+    if (folder_flag) throw UsageError{"--folder is given twice"};
+    CheckFolderFlag(flag->first, flag->second);
+    folder_flag = flag->second;
   }
   throw UsageError{"no command given"};
 }
@@ -233,10 +289,10 @@ int Run(const std::vector<std::string>& args, fs::path folder,
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, const OutputCheck& check) {
   int status;
   try {
-    status = Run(args, default_folder, out, err);
+    status = Run(args, default_folder, out, err, check);
   } catch (const UsageError& error) {
     err << "vpa-macro: " << error.message
         << " (vpa-macro --help shows the usage)\n";
@@ -247,7 +303,7 @@ int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
   if (!out.flush()) {
     int error_number = errno ? errno : EIO;
     err << "vpa-macro: cannot write to standard output: "
-        << std::generic_category().message(error_number) << "\n";
+        << SystemReason(error_number) << "\n";
     return kExitFileError;
   }
   return status;

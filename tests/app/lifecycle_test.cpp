@@ -94,7 +94,7 @@ TEST_F(WindowTest, UnusableStoredPositionSelectsNothing) {
 }
 
 TEST_F(WindowTest, SecondStartBringsTheFirstForwardAndTouchesNothing) {
-  SingleInstance first(Root());
+  SingleInstance first(folder_.root());
   ASSERT_TRUE(first.Start());
   Open();
   QObject::connect(&first, &SingleInstance::ActivationRequested, window_.get(),
@@ -104,7 +104,7 @@ TEST_F(WindowTest, SecondStartBringsTheFirstForwardAndTouchesNothing) {
   const auto before = StoredFields(folder_);
   window_->showMinimized();
 
-  SingleInstance second(Root());
+  SingleInstance second(folder_.root());
   EXPECT_FALSE(second.Start());
   QDeadlineTimer deadline(5000);
   while (window_->isMinimized() && !deadline.hasExpired()) {
@@ -114,13 +114,12 @@ TEST_F(WindowTest, SecondStartBringsTheFirstForwardAndTouchesNothing) {
   EXPECT_EQ(StoredFields(folder_), before);
 
   TestFolder elsewhere;
-  SingleInstance other_folder(
-      QString::fromStdString(elsewhere.root().string()));
+  SingleInstance other_folder(elsewhere.root());
   EXPECT_TRUE(other_folder.Start());
 }
 
 TEST_F(WindowTest, LockLeftByAGoneRunDoesNotBlockTheNextStart) {
-  SingleInstance instance(Root());
+  SingleInstance instance(folder_.root());
   // A crashed run: its process is gone. A live process of the same name
   // that never answers: a hung run, or a process id reused.
   const struct {
@@ -136,7 +135,7 @@ TEST_F(WindowTest, LockLeftByAGoneRunDoesNotBlockTheNextStart) {
     lock.write(QByteArray::number(holder.pid) + "\n" + holder.name.toUtf8() +
                "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
-    SingleInstance next(Root());
+    SingleInstance next(folder_.root());
     EXPECT_TRUE(next.Start());
   }
 }
@@ -144,9 +143,9 @@ TEST_F(WindowTest, LockLeftByAGoneRunDoesNotBlockTheNextStart) {
 // A crashed run leaves its lock and its socket file behind; the next run
 // takes both over, answers later launches and removes the socket as it ends.
 TEST_F(WindowTest, SocketLeftByACrashedRunIsTakenOver) {
-  const QString socket_path = SingleInstance(Root()).SocketPath();
+  const QString socket_path = SingleInstance(folder_.root()).SocketPath();
   {
-    QFile lock(SingleInstance(Root()).LockPath());
+    QFile lock(SingleInstance(folder_.root()).LockPath());
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
     lock.write("2147483646\nvpa\n" + QSysInfo::machineHostName().toUtf8() +
                "\n");
@@ -163,12 +162,12 @@ TEST_F(WindowTest, SocketLeftByACrashedRunIsTakenOver) {
 
   int asked = 0;
   {
-    SingleInstance running(Root());
+    SingleInstance running(folder_.root());
     ASSERT_TRUE(running.Start());
     QObject::connect(&running, &SingleInstance::ActivationRequested,
                      [&asked] { ++asked; });
     for (int launch = 1; launch <= 2; ++launch) {
-      EXPECT_FALSE(SingleInstance(Root()).Start());
+      EXPECT_FALSE(SingleInstance(folder_.root()).Start());
       QDeadlineTimer deadline(5000);
       while (asked < launch && !deadline.hasExpired()) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -170,7 +170,7 @@ TEST_F(WindowTest, LockLiesInAFolderOnlyTheUserCanEnter) {
     ASSERT_TRUE(QDir().mkdir(path));
     chmod(QFile::encodeName(path).constData(), runtime.mode);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
-    SingleInstance instance(Root());
+    SingleInstance instance(folder_.root());
     ASSERT_TRUE(instance.Start());
     EXPECT_EQ(instance.folder() == path, runtime.trusted);
     struct stat info;

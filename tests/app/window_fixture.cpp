@@ -12,8 +12,10 @@ WindowTest::WindowTest() {
 
 WindowTest::~WindowTest() { window_.reset(); }
 
-MainWindow& WindowTest::Open(const Maker& maker) {
-  window_ = std::make_unique<MainWindow>(Root(), maker);
+MainWindow& WindowTest::Open(const Maker& maker,
+                             const std::filesystem::path& folder) {
+  window_ = std::make_unique<MainWindow>(
+      folder.empty() ? folder_.root() : folder, maker);
   window_->SetErrorShower([this](QMessageBox::Icon icon, const QString& title,
                                  const QString& text) {
     errors_.push_back({icon, title, text});

@@ -29,8 +29,10 @@ class WindowTest : public ::testing::Test {
   WindowTest();
   ~WindowTest() override;
 
-  // Starts a window on the test folder (start-up runs in the constructor).
-  MainWindow& Open(const Maker& maker = {});
+  // Starts a window on the test folder, or on `folder` (start-up runs in
+  // the constructor).
+  MainWindow& Open(const Maker& maker = {},
+                   const std::filesystem::path& folder = {});
   // Closes the window through its close box and forgets it.
   void Close();
 

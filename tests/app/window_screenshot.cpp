@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   vpa::Maker maker = vpa::BuiltInMaker();
   if (maker.web_address.empty()) maker.web_address = "www.example.com";
   if (maker.support_email.empty()) maker.support_email = "support@example.com";
-  vpa::MainWindow window(QString::fromStdString(folder.root().string()), maker);
+  vpa::MainWindow window(folder.root(), maker);
   window.show();
   QApplication::setActiveWindow(&window);
   // After a Run of row 2, restored: row 2 is marked and its Run! focused.

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "base/files.h"
 #include "catalogue/angle_catalogue.h"
 #include "staging/row_command.h"
 #include "store/field_store.h"
@@ -168,6 +170,124 @@ TEST(Cli, UsageErrorsNameWhatIsWrong) {
     EXPECT_EQ(run.status, kExitBadInput);
     EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+  }
+}
+
+// "FOLDER" stands for the test folder, from which `removed` is taken (the
+// folder itself when "FOLDER"); a file error names the folder.
+TEST(Cli, FolderAndHelpDetails) {
+  const struct {
+    std::vector<std::string> args;
+    const char* removed;
+    int status;
+    const char* said;  // in stderr, or in stdout when done
+  } cases[] = {
+      {{"--folder", "", "write", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder needs a folder name"},
+      {{"write", "--row", "1", "--folder="},
+       "",
+       kExitBadInput,
+       "--folder needs a folder name"},
+      {{"--folder", "FOLDER", "--folder", "FOLDER", "write", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder is given twice"},
+      {{"--folder", "FOLDER", "write", "--folder", "FOLDER", "--row", "1"},
+       "",
+       kExitBadInput,
+       "--folder is given twice"},
+      {{"--folder", "FOLDER", "write", "--row", "1"},
+       "FOLDER",
+       kExitFileError,
+       " does not exist"},
+      {{"--folder", "FOLDER", "write", "--row", "1"},
+       "TextFiles",
+       kExitFileError,
+       " holds no TextFiles folder"},
+      {{"--folder", "FOLDER", "write", "--row", "1"},
+       "0PY",
+       kExitFileError,
+       " holds no 0PY folder"},
+      {{"--folder", "FOLDER", "write", "--end", "both", "--section", "L4x4x1/2",
+        "--leg", "Long", "--pair", "2", "--l", "10"},
+       "PythonFiles",
+       kExitFileError,
+       " holds no PythonFiles folder"},
+      {{"write", "--help"}, "", kExitDone, "Usage: vpa-macro"},
+      {{"--folder", "FOLDER", "write", "--row", "1", "--help"},
+       "FOLDER",
+       kExitDone,
+       "Usage: vpa-macro"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    TestFolder test;
+    test.InstallShippedTemplates();
+    const std::string root = test.root().string();
+    if (*c.removed) {
+      std::filesystem::remove_all(c.removed == std::string_view("FOLDER")
+                                      ? test.root()
+                                      : test.root() / c.removed);
+    }
+    std::vector<std::string> args = c.args;
+    std::replace(args.begin(), args.end(), std::string("FOLDER"), root);
+    std::ostringstream out, err;
+    int status = RunCli(args, test.root(), out, err);
+    EXPECT_EQ(status, c.status) << err.str();
+    const std::string shown = status == kExitDone ? out.str() : err.str();
+    EXPECT_NE(shown.find(c.said), std::string::npos) << shown;
+    if (status == kExitFileError) {
+      EXPECT_NE(shown.find(root + c.said), std::string::npos) << shown;
+    }
+    EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
+  }
+}
+
+// A path the console's code page cannot carry is not printed wrongly; the
+// macro is written all the same, and the message says so.
+TEST(Cli, PathTheOutputCannotCarryIsNotPrinted) {
+  const struct {
+    const char* folder;
+    bool carried;
+  } cases[] = {{"Bobs jobs", true},
+               {"Bob\xe2\x80\x99s jobs", false},
+               {"\xc5\xa0uba", false},
+               {"\xc5\x81\xc3\xb3"
+                "d\xc5\xba",
+                false}};
+  const OutputCheck ascii_only =
+      [](const std::string& text) -> std::optional<std::string> {
+    for (char c : text) {
+      if (static_cast<unsigned char>(c) >= 0x80) return "code page 437";
+    }
+    return std::nullopt;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    TestFolder test;
+    const std::filesystem::path folder = test.root() / c.folder;
+    std::filesystem::create_directories(folder / "0PY");
+    test.InstallShippedTemplates();
+    std::filesystem::copy(test.root() / "PythonFiles", folder / "PythonFiles");
+    std::ostringstream out, err;
+    int status = RunCli(
+        {"--folder", PathText(folder), "write", "--end", "both", "--section",
+         "L4x4x1/2", "--leg", "Long", "--pair", "2", "--l", "10"},
+        "unused", out, err, ascii_only);
+    EXPECT_TRUE(std::filesystem::exists(folder / "0PY" / "0.PY"));
+    if (c.carried) {
+      EXPECT_EQ(status, kExitDone) << err.str();
+      EXPECT_EQ(out.str(), (folder / "0PY" / "0.PY").string() + "\n");
+      continue;
+    }
+    EXPECT_EQ(status, kExitFileError);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(),
+              "vpa-macro: the macro has been written all the same, but its "
+              "path cannot be printed in code page 437; chcp 65001 lets the "
+              "path through\n");
   }
 }
 
