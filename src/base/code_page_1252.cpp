@@ -45,6 +45,29 @@ std::string Encode1252(std::u16string_view text) {
   return bytes;
 }
 
+std::string Utf8To1252(std::string_view text) {
+  std::string bytes;
+  for (size_t at = 0; at < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[at]);
+    const int length = lead < 0x80       ? 1
+                       : lead >> 5 == 6  ? 2
+                       : lead >> 4 == 14 ? 3
+                       : lead >> 3 == 30 ? 4
+                                         : 0;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    bool whole = length > 0 && at + length <= text.size();
+    for (int i = 1; whole && i < length; ++i) {
+      const unsigned char next = static_cast<unsigned char>(text[at + i]);
+      whole = next >> 6 == 2;
+      c = c << 6 | (next & 0x3F);
+    }
+    std::optional<unsigned char> byte = whole ? ByteOf1252(c) : std::nullopt;
+    bytes += byte ? char(*byte) : '?';
+    at += whole ? length : 1;
+  }
+  return bytes;
+}
+
 std::string Utf8From1252(std::string_view bytes) {
   std::string text;
   for (char16_t c : Decode1252(bytes)) {

@@ -27,6 +27,10 @@ std::u16string Decode1252(std::string_view bytes);
 // as it is typed) becomes "?".
 std::string Encode1252(std::u16string_view text);
 
+// UTF-8 text, as a command line gives it, to bytes; a character without a
+// byte, or a byte that starts no UTF-8 character, becomes "?".
+std::string Utf8To1252(std::string_view text);
+
 // Bytes to UTF-8, for messages that quote an entry.
 std::string Utf8From1252(std::string_view bytes);
 

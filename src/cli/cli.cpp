@@ -8,11 +8,13 @@
 #include <optional>
 #include <system_error>
 
+#include "base/code_page_1252.h"
 #include "base/files.h"
 #include "base/system_reason.h"
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/row_glue.h"
+#include "form/run_row.h"
 #include "macro/macro_writers.h"
 #include "staging/row_command.h"
 #include "staging/row_refusal.h"
@@ -148,8 +150,11 @@ RowEntries RowFromFlags(const Flags& flags) {
     auto flag = flags.find(name);
     return flag == flags.end() ? std::string() : flag->second;
   };
-  return {get("h"), get("v1"),  get("v2"),  get("section"),
-          get("l"), get("leg"), get("pair")};
+  // Entries go to the core in the store's code page, as the windows give
+  // them.
+  return {Utf8To1252(get("h")), Utf8To1252(get("v1")), Utf8To1252(get("v2")),
+          get("section"),       Utf8To1252(get("l")),  get("leg"),
+          get("pair")};
 }
 
 int SavedRow(const Flags& flags) {
@@ -199,19 +204,15 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
     entries = RowFromFlags(flags);
     end = EndChoice(flags);
   }
-  Result<RowCommand> command = PlanRowCommand(row, entries, end);
-  if (!command.ok()) {
+  // The same road as the windows' Run!, without the clipboard and the saves.
+  const RunOutcome outcome = WriteRow(folder, row, entries, end, "");
+  if (outcome.kind != RunOutcome::Kind::kWritten) {
     // A refusal's lines become one line of stderr.
-    std::string message = command.error();
+    std::string message = outcome.message;
     std::replace(message.begin(), message.end(), '\n', ' ');
     err << "vpa-macro: " << message << "\n";
-    return kExitBadInput;
-  }
-  Status written =
-      WriteMacro(folder, command.value().staging, command.value().passes);
-  if (!written.ok()) {
-    err << "vpa-macro: " << written.error() << "\n";
-    return kExitFileError;
+    return outcome.kind == RunOutcome::Kind::kRefused ? kExitBadInput
+                                                      : kExitFileError;
   }
   // A batch file reads the path in the console's code page; a path that
   // does not fit would name another folder.

@@ -50,10 +50,9 @@ RunOutcome Written(const ProgramFolder& folder, int row,
 
 }  // namespace
 
-RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
-                        const FormState& state, const std::string& time) {
-  const RowEntries entries = EntriesOf(state.rows[row - 1]);
-  const std::string end = EndChoiceAt(state.end);
+RunOutcome WriteRow(const ProgramFolder& folder, int row,
+                    const RowEntries& entries, const std::string& end,
+                    const std::string& time) {
   std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
   if (!refusals.empty()) return Refused(row, refusals);
   Result<RowCommand> command = PlanPassedRow(entries, end);
@@ -62,6 +61,12 @@ RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
       WriteMacro(folder, command.value().staging, command.value().passes);
   if (!written.ok()) return Failed(written.error());
   return Written(folder, row, time);
+}
+
+RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
+                        const FormState& state, const std::string& time) {
+  return WriteRow(folder, row, EntriesOf(state.rows[row - 1]),
+                  EndChoiceAt(state.end), time);
 }
 
 RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,

@@ -11,6 +11,7 @@
 
 #include "base/program_folder.h"
 #include "form/form_state.h"
+#include "staging/row_command.h"
 
 namespace vpa {
 
@@ -29,8 +30,14 @@ struct RunOutcome {
   std::array<std::string, kRowCount> run_tooltips;
 };
 
-// Refuses row `row` (1 to 5) of `state` with its end choice, or writes its
-// macro; touches no field file.
+// Refuses a row holding `entries` (in the store's code page) with the end
+// choice `end`, or writes its macro; touches no field file. `row` (1 to 5)
+// names the row in messages; 0 names none.
+RunOutcome WriteRow(const ProgramFolder& folder, int row,
+                    const RowEntries& entries, const std::string& end,
+                    const std::string& time);
+
+// WriteRow for row `row` (1 to 5) of `state` with its end choice.
 RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
                         const FormState& state, const std::string& time);
 
