@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "base/code_page_1252.h"
+#include "form/entry_text.h"
 
 namespace vpa {
 
@@ -25,15 +26,21 @@ inline QString FromBytes(std::string_view bytes) {
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-// Accepts only texts that can be stored; a paste holding a character
-// without a byte is refused whole.
+// Keeps an entry to what the store can keep, by the form's rule: a paste
+// ends at its first line break, and an edit that brings a control
+// character or a character without a byte is refused whole.
 class StorableText : public QValidator {
  public:
   using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar c : input) {
-      if (!IsStorable1252(c.unicode())) return Invalid;
-    }
+  State validate(QString& input, int& cursor) const override {
+    EditedEntry edited = AfterEdit(
+        std::u16string_view(reinterpret_cast<const char16_t*>(input.utf16()),
+                            size_t(input.size())),
+        size_t(cursor));
+    if (!edited.allowed) return Invalid;
+    input =
+        QString::fromUtf16(edited.text.data(), qsizetype(edited.text.size()));
+    cursor = int(edited.cursor);
     return Acceptable;
   }
 };

@@ -1,21 +1,16 @@
-// The row boxes take only what the field files can keep: a typed character
-// without a Windows-1252 byte is refused as it is typed, and a paste that
-// holds one is refused whole, as the Qt window does.
-#include <windows.h>
+// The row boxes take only what the field files can keep, by the form's
+// rule: a typed character without a Windows-1252 byte is refused as it is
+// typed, a paste ends at its first line break, and a paste that holds a
+// control character or a character without a byte is refused whole.
 #include <commctrl.h>
+#include <windows.h>
 
+#include "form/entry_text.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
 
 namespace vpa {
 namespace {
-
-bool Storable(std::wstring_view text) {
-  for (wchar_t unit : text) {
-    if (!IsStorable1252(char32_t(unit))) return false;
-  }
-  return true;
-}
 
 std::wstring ClipboardText(HWND owner) {
   std::wstring text;
@@ -32,12 +27,21 @@ std::wstring ClipboardText(HWND owner) {
 
 LRESULT CALLBACK StorableOnly(HWND box, UINT message, WPARAM w, LPARAM l,
                               UINT_PTR, DWORD_PTR) {
-  if (message == WM_CHAR && w >= 0x20 && !IsStorable1252(char32_t(w))) {
+  if (message == WM_CHAR && w >= 0x20 &&
+      !AfterEdit(std::u16string(1, char16_t(w)), 1).allowed) {
     MessageBeep(MB_OK);
     return 0;
   }
-  if (message == WM_PASTE && !Storable(ClipboardText(box))) {
-    MessageBeep(MB_OK);
+  if (message == WM_PASTE) {
+    const std::wstring clip = ClipboardText(box);
+    const EditedEntry pasted =
+        AfterEdit(std::u16string(clip.begin(), clip.end()), clip.size());
+    if (!pasted.allowed) {
+      MessageBeep(MB_OK);
+    } else {
+      const std::wstring text(pasted.text.begin(), pasted.text.end());
+      SendMessageW(box, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
+    }
     return 0;
   }
   return DefSubclassProc(box, message, w, l);

@@ -1,6 +1,7 @@
 // The window against odd field files, long and 8-bit entries, failed saves,
 // signals and other users.
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QKeyEvent>
@@ -55,6 +56,23 @@ TEST_F(WindowTest, CharacterWithoutAByteIsRefusedAsTyped) {
   EXPECT_EQ(box->text(), "");
   Close();
   EXPECT_EQ(Field("H1"), "<missing>");  // nothing stored changed
+}
+
+// A cell pasted from a spreadsheet brings its line break; the box keeps the
+// line, and the entry comes back after a restart.
+TEST_F(WindowTest, PastedLineBreakIsDroppedAndTheEntryKept) {
+  Open();
+  QLineEdit* box = Box("zzH1");
+  box->setFocus();
+  QGuiApplication::clipboard()->setText("1-0 1/2\r\n");
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1-0 1/2");
+  QGuiApplication::clipboard()->setText("2\t6");
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1-0 1/2");
+  Close();
+  Open();
+  EXPECT_EQ(Box("zzH1")->text(), "1-0 1/2");
 }
 
 TEST_F(WindowTest, UnreadableFieldFilesAreLeftAloneUnlessChanged) {
