@@ -2,8 +2,8 @@
 // rule: a typed character without a Windows-1252 byte is refused as it is
 // typed, a paste ends at its first line break, and a paste that holds a
 // control character or a character without a byte is refused whole.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "form/entry_text.h"
 #include "win32/form_window.h"
