@@ -76,6 +76,22 @@ void FormWindow::PassFocusOn() {
   if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
 }
 
+// Back from minimised or brought forward, by the form's rule.
+void FormWindow::FocusOnReturn() {
+  std::string last;
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd == focus_ && placed.hwnd != nullptr)
+      last = placed.design.name;
+  }
+  const std::string name = FocusOnRestore(last_run_row_, last);
+  for (const Placed& placed : controls_) {
+    if (placed.design.name == name && placed.hwnd != nullptr) {
+      focus_ = placed.hwnd;
+    }
+  }
+  if (IsWindow(focus_)) SetFocus(focus_);
+}
+
 LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<FormWindow*>(
@@ -143,7 +159,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_SIZE:
       // Restored from minimised, the form itself holds the focus.
-      if (w == SIZE_RESTORED) PassFocusOn();
+      if (w == SIZE_RESTORED) FocusOnReturn();
       return 0;
     case WM_CLOSE:
       ShutDown(true);
@@ -163,6 +179,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       if (message == ShowYourselfMessage()) {
         if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
         SetForegroundWindow(hwnd_);
+        FocusOnReturn();
         return 0;
       }
       break;

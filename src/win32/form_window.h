@@ -60,6 +60,7 @@ class FormWindow {
   void FitFrame();
   void FitToDpi(UINT dpi);
   void PassFocusOn();
+  void FocusOnReturn();
 
   // controls.cpp
   void BuildControls();
