@@ -1,11 +1,12 @@
-// A lock file says who runs; a local socket carries the "show yourself"
-// message. Both lie in a folder only this user can enter, so another user
-// can neither plant a lock nor answer in the running window's place. A
-// crashed run leaves a lock whose process is gone, which QLockFile takes
-// over by itself. A lock whose process id now belongs to some other program
-// is recognised because nobody answers on the socket. The socket is a plain
-// POSIX one watched by the event loop: Qt's own would load QtNetwork and
-// its libraries at every start for one short message.
+// The running instance holds a socket name in Linux's abstract namespace,
+// made of the user and the program folder's identity (device and inode).
+// Every launch for that folder finds it, whatever its environment (HOME,
+// TMPDIR, XDG_RUNTIME_DIR) and however it names the folder, and the name
+// is freed by the kernel when the process ends, crashed or not: holding it
+// is the lock. Anyone may bind a name there, so both ends check that the
+// other is the same user. The socket is a plain POSIX one watched by the
+// event loop: Qt's own would load QtNetwork at every start for one short
+// message.
 #include "app/single_instance.h"
 
 #include <sys/socket.h>
@@ -13,9 +14,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QThread>
 #include <cerrno>
 #include <cstring>
@@ -29,61 +27,50 @@ constexpr int kAnswerAttempts = 10;
 constexpr int kAttemptPauseMs = 100;
 constexpr int kPendingLaunches = 8;
 
-// Per user (the home folder) and per program folder, whose name counts as
-// the bytes it is, UTF-8 or not; short enough for a socket path. Anyone can
-// compute it: the folder keeps it private.
-QString InstanceKey(const std::filesystem::path& program_folder) {
-  std::filesystem::path folder =
-      std::filesystem::absolute(program_folder).lexically_normal();
-  if (!folder.has_filename()) folder = folder.parent_path();
-  QByteArray identity =
-      QDir::homePath().toUtf8() + '\n' + QByteArray(folder.c_str());
-  QByteArray hash =
-      QCryptographicHash::hash(identity, QCryptographicHash::Sha256);
-  return "vpa-" + QString::fromLatin1(hash.toHex().left(24));
-}
-
-// A real folder (not a link to one) of this user's that no one else may
-// enter or change.
-bool IsPrivate(const QString& folder) {
+std::string NameOf(const std::filesystem::path& program_folder) {
   struct stat info;
-  return folder.startsWith('/') &&
-         lstat(QFile::encodeName(folder).constData(), &info) == 0 &&
-         S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
-         (info.st_mode & 077) == 0;
+  if (stat(program_folder.c_str(), &info) != 0) return {};
+  char name[80];
+  std::snprintf(name, sizeof name, "vpa-%u-%llx-%llx", unsigned(getuid()),
+                static_cast<unsigned long long>(info.st_dev),
+                static_cast<unsigned long long>(info.st_ino));
+  return name;
 }
 
-// The session's runtime folder, else a folder of this user's own made in
-// the temporary folder; empty when neither can be trusted.
-QString PrivateFolder() {
-  QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (IsPrivate(runtime)) return runtime;
-  QString own = QDir::tempPath() + "/vpa-" + QString::number(getuid());
-  mkdir(QFile::encodeName(own).constData(), 0700);
-  return IsPrivate(own) ? own : QString();
-}
-
-// The socket's address; false when the path does not fit in one.
-bool AddressOf(const QString& path, sockaddr_un& address) {
-  const QByteArray bytes = QFile::encodeName(path);
+socklen_t AddressOf(const std::string& name, sockaddr_un& address) {
   address = {};
   address.sun_family = AF_UNIX;
-  if (bytes.size() >= qsizetype(sizeof address.sun_path)) return false;
-  std::memcpy(address.sun_path, bytes.constData(), bytes.size());
-  return true;
+  std::memcpy(address.sun_path + 1, name.data(), name.size());
+  return socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());
 }
+
+// Whether the process at the other end of `fd` runs as this user.
+bool SameUser(int fd) {
+  ucred peer = {};
+  socklen_t size = sizeof peer;
+  return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         peer.uid == getuid();
+}
+
+enum class Sent { kShown, kNoAnswer, kStranger };
 
 // Connects and sends the message. A running instance too busy to take the
 // connection is given a second at most, as a hung one must not hang us.
-bool SendShow(const sockaddr_un& address) {
+Sent SendShow(const std::string& name) {
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
+  if (fd < 0) return Sent::kNoAnswer;
   const timeval limit = {1, 0};
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-  const bool sent = connect(fd, reinterpret_cast<const sockaddr*>(&address),
-                            sizeof address) == 0 &&
-                    send(fd, kShowMessage.data(), kShowMessage.size(),
-                         MSG_NOSIGNAL) == ssize_t(kShowMessage.size());
+  sockaddr_un address;
+  Sent sent = Sent::kNoAnswer;
+  if (connect(fd, reinterpret_cast<const sockaddr*>(&address),
+              AddressOf(name, address)) == 0) {
+    sent = !SameUser(fd) ? Sent::kStranger
+           : send(fd, kShowMessage.data(), kShowMessage.size(), MSG_NOSIGNAL) ==
+                   ssize_t(kShowMessage.size())
+               ? Sent::kShown
+               : Sent::kNoAnswer;
+  }
   close(fd);
   return sent;
 }
@@ -100,66 +87,44 @@ void Forget(QSocketNotifier* notifier) {
 
 SingleInstance::SingleInstance(const std::filesystem::path& program_folder,
                                QObject* parent)
-    : QObject(parent),
-      folder_(PrivateFolder()),
-      key_(InstanceKey(program_folder)),
-      lock_(LockPath()) {
-  // Staleness is judged by the owner's process alone, never by the lock's
-  // age: the window may run for days.
-  lock_.setStaleLockTime(0);
-}
-
-QString SingleInstance::LockPath() const {
-  return folder_ + "/" + key_ + ".lock";
-}
-
-QString SingleInstance::SocketPath() const { return folder_ + "/" + key_; }
+    : QObject(parent), name_(NameOf(program_folder)) {}
 
 bool SingleInstance::Start() {
-  // Without a private place for the lock, run rather than refuse to start.
-  if (folder_.isEmpty()) return true;
-  if (!lock_.tryLock(0)) {
-    // A lock that cannot be made, as against one held, is no lock at all.
-    if (lock_.error() != QLockFile::LockFailedError) return true;
-    if (AskRunningToShow()) return false;
-    lock_.removeStaleLockFile();
-    if (!lock_.tryLock(0)) return !AskRunningToShow();
-  }
-  Listen();
-  return true;
-}
-
-void SingleInstance::Listen() {
-  sockaddr_un address;
-  if (!AddressOf(SocketPath(), address)) return;
+  // Without a name, run rather than refuse to start.
+  if (name_.empty()) return true;
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-  if (fd < 0) return;
-  // A socket file left by a crashed run would block the name; we hold the
-  // lock, so it is no one's.
-  unlink(address.sun_path);
-  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) !=
-          0 ||
-      chmod(address.sun_path, 0600) != 0 || listen(fd, kPendingLaunches) != 0) {
+  if (fd < 0) return true;
+  sockaddr_un address;
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&address),
+           AddressOf(name_, address)) != 0) {
+    const bool taken = errno == EADDRINUSE;
     close(fd);
-    return;
+    return !taken || !AskRunningToShow();
+  }
+  if (listen(fd, kPendingLaunches) != 0) {
+    close(fd);
+    return true;
   }
   listener_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
   connect(listener_, &QSocketNotifier::activated, this,
           &SingleInstance::Answer);
+  return true;
 }
 
 SingleInstance::~SingleInstance() {
-  if (listener_ == nullptr) return;
   for (QSocketNotifier* notifier : findChildren<QSocketNotifier*>()) {
     close(int(notifier->socket()));
   }
-  unlink(QFile::encodeName(SocketPath()).constData());
 }
 
 void SingleInstance::Answer() {
   int fd;
   while ((fd = accept4(int(listener_->socket()), nullptr, nullptr,
                        SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+    if (!SameUser(fd)) {
+      close(fd);
+      continue;
+    }
     auto* caller = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(caller, &QSocketNotifier::activated, this,
             [this, caller] { Hear(caller); });
@@ -177,14 +142,19 @@ void SingleInstance::Hear(QSocketNotifier* caller) {
   }
 }
 
-// The running instance may only just have taken the lock and not yet be
-// listening, so it gets a moment to answer.
+// The running instance may have bound its name and not yet listen, so it
+// gets a moment to answer. A name held by another user's process, or by
+// one that never answers (hung), does not keep this one from running.
 bool SingleInstance::AskRunningToShow() {
-  sockaddr_un address;
-  if (!AddressOf(SocketPath(), address)) return false;
   for (int attempt = 0; attempt < kAnswerAttempts; ++attempt) {
-    if (SendShow(address)) return true;
-    QThread::msleep(kAttemptPauseMs);
+    switch (SendShow(name_)) {
+      case Sent::kShown:
+        return true;
+      case Sent::kStranger:
+        return false;
+      case Sent::kNoAnswer:
+        QThread::msleep(kAttemptPauseMs);
+    }
   }
   return false;
 }

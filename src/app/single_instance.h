@@ -3,11 +3,10 @@
 #ifndef VPA_APP_SINGLE_INSTANCE_H_
 #define VPA_APP_SINGLE_INSTANCE_H_
 
-#include <QLockFile>
 #include <QObject>
 #include <QSocketNotifier>
-#include <QString>
 #include <filesystem>
+#include <string>
 
 namespace vpa {
 
@@ -17,7 +16,7 @@ class SingleInstance : public QObject {
  public:
   explicit SingleInstance(const std::filesystem::path& program_folder,
                           QObject* parent = nullptr);
-  // Stops listening and removes the socket.
+  // Stops listening, which frees the name.
   ~SingleInstance() override;
 
   // True when this is the only instance; it then listens for later
@@ -25,28 +24,21 @@ class SingleInstance : public QObject {
   // the front, and this one should end without touching anything.
   bool Start();
 
-  // The name shared by the lock file and the local socket.
-  const QString& key() const { return key_; }
-  // The folder of the lock file and the socket, only this user's (empty
-  // when there is none to trust, and then no lock is taken).
-  const QString& folder() const { return folder_; }
-  // Where the lock file lies.
-  QString LockPath() const;
-  QString SocketPath() const;
+  // The socket's name in the abstract namespace (without its leading
+  // zero byte): the user and the folder's device and inode. Empty when the
+  // folder cannot be looked at.
+  const std::string& name() const { return name_; }
 
  signals:
-  // A later launch asked this instance to show itself.
+  // A later launch of this user's asked this instance to show itself.
   void ActivationRequested();
 
  private:
   bool AskRunningToShow();
-  void Listen();
   void Answer();
   void Hear(QSocketNotifier* caller);
 
-  QString folder_;
-  QString key_;
-  QLockFile lock_;
+  std::string name_;
   QSocketNotifier* listener_ = nullptr;
 };
 

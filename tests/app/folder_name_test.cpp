@@ -71,13 +71,10 @@ TEST_F(WindowTest, ProgramInLatin1FoldersRunsAndSavesAsItself) {
     programs[i].start(QString::fromStdString(link.string()), {});
     ASSERT_TRUE(programs[i].waitForStarted(5000));
   }
-  // Up once both listen for later launches.
-  QDeadlineTimer deadline(15000);
-  while (QDir(runtime.path()).entryList(QDir::System).size() < 2 &&
-         !deadline.hasExpired()) {
-    QTest::qWait(20);
+  for (const char* name : names) {
+    EXPECT_TRUE(WaitUntilListening(folder_.root() / name, 15000))
+        << "a window never came up";
   }
-  EXPECT_FALSE(deadline.hasExpired()) << "both windows never came up";
   for (QProcess& program : programs) {
     program.terminate();
     ASSERT_TRUE(program.waitForFinished(10000));

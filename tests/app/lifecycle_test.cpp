@@ -118,64 +118,49 @@ TEST_F(WindowTest, SecondStartBringsTheFirstForwardAndTouchesNothing) {
   EXPECT_TRUE(other_folder.Start());
 }
 
-TEST_F(WindowTest, LockLeftByAGoneRunDoesNotBlockTheNextStart) {
-  SingleInstance instance(folder_.root());
-  // A crashed run: its process is gone. A live process of the same name
-  // that never answers: a hung run, or a process id reused.
-  const struct {
-    qint64 pid;
-    QString name;
-  } holders[] = {{2147483646, "vpa"},
-                 {QCoreApplication::applicationPid(),
-                  QCoreApplication::applicationName()}};
-  for (const auto& holder : holders) {
-    SCOPED_TRACE(holder.pid);
-    QFile lock(instance.LockPath());
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    lock.write(QByteArray::number(holder.pid) + "\n" + holder.name.toUtf8() +
-               "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-    SingleInstance next(folder_.root());
-    EXPECT_TRUE(next.Start());
-  }
-}
-
-// A crashed run leaves its lock and its socket file behind; the next run
-// takes both over, answers later launches and removes the socket as it ends.
-TEST_F(WindowTest, SocketLeftByACrashedRunIsTakenOver) {
-  const QString socket_path = SingleInstance(folder_.root()).SocketPath();
-  {
-    QFile lock(SingleInstance(folder_.root()).LockPath());
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    lock.write("2147483646\nvpa\n" + QSysInfo::machineHostName().toUtf8() +
-               "\n");
-  }
-  sockaddr_un address = {};
-  address.sun_family = AF_UNIX;
-  const QByteArray path = QFile::encodeName(socket_path);
-  ASSERT_LT(size_t(path.size()), sizeof address.sun_path);
-  memcpy(address.sun_path, path.constData(), path.size());
-  const int left = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_EQ(bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address),
-            0);
-  close(left);  // the file stays, with no one listening
-
+// Every launch for the folder finds the running window, whatever its
+// environment and however it names the folder; a run that is gone, or one
+// that never answers, does not keep the next from starting.
+TEST_F(WindowTest, EveryLaunchForTheFolderFindsTheRunningOne) {
+  const std::filesystem::path link = folder_.root().string() + "-link";
+  std::filesystem::create_directory_symlink(folder_.root(), link);
   int asked = 0;
   {
     SingleInstance running(folder_.root());
     ASSERT_TRUE(running.Start());
     QObject::connect(&running, &SingleInstance::ActivationRequested,
                      [&asked] { ++asked; });
-    for (int launch = 1; launch <= 2; ++launch) {
-      EXPECT_FALSE(SingleInstance(folder_.root()).Start());
-      QDeadlineTimer deadline(5000);
-      while (asked < launch && !deadline.hasExpired()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-      }
-      EXPECT_EQ(asked, launch);
+    const QByteArray saved_home = qgetenv("HOME");
+    const char* kVariables[] = {"XDG_RUNTIME_DIR", "TMPDIR", "HOME"};
+    for (const char* variable : kVariables) qputenv(variable, "/nonexistent");
+    const std::filesystem::path names[] = {folder_.root(), link,
+                                           folder_.root() / "TextFiles" / ".."};
+    for (const auto& name : names) {
+      EXPECT_FALSE(SingleInstance(name).Start()) << name;
     }
+    qunsetenv("XDG_RUNTIME_DIR");
+    qunsetenv("TMPDIR");
+    qputenv("HOME", saved_home);
+    QDeadlineTimer deadline(5000);
+    while (asked < 3 && !deadline.hasExpired()) {
+      QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    EXPECT_EQ(asked, 3);
   }
-  EXPECT_FALSE(QFile::exists(socket_path));
+  // Gone: its name went with it.
+  EXPECT_TRUE(SingleInstance(folder_.root()).Start());
+  // A holder that never answers: the next run starts all the same.
+  const int hung = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  const std::string name = SingleInstance(folder_.root()).name();
+  memcpy(address.sun_path + 1, name.data(), name.size());
+  ASSERT_EQ(bind(hung, reinterpret_cast<sockaddr*>(&address),
+                 socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size())),
+            0);
+  EXPECT_TRUE(SingleInstance(folder_.root()).Start());
+  close(hung);
+  std::filesystem::remove(link);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The window against odd field files, long and 8-bit entries, failed saves,
 // signals and other users.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -11,9 +14,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/end_signals.h"
 #include "app/single_instance.h"
@@ -82,8 +82,8 @@ TEST_F(WindowTest, UnreadableFieldFilesAreLeftAloneUnlessChanged) {
   folder_.Write("TextFiles/V1.TXT", "6\r\n");
   // Write-only: unreadable, except to root.
   fs::permissions(folder_.folder().FieldFile("V1"), fs::perms::owner_write);
-  bool readable = static_cast<bool>(
-      std::ifstream(folder_.folder().FieldFile("V1")));
+  bool readable =
+      static_cast<bool>(std::ifstream(folder_.folder().FieldFile("V1")));
   Open();  // the FIFO does not hold start-up
   EXPECT_EQ(Box("zzH1")->text(), "");
   List("MAT1")->setCurrentIndex(5);
@@ -157,13 +157,8 @@ TEST_F(WindowTest, ProgramSavesWhenTerminated) {
   program.setProcessEnvironment(environment);
   program.start(Root() + "/vpa", {});
   ASSERT_TRUE(program.waitForStarted(5000));
-  // Up once it listens for later launches.
-  QDeadlineTimer deadline(15000);
-  while (QDir(runtime.path()).entryList(QDir::System).isEmpty() &&
-         !deadline.hasExpired()) {
-    QTest::qWait(20);
-  }
-  ASSERT_FALSE(deadline.hasExpired()) << "the window never came up";
+  ASSERT_TRUE(WaitUntilListening(folder_.root(), 15000))
+      << "the window never came up";
   program.terminate();  // SIGTERM
   ASSERT_TRUE(program.waitForFinished(10000));
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -171,40 +166,6 @@ TEST_F(WindowTest, ProgramSavesWhenTerminated) {
   EXPECT_EQ(Field("H1"), "7\r\n");
   EXPECT_EQ(Field("BS"), "<missing>");
   EXPECT_TRUE(fs::is_fifo(folder_.folder().FieldFile("H2")));
-}
-
-TEST_F(WindowTest, LockLiesInAFolderOnlyTheUserCanEnter) {
-  const QByteArray session_runtime = qgetenv("XDG_RUNTIME_DIR");
-  QTemporaryDir shared;
-  const struct {
-    const char* what;
-    mode_t mode;
-    bool trusted;
-  } runtimes[] = {{"private", 0700, true}, {"open to others", 0777, false},
-                  {"open to the group", 0750, false}};
-  for (const auto& runtime : runtimes) {
-    SCOPED_TRACE(runtime.what);
-    QString path = shared.path() + "/" + runtime.what;
-    ASSERT_TRUE(QDir().mkdir(path));
-    chmod(QFile::encodeName(path).constData(), runtime.mode);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
-    SingleInstance instance(folder_.root());
-    ASSERT_TRUE(instance.Start());
-    EXPECT_EQ(instance.folder() == path, runtime.trusted);
-    struct stat info;
-    ASSERT_EQ(lstat(QFile::encodeName(instance.folder()).constData(), &info),
-              0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
-    EXPECT_EQ(info.st_uid, getuid());
-    EXPECT_EQ(info.st_mode & 077, 0u);
-    EXPECT_TRUE(QFile::exists(instance.LockPath()));
-    EXPECT_TRUE(QFile::exists(instance.SocketPath()));
-  }
-  if (session_runtime.isEmpty()) {
-    qunsetenv("XDG_RUNTIME_DIR");
-  } else {
-    qputenv("XDG_RUNTIME_DIR", session_runtime);
-  }
 }
 
 }  // namespace

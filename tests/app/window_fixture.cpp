@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTest>
+
+#include "app/single_instance.h"
 
 namespace vpa::testing {
 
@@ -53,6 +58,21 @@ QString WindowTest::Root() const {
 
 std::string WindowTest::Field(const std::string& name) const {
   return folder_.Read(std::filesystem::path("TextFiles") / (name + ".TXT"));
+}
+
+// The kernel lists every Unix socket, abstract names with a leading "@".
+bool WaitUntilListening(const std::filesystem::path& folder, int ms) {
+  const QByteArray name =
+      "@" + QByteArray::fromStdString(SingleInstance(folder).name());
+  QDeadlineTimer deadline(ms);
+  while (!deadline.hasExpired()) {
+    QFile sockets("/proc/net/unix");
+    if (sockets.open(QIODevice::ReadOnly) && sockets.readAll().contains(name)) {
+      return true;
+    }
+    QTest::qWait(20);
+  }
+  return false;
 }
 
 }  // namespace vpa::testing

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,10 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window_;
   std::vector<ShownError> errors_;
 };
+
+// Waits until a window of the program folder `folder` listens for later
+// launches, as a sign that it is up; false after `ms` milliseconds.
+bool WaitUntilListening(const std::filesystem::path& folder, int ms);
 
 }  // namespace vpa::testing
 
