@@ -314,7 +314,6 @@ FormControls BuildForm(QWidget* form, const Maker& maker) {
   Lists lists(form);
   std::map<int, QWidget*> tab_chain;
   for (const FormControl& control : layout) {
-    if (!control.visible) continue;
     QWidget* widget = MakeWidget(form, control, lists);
     Dress(widget, control);
     Record(controls, control, widget);

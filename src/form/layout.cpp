@@ -245,7 +245,7 @@ void AddBottomBar(std::vector<FormControl>& form) {
 }
 
 // The clipboard carrier lies below the client area, visible and enabled, so
-// it can take the focus; the staging fields are never shown.
+// it can take the focus.
 void AddUnseen(std::vector<FormControl>& form) {
   FormControl carrier =
       Control("txtClipboard", ControlKind::kTextBox, {120, 9000, 150, 285});
@@ -254,16 +254,6 @@ void AddUnseen(std::vector<FormControl>& form) {
   // Only the program sets its text; keys and pastes never change the path.
   carrier.read_only = true;
   form.push_back(carrier);
-  const char* const kStaging[] = {"HFin",   "V1Fin", "V2Fin",
-                                  "MatFin", "LFin",  "OSLFin"};
-  for (int i = 0; i < 6; ++i) {
-    FormControl field =
-        Control(kStaging[i], ControlKind::kTextBox,
-                {8400 + 720 * (i % 3), i < 3 ? 600 : 960, 375, 285});
-    field.role = Role::kStaging;
-    field.visible = false;
-    form.push_back(field);
-  }
 }
 
 }  // namespace

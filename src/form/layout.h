@@ -81,7 +81,6 @@ enum class Role {
   kExit,
   kInstructions,
   kClipboard,
-  kStaging,  // listed for its name only: the core stages a row itself
 };
 
 enum class Align { kLeft, kCentre, kRight };
@@ -110,7 +109,6 @@ struct FormControl {
   std::string hint;     // the pop-up hint, or empty
   Align align = Align::kLeft;
   bool sized_to_text = false;  // the width (and height) follow the caption
-  bool visible = true;
   bool read_only = false;  // a text box only the program writes to
   int tab = -1;  // place in the keyboard's tab order; -1: not a tab stop
   std::span<const std::string_view> items;  // a list's fixed items, in order

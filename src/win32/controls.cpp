@@ -36,7 +36,7 @@ const wchar_t* ClassFor(ControlKind kind) {
 
 DWORD StyleFor(const FormControl& design) {
   // Clipped by their siblings: the focus mark above them stays whole.
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design.visible ? WS_VISIBLE : 0);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   if (design.tab >= 0) style |= WS_TABSTOP;
   switch (design.kind) {
     case ControlKind::kTextBox:
@@ -106,7 +106,7 @@ void FormWindow::BuildControls() {
   for (FormControl& design : table) {
     const wchar_t* window_class = ClassFor(design.kind);
     // The staging fields are the core's; the window needs no box for them.
-    if (window_class == nullptr || design.role == Role::kStaging) {
+    if (window_class == nullptr) {
       controls_.push_back({std::move(design), nullptr});
       continue;
     }
