@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "catalogue/angle_catalogue.h"
-#include "form/row_feedback.h"
 #include "win32/form_font.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
@@ -140,8 +139,6 @@ void FormWindow::BuildControls() {
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
       KeepStorable(hwnd);
-    if (design.role == Role::kRun)
-      AddHint(hwnd, FromBytes(RunTooltip(design.row)));
     controls_.push_back({std::move(design), hwnd, open_list});
     Place(controls_.back(), false);
   }
