@@ -137,6 +137,7 @@ void FormWindow::BuildControls() {
       SendMessageW(hwnd, CB_SETMINVISIBLE, kVisibleItems, 0);
     }
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
+    spoken_.Name(hwnd, FromBytes(design.accessible_name));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
       KeepStorable(hwnd);
     controls_.push_back({std::move(design), hwnd, open_list});
@@ -144,7 +145,9 @@ void FormWindow::BuildControls() {
   }
 }
 
+// A hint is also what a screen reader reads as the control's description.
 void FormWindow::AddHint(HWND control, const std::wstring& text) {
+  spoken_.Describe(control, text);
   if (tooltip_ == nullptr) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
@@ -161,6 +164,7 @@ void FormWindow::AddHint(HWND control, const std::wstring& text) {
 
 void FormWindow::SetHint(HWND control, const std::wstring& text) {
   if (tooltip_ == nullptr) return AddHint(control, text);
+  spoken_.Describe(control, text);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;

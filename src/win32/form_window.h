@@ -5,10 +5,10 @@
 //
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
-// window's dpi, painting.cpp draws the pictures, labels, lines and dots,
-// buttons.cpp the buttons, focus_mark.cpp the mark around the focused
-// control, commands.cpp runs the rows, Help, web and Exit,
-// lifecycle.cpp restores and saves the fields, pictures.cpp turns the
+// window's dpi and gives them their hints and spoken names, painting.cpp draws
+// the pictures, labels, lines and dots, buttons.cpp the buttons, focus_mark.cpp
+// the mark around the focused control, commands.cpp runs the rows, Help, web
+// and Exit, lifecycle.cpp restores and saves the fields, pictures.cpp turns the
 // compiled-in pictures into bitmaps at the dpi.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
@@ -29,6 +29,7 @@
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 #include "win32/pictures.h"
+#include "win32/spoken_names.h"
 
 namespace vpa {
 
@@ -125,6 +126,7 @@ class FormWindow {
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
+  SpokenNames spoken_;  // given after the first paint
   std::wstring macro_path_;
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left
