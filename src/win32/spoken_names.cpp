@@ -5,6 +5,7 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include "win32/named_object.h"
 #include "win32/system_library.h"
 
 namespace vpa {
@@ -30,18 +31,23 @@ IAccPropServices* LoadService() {
   return static_cast<IAccPropServices*>(service);
 }
 
-bool IsButton(HWND control) {
+bool IsClass(HWND control, const wchar_t* class_name) {
   wchar_t name[16] = {};
   GetClassNameW(control, name, 16);
-  return _wcsicmp(name, L"Button") == 0;
+  return _wcsicmp(name, class_name) == 0;
 }
 
 // Without the service's name (Wine has none), a reader names a button by
-// its text, which the window never paints, and a box or a list by the
-// label just before it in the z-order, here one never shown.
+// its text, which the window never paints, and a box by the label just
+// before it in the z-order, here one never shown; a list answers for
+// itself.
 void GiveClassicName(HWND control, const std::wstring& name) {
-  if (IsButton(control)) {
+  if (IsClass(control, L"Button")) {
     SetWindowTextW(control, name.c_str());
+    return;
+  }
+  if (IsClass(control, L"ComboBox")) {
+    AnswerWithName(control, name);
     return;
   }
   HWND label = CreateWindowExW(
