@@ -5,11 +5,12 @@
 //
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
-// window's dpi and gives them their hints and spoken names, painting.cpp draws
-// the pictures, labels, lines and dots, buttons.cpp the buttons, focus_mark.cpp
-// the mark around the focused control, commands.cpp runs the rows, Help, web
-// and Exit, lifecycle.cpp restores and saves the fields, pictures.cpp turns the
-// compiled-in pictures into bitmaps at the dpi.
+// window's dpi, painting.cpp draws the pictures, labels, lines and dots,
+// buttons.cpp the buttons, focus_mark.cpp the mark around the focused
+// control, commands.cpp runs the rows, Help, web and Exit,
+// lifecycle.cpp restores and saves the fields, pictures.cpp turns the
+// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp and
+// named_object.cpp give the controls the names screen readers speak.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 
