@@ -50,8 +50,7 @@ void MainWindow::MarkRow(const RunOutcome& outcome) {
     palette.setColor(QPalette::WindowText,
                      n == marked_row_ ? ColourOf(kMarkColour) : Qt::white);
     controls.number->setPalette(palette);
-    controls.go->setToolTip(
-        QString::fromStdString(outcome.run_tooltips[n - 1]));
+    ShowHint(controls.go, QString::fromStdString(outcome.run_tooltips[n - 1]));
   }
 }
 
@@ -79,7 +78,7 @@ void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
   if (reading.refused) {
     palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   }
-  box->setToolTip(FromBytes(reading.tooltip));
+  ShowHint(box, FromBytes(reading.tooltip));
   box->setPalette(palette);
 }
 

@@ -7,7 +7,6 @@
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
-#include "form/row_feedback.h"
 
 namespace vpa {
 
@@ -47,7 +46,6 @@ void MainWindow::ConnectCommands() {
     const RowControls& controls = controls_.rows[row - 1];
     connect(controls.go, &QPushButton::clicked, this,
             [this, row] { RunRow(row); });
-    controls.go->setToolTip(FromBytes(RunTooltip(row)));
     for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
               [this, box, band = controls.band] { ShowReading(box, band); });

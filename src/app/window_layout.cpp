@@ -41,6 +41,11 @@ QColor ColourOf(const Colour& colour) {
   }
 }
 
+void ShowHint(QWidget* widget, const QString& hint) {
+  widget->setToolTip(hint);
+  widget->setAccessibleDescription(hint);
+}
+
 namespace {
 
 bool IsSet(const Colour& colour) {
@@ -118,7 +123,6 @@ QWidget* MakeButton(QWidget* form, const FormControl& control) {
                                ColourOf(control.text), form)
           : new QPushButton(caption, form);
   button->setAutoDefault(false);
-  button->setToolTip(FromBytes(control.hint));
   return button;
 }
 
@@ -207,9 +211,14 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
   return nullptr;
 }
 
-// Name, place, font, colours and focus, as the table gives them.
+// Name, spoken name and hint, place, font, colours and focus, as the table
+// gives them.
 void Dress(QWidget* widget, const FormControl& control) {
   widget->setObjectName(FromBytes(control.name));
+  if (!control.accessible_name.empty()) {
+    widget->setAccessibleName(FromBytes(control.accessible_name));
+  }
+  if (!control.hint.empty()) ShowHint(widget, FromBytes(control.hint));
   if (control.kind == ControlKind::kLine || control.kind == ControlKind::kDot) {
     return;  // placed by their own geometry
   }
@@ -278,6 +287,18 @@ void Record(FormControls& controls, const FormControl& control,
   }
 }
 
+// On Linux Qt gives a list's current item as its name, and screen readers
+// name it by the label that points at it: here one never shown.
+void LabelList(QWidget* form, QWidget* list, const FormControl& control) {
+  if (control.kind != ControlKind::kList || control.accessible_name.empty()) {
+    return;
+  }
+  QLabel* label = new QLabel(FromBytes(control.accessible_name), form);
+  label->setBuddy(list);
+  label->adjustSize();
+  label->hide();
+}
+
 void SetTabOrder(std::map<int, QWidget*> chain) {
   QWidget* previous = nullptr;
   for (const auto& [tab, widget] : chain) {
@@ -316,6 +337,7 @@ FormControls BuildForm(QWidget* form, const Maker& maker) {
   for (const FormControl& control : layout) {
     QWidget* widget = MakeWidget(form, control, lists);
     Dress(widget, control);
+    LabelList(form, widget, control);
     Record(controls, control, widget);
     if (control.tab >= 0) tab_chain[control.tab] = widget;
   }

@@ -51,6 +51,10 @@ struct FormControls {
 // caption, icon and background.
 FormControls BuildForm(QWidget* form, const Maker& maker);
 
+// Shows `hint` as the control's pop-up hint and gives it to screen readers
+// as its description, so the two never differ.
+void ShowHint(QWidget* widget, const QString& hint);
+
 // A colour of the form as Qt's; an invalid QColor for the toolkit's own.
 QColor ColourOf(const Colour& colour);
 

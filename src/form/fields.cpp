@@ -10,14 +10,15 @@ namespace vpa {
 namespace {
 
 constexpr FieldColumn kColumns[] = {
-    {RowField::kH, "H", "zzH", Role::kH, {}},
-    {RowField::kV1, "V", "zzV", Role::kV1, {}},
-    {RowField::kV2, "W", "zzW", Role::kV2, {}},
-    {RowField::kL, "L", "zzL", Role::kL, {}},
-    {RowField::kSection, "MAT", "MAT", Role::kSection, kAngleCatalogue},
-    {RowField::kLeg, "OSL", "OSL", Role::kLeg, kLegChoices},
-    {RowField::kPair, "Pair", "Pair", Role::kPair, kPairChoices},
-    {RowField::kEnd, "BS", "BS", Role::kEnd, kEndChoices},
+    {RowField::kH, "H", "zzH", "H", Role::kH, {}},
+    {RowField::kV1, "V", "zzV", "V1", Role::kV1, {}},
+    {RowField::kV2, "W", "zzW", "V2", Role::kV2, {}},
+    {RowField::kL, "L", "zzL", "L", Role::kL, {}},
+    {RowField::kSection, "MAT", "MAT", "material", Role::kSection,
+     kAngleCatalogue},
+    {RowField::kLeg, "OSL", "OSL", "outstanding leg", Role::kLeg, kLegChoices},
+    {RowField::kPair, "Pair", "Pair", "pairs", Role::kPair, kPairChoices},
+    {RowField::kEnd, "BS", "BS", "Add angles to", Role::kEnd, kEndChoices},
 };
 
 std::vector<StoredField> AllFields() {

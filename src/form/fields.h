@@ -21,6 +21,7 @@ struct FieldColumn {
   RowField field;
   std::string_view store_stem;    // "H" keeps row 1's H in TextFiles/H1.TXT
   std::string_view control_stem;  // "zzH" names row 1's box zzH1
+  std::string_view spoken;        // the caption in words: "outstanding leg"
   Role role;
   std::span<const std::string_view> items;  // a list's items; empty: a text
 };

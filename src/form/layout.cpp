@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/fields.h"
+#include "form/row_feedback.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
 
@@ -215,6 +216,7 @@ void AddRow(std::vector<FormControl>& form, int row) {
   FormControl go = Button("Go" + n, Role::kRun, "Run!",
                           {15960, kButtonTops[row - 1], 855, 460}, 9.75);
   go.row = row;
+  go.hint = RunTooltip(row);
   go.tab = first_tab + kColumnCount;
   form.push_back(go);
 }
@@ -256,6 +258,36 @@ void AddUnseen(std::vector<FormControl>& form) {
   form.push_back(carrier);
 }
 
+// A row's controls are named by the row and the column's caption in words,
+// so a detailer who cannot see the headings hears "Row 2, material"; the
+// bar's controls by their legends or their use.
+std::string WordsFor(const FormControl& control) {
+  if (const FieldColumn* column = ColumnOf(control.role)) {
+    return std::string(column->spoken);
+  }
+  switch (control.role) {
+    case Role::kRun:
+      return "Run";
+    case Role::kHelp:
+    case Role::kExit:
+      return control.caption;
+    case Role::kWeb:
+      return "Web site";
+    case Role::kInstructions:
+      return "Instructions";
+    case Role::kClipboard:
+      return "Macro path";
+    default:
+      return "";
+  }
+}
+
+std::string AccessibleName(const FormControl& control) {
+  std::string words = WordsFor(control);
+  if (words.empty() || control.row == 0) return words;
+  return "Row " + std::to_string(control.row) + ", " + words;
+}
+
 }  // namespace
 
 std::vector<std::string> InstructionLines(std::string_view support_email) {
@@ -277,6 +309,9 @@ std::vector<FormControl> FormLayout(const Maker& maker) {
   for (int row = 1; row <= kRowCount; ++row) AddRow(form, row);
   AddBottomBar(form);
   AddUnseen(form);
+  for (FormControl& control : form) {
+    control.accessible_name = AccessibleName(control);
+  }
   return form;
 }
 

@@ -107,6 +107,9 @@ struct FormControl {
   std::string caption;  // a label's or button's text, a text box's content
   std::string picture;  // a picture of data/ without extension, or empty
   std::string hint;     // the pop-up hint, or empty
+  // What a screen reader calls the control ("Row 2, material"); empty for
+  // what only shows. Its description is the hint.
+  std::string accessible_name;
   Align align = Align::kLeft;
   bool sized_to_text = false;  // the width (and height) follow the caption
   bool read_only = false;  // a text box only the program writes to

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "catalogue/angle_catalogue.h"
-#include "form/row_feedback.h"
 #include "win32/form_font.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
@@ -138,16 +137,17 @@ void FormWindow::BuildControls() {
       SendMessageW(hwnd, CB_SETMINVISIBLE, kVisibleItems, 0);
     }
     if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
+    spoken_.Name(hwnd, FromBytes(design.accessible_name));
     if (design.kind == ControlKind::kTextBox && design.row != 0)
       KeepStorable(hwnd);
-    if (design.role == Role::kRun)
-      AddHint(hwnd, FromBytes(RunTooltip(design.row)));
     controls_.push_back({std::move(design), hwnd, open_list});
     Place(controls_.back(), false);
   }
 }
 
+// A hint is also what a screen reader reads as the control's description.
 void FormWindow::AddHint(HWND control, const std::wstring& text) {
+  spoken_.Describe(control, text);
   if (tooltip_ == nullptr) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
@@ -164,6 +164,7 @@ void FormWindow::AddHint(HWND control, const std::wstring& text) {
 
 void FormWindow::SetHint(HWND control, const std::wstring& text) {
   if (tooltip_ == nullptr) return AddHint(control, text);
+  spoken_.Describe(control, text);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;

@@ -10,6 +10,13 @@
 #include "win32/wide_text.h"
 
 namespace vpa {
+namespace {
+
+// Posted once the form is shown: the spoken names need COM, which the
+// first paint need not wait for.
+constexpr UINT kGiveSpokenNames = WM_APP + 2;
+
+}  // namespace
 
 FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
                        Maker maker)
@@ -48,6 +55,7 @@ bool FormWindow::Create(int show) {
   StartUp();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));
+  PostMessageW(hwnd_, kGiveSpokenNames, 0, 0);
   return true;
 }
 
@@ -170,6 +178,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_ENDSESSION:
       // The session ends without WM_CLOSE: save now, as closing would.
       if (w) ShutDown(false);
+      return 0;
+    case kGiveSpokenNames:
+      spoken_.Start();
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;

@@ -9,7 +9,8 @@
 // buttons.cpp the buttons, focus_mark.cpp the mark around the focused
 // control, commands.cpp runs the rows, Help, web and Exit,
 // lifecycle.cpp restores and saves the fields, pictures.cpp turns the
-// compiled-in pictures into bitmaps at the dpi.
+// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp and
+// named_object.cpp give the controls the names screen readers speak.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 
@@ -29,6 +30,7 @@
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 #include "win32/pictures.h"
+#include "win32/spoken_names.h"
 
 namespace vpa {
 
@@ -126,6 +128,7 @@ class FormWindow {
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
+  SpokenNames spoken_;  // given after the first paint
   std::wstring macro_path_;
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left

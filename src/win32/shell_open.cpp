@@ -2,23 +2,14 @@
 
 #include <objbase.h>
 
+#include "win32/system_library.h"
+
 namespace vpa {
 namespace {
 
 using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR,
                                                 LPCWSTR, INT);
 using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
-
-// A function of a system library, loaded for good; only from the system
-// folder, never a library of that name beside the program.
-template <typename Function>
-Function SystemFunction(const wchar_t* library, const char* name) {
-  HMODULE module =
-      LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (module == nullptr) return nullptr;
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // The shell's open, with this thread in the apartment the shell wants: it
 // may hand a document to an extension through COM.

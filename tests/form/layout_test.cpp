@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace vpa {
 namespace {
@@ -176,6 +177,21 @@ TEST(FormLayout, MakerDetailsReachTheWebButtonAndTheInstructions) {
   EXPECT_EQ(form.at("CmdWeb").caption, "www.maker.com");
   EXPECT_EQ(form.at("CmdWeb").hint, "https://www.maker.com/");
   EXPECT_EQ(ByName().at("CmdWeb").caption, "Maker's web site");
+}
+
+// A screen reader tells apart every control the focus can reach: the tab
+// stops, the carrier the Run hands the path through, the instructions.
+TEST(FormLayout, EveryReachableControlHasASpokenNameOfItsOwn) {
+  std::set<std::string> names;
+  for (const FormControl& control : FormLayout({"www.maker.com", ""})) {
+    if (control.tab < 0 && control.role != Role::kClipboard &&
+        control.role != Role::kInstructions) {
+      continue;
+    }
+    EXPECT_NE(control.accessible_name, "") << control.name;
+    EXPECT_TRUE(names.insert(control.accessible_name).second) << control.name;
+  }
+  EXPECT_EQ(names.size(), size_t(kRowCount * 8 + 6));
 }
 
 TEST(TwipsToPixels, FifteenTwipsToAPixelAt96Dpi) {

@@ -8,10 +8,19 @@
 //                WM_ENDSESSION, each answered within 5 s
 //   open-list    the open list of the form's process: the items it shows
 //                at once and the items it holds ("shown held")
+//   names        every control of the form's table that has a spoken name,
+//                in the table's order: its name, a tab and the name a
+//                screen reader reads from its window ("<no window>" when
+//                none sits at its place)
 // Exits 1 when there is no form, no focus, no message box or no open list,
 // 2 when the form does not answer in time.
 #include <windows.h>
+// windows.h first: the others need its types. The GUIDs are defined here:
+// the import library's IID_IAccessible is not the GUID.
+#include <initguid.h>
+#include <oleacc.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -140,6 +149,76 @@ int EndSession(HWND form) {
   return 0;
 }
 
+// The form's dpi as the probe sees its client area.
+int FormDpi(HWND form) {
+  RECT client;
+  GetClientRect(form, &client);
+  return int(std::lround(double(client.right) * vpa::kTwipsPerInch /
+                         vpa::kClientWidthTwips));
+}
+
+const wchar_t* ClassFor(vpa::ControlKind kind) {
+  switch (kind) {
+    case vpa::ControlKind::kButton:
+      return L"Button";
+    case vpa::ControlKind::kList:
+      return L"ComboBox";
+    default:
+      return L"Edit";
+  }
+}
+
+// The form's child window of the control's class at the control's place.
+HWND WindowOf(HWND form, const vpa::FormControl& control, int dpi) {
+  const int left = vpa::TwipsToPixels(control.place.left, dpi);
+  const int top = vpa::TwipsToPixels(control.place.top, dpi);
+  for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&place), 2);
+    if (std::abs(place.left - left) <= 1 && std::abs(place.top - top) <= 1 &&
+        _wcsicmp(ClassOf(child).c_str(), ClassFor(control.kind)) == 0) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+std::wstring SpokenName(HWND window) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT),
+                                        IID_IAccessible,
+                                        reinterpret_cast<void**>(&object)))) {
+    return L"<no accessible object>";
+  }
+  VARIANT self;
+  VariantInit(&self);
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text;
+  if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+    text.assign(name, SysStringLen(name));
+  }
+  SysFreeString(name);
+  object->Release();
+  return text;
+}
+
+int Names(HWND form) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const int dpi = FormDpi(form);
+  for (const vpa::FormControl& control : vpa::FormLayout(vpa::BuiltInMaker())) {
+    if (control.accessible_name.empty()) continue;
+    HWND window = WindowOf(form, control, dpi);
+    const std::wstring name = window ? SpokenName(window) : L"<no window>";
+    std::printf("%s\t%s\n", control.name.c_str(), Utf8(name).c_str());
+  }
+  CoUninitialize();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,7 +232,8 @@ int main(int argc, char** argv) {
   if (command == "messages") return Messages(form);
   if (command == "end-session") return EndSession(form);
   if (command == "open-list") return OpenList(form);
+  if (command == "names") return Names(form);
   std::fprintf(stderr,
-               "usage: vpa-probe focus|messages|end-session|open-list\n");
+               "usage: vpa-probe focus|messages|end-session|open-list|names\n");
   return 2;
 }
