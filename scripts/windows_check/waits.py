@@ -1,0 +1,31 @@
+"""Bounded waits: every wait of the check ends, with what it waited for."""
+import time
+
+POLL = 0.1
+
+
+class Timeout(AssertionError):
+    pass
+
+
+def wait_until(condition, seconds, what):
+    """Returns the condition's first true value; fails after `seconds`."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Timeout(f"{what}: not within {seconds} s")
+        time.sleep(POLL)
+
+
+def holds_for(condition, seconds):
+    """Whether the condition stays true for `seconds`: for what must not
+    happen, which no event announces."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not condition():
+            return False
+        time.sleep(POLL)
+    return True
