@@ -4,6 +4,7 @@ missing or out of date."""
 import os
 import shutil
 import subprocess
+import time
 
 from .paths import LINUX, OUT, PROGRAM, ROOT, WINDOWS, setup_exe, version
 
@@ -79,12 +80,19 @@ def pack():
          f"-DOUTFILE={setup_exe()}", ROOT / "packaging" / "vpa.nsi"])
 
 
+STEPS = [("install-deps", lambda: run([ROOT / "scripts" / "install-deps",
+                                      "windows"])),
+         ("googletest", build_googletest), ("windows", build_windows),
+         ("linux", build_linux), ("program folder", lay_program_folder),
+         ("zip and installer", pack)]
+
+
 def build_all():
     """Builds everything the cases use; raises BuildFailed with the output
-    of the step that failed."""
-    run([ROOT / "scripts" / "install-deps", "windows"])
-    build_googletest()
-    build_windows()
-    build_linux()
-    lay_program_folder()
-    pack()
+    of the step that failed. Returns each step's time."""
+    times = []
+    for name, step in STEPS:
+        started = time.monotonic()
+        step()
+        times.append(f"{name} {time.monotonic() - started:.0f} s")
+    return times

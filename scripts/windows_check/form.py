@@ -158,8 +158,8 @@ class Form:
     def screenshot(self, name, window=None):
         SCREENSHOTS.mkdir(parents=True, exist_ok=True)
         self.x.grab(*self.x.geometry(window or self.window), SCREENSHOTS / name)
-        print(f"screenshot: build-mingw/screenshots/{name}")
+        print(f"  screenshot: build-mingw/screenshots/{name}", flush=True)
 
     @staticmethod
-    def wait_until(condition, seconds, what):
+    def wait_until(condition, seconds, what="the condition"):
         return wait_until(condition, seconds, what)

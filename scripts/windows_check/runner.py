@@ -96,12 +96,19 @@ def build_first():
     started = time.monotonic()
     print("== build", flush=True)
     try:
-        build.build_all()
+        steps = build.build_all()
     except build.BuildFailed as failed:
         print(failed, flush=True)
         return False
-    print(f"built in {time.monotonic() - started:.0f} s", flush=True)
+    print(f"built in {time.monotonic() - started:.0f} s ({', '.join(steps)})",
+          flush=True)
     return True
+
+
+def interrupt(*_):
+    # unittest records other exceptions and goes on to the next case; an
+    # interrupt ends the run, and the session is closed on the way out.
+    raise KeyboardInterrupt
 
 
 def main(argv):
@@ -110,7 +117,7 @@ def main(argv):
         print("\n".join(name for name, _, _ in all_cases()))
         return 0
     cases = picked(args.names)
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    signal.signal(signal.SIGTERM, interrupt)
     started = time.monotonic()
     if not build_first():
         print(f"0 passed, {len(cases)} failed")

@@ -8,7 +8,7 @@ class Timeout(AssertionError):
     pass
 
 
-def wait_until(condition, seconds, what):
+def wait_until(condition, seconds, what="the condition"):
     """Returns the condition's first true value; fails after `seconds`."""
     deadline = time.monotonic() + seconds
     while True:
