@@ -24,8 +24,8 @@ class Keyboard(WindowsCase):
     def expect_focus(self, form, name, what):
         # Keys typed ahead may still be on their way: wait for the focus.
         form.wait_until(lambda: form.focused() == name, 5,
-                        f"{what}: the focus on {name} (it is on "
-                        f"{form.focused()})")
+                        lambda: f"{what}: the focus on {name} (it is on "
+                                f"{form.focused()})")
 
     def expect_mark(self, form, name, previous):
         """The focused control wears the whole ring and nothing inside it;
@@ -53,8 +53,7 @@ class Keyboard(WindowsCase):
 
     def tab_through_row_1(self, form):
         controls = form.places.tab_order(1)
-        form.click(controls[0])
-        self.expect_focus(form, controls[0], "a click")
+        form.click_into(controls[0])
         form.key("End")
         form.key("shift+Home")
         form.type("2-0")
@@ -203,7 +202,7 @@ class SessionEnd(WindowsCase):
         expected["H1.TXT"] = fields.stored_bytes(self.place / "expected",
                                                  "H1", "3-0")
         form.start()
-        form.click("zzH1")
+        form.click_into("zzH1")
         form.key("End")
         form.key("shift+Home")
         form.type("3-0")
@@ -246,11 +245,12 @@ class UnreadableFields(WindowsCase):
                         "Run on row 1 minimises the window")
         self.unreadable_left_alone(form.folder, ["H4.TXT", "L4.TXT"], "Run")
         form.restore()
-        form.click("zzH4")
+        form.click_into("zzH4")
         form.type("5")
         form.click("CmdExit")
         form.wait_until(form.ended, 20,
-                        f"the end after Exit (it says {form.messages()})")
+                        lambda: f"the end after Exit (it says "
+                                f"{form.messages()})")
         self.assertEqual((text_files / "H4.TXT").read_bytes(),
                          fields.stored_bytes(self.place / "expected", "H4", "5"),
                          "Exit did not save H4, which the detailer changed")

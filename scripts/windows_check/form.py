@@ -103,6 +103,14 @@ class Form:
         self.activate()  # a window just restored takes a click as activation
         self.x.click(self.window, left + width // 2, top + height // 2)
 
+    def click_into(self, control):
+        """Clicks a box and waits for its focus, so that keys typed next go
+        into it."""
+        self.click(control)
+        self.wait_until(lambda: self.focused() == control, 5,
+                        lambda: f"a click on {control} gives it the focus "
+                                f"(it is on {self.focused()})")
+
     def type(self, text):
         self.x.type(text)
 

@@ -80,15 +80,11 @@ def picked(names):
     return [case for case in cases if case[0] in names]
 
 
-def run_cases(cases):
+def run_cases(cases, session):
     result = Result()
-    session = Session()
     WindowsCase.session = session
-    try:
-        for _, cls, method in cases:
-            cls(method).run(result)
-    finally:
-        session.close()
+    for _, cls, method in cases:
+        cls(method).run(result)
     return result
 
 
@@ -119,10 +115,15 @@ def main(argv):
     cases = picked(args.names)
     signal.signal(signal.SIGTERM, interrupt)
     started = time.monotonic()
-    if not build_first():
-        print(f"0 passed, {len(cases)} failed")
-        return 1
-    result = run_cases(cases)
+    session = Session()
+    try:
+        session.start()
+        if not build_first():
+            print(f"0 passed, {len(cases)} failed")
+            return 1
+        result = run_cases(cases, session)
+    finally:
+        session.close()
     print(f"== {len(result.lines)} cases in "
           f"{time.monotonic() - started:.0f} s, the build included")
     print("\n".join(result.lines))

@@ -97,6 +97,7 @@ class Wine:
     def __init__(self, display):
         self.display = display
         self.dpi = 96
+        self.booting = None
 
     def env(self):
         env = {**os.environ, "WINEPREFIX": str(WINE_PREFIX), "WINEDEBUG": "-all",
@@ -106,10 +107,20 @@ class Wine:
             env["DISPLAY"] = self.display.name
         return env
 
-    def boot(self):
+    def start_boot(self):
+        """Makes the prefix afresh in the background; finish_boot waits."""
         self.kill()
         shutil.rmtree(WINE_PREFIX, ignore_errors=True)
-        if quiet(["wineboot", "-i"], 120, env=self.env()) != 0:
+        self.booting = subprocess.Popen(
+            ["wineboot", "-i"], env=self.env(), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+
+    def finish_boot(self):
+        try:
+            status = self.booting.wait(120)
+        except subprocess.TimeoutExpired:
+            status = None
+        if status != 0:
             raise RuntimeError("wineboot did not finish")
         # Wine has no Arial; Liberation Sans has its widths and then answers
         # to the name.
@@ -156,21 +167,27 @@ class Session:
         self.wine = Wine(self.display)
         self.booted = False
 
+    def start(self):
+        """Boots the prefix while the build runs: it takes a while."""
+        self.wine.start_boot()
+
     def need_wine(self):
         if not self.booted:
-            self.wine.boot()
             self.booted = True
+            self.wine.finish_boot()
         return self.wine
 
     def need_display(self):
+        wine = self.need_wine()
         if self.display.name is None:
             self.display.start()
-            # Wine's server must start again to see the display.
-            self.wine.kill()
-        return self.need_wine()
+            # Programs started before it run on without the display.
+            wine.kill()
+        return wine
 
     def close(self):
-        if self.booted:
+        if self.wine.booting is not None:
             self.wine.kill()
+            self.wine.booting.wait(20)
             shutil.rmtree(WINE_PREFIX, ignore_errors=True)
         self.display.stop()

@@ -9,14 +9,16 @@ class Timeout(AssertionError):
 
 
 def wait_until(condition, seconds, what="the condition"):
-    """Returns the condition's first true value; fails after `seconds`."""
+    """Returns the condition's first true value; fails after `seconds`,
+    saying `what` (a text, or a function giving it at that moment)."""
     deadline = time.monotonic() + seconds
     while True:
         value = condition()
         if value:
             return value
         if time.monotonic() > deadline:
-            raise Timeout(f"{what}: not within {seconds} s")
+            told = what() if callable(what) else what
+            raise Timeout(f"{told}: not within {seconds} s")
         time.sleep(POLL)
 
 
