@@ -154,6 +154,9 @@ class Form:
         self.wait_until(lambda: self.state() == "Normal", 10,
                         "the window comes back from minimised")
         self.activate()
+        # Wine gives the focus back to a control a moment after X shows the
+        # window; a click before that only activates the window.
+        self.wait_until(self.focused, 10, "a focus after the restore")
 
     def state(self):
         return self.x.state(self.window)
