@@ -111,6 +111,7 @@ class Wine:
         """Makes the prefix afresh in the background; finish_boot waits."""
         self.kill()
         shutil.rmtree(WINE_PREFIX, ignore_errors=True)
+        WINE_PREFIX.parent.mkdir(parents=True, exist_ok=True)  # Wine won't
         self.booting = subprocess.Popen(
             ["wineboot", "-i"], env=self.env(), stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
@@ -166,6 +167,7 @@ class Session:
         self.display = Display()
         self.wine = Wine(self.display)
         self.booted = False
+        self.boot_failure = None
 
     def start(self):
         """Boots the prefix while the build runs: it takes a while."""
@@ -173,8 +175,13 @@ class Session:
 
     def need_wine(self):
         if not self.booted:
+            try:
+                self.wine.finish_boot()
+            except RuntimeError as failed:
+                self.boot_failure = failed
             self.booted = True
-            self.wine.finish_boot()
+        if self.boot_failure:
+            raise self.boot_failure  # for every case that needs Wine
         return self.wine
 
     def need_display(self):

@@ -24,8 +24,11 @@ class X:
     def geometry(self, window):
         """(x, y, width, height) of the window on the screen."""
         info = self.out("xwininfo", "-id", window)
-        number = lambda label: int(re.search(label + r":\s+(-?\d+)",
-                                             info).group(1))
+
+        def number(label):  # -1 for a window gone meanwhile
+            found = re.search(label + r":\s+(-?\d+)", info)
+            return int(found.group(1)) if found else -1
+
         return (number("Absolute upper-left X"), number("Absolute upper-left Y"),
                 number("Width"), number("Height"))
 
