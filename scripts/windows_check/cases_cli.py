@@ -21,10 +21,11 @@ class CommandLine(WindowsCase):
                        if "PASSED" in line))
 
     def test_macro_matches_linux(self):
-        folder = self.program_folder(seeded=False)
+        # A name that the console's code page 437 can print.
+        folder = self.program_folder(seeded=False, parent="Détailleur")
         done = self.session.need_wine().run([folder / "vpa-macro.exe", *WRITE],
                                             60, cwd=folder)
-        printed = done.stdout.decode().strip()
+        printed = done.stdout.decode("cp437").strip()
         self.assertEqual(done.returncode, 0, done.stderr.decode())
         self.assertTrue(printed.endswith("\\0PY\\0.PY"),
                         f"printed '{printed}', not the macro file's path "
@@ -51,6 +52,7 @@ class CommandLine(WindowsCase):
         with a message naming the code page. Wine without a console answers
         in its locale's OEM code page: 437 in C.UTF-8, 852 in Polish."""
         locales = self.place / "locales"
+        locales.mkdir()
         subprocess.run(["localedef", "-i", "pl_PL", "-f", "UTF-8",
                         locales / "pl_PL.UTF-8"], check=True,
                        capture_output=True)

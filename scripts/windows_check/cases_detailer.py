@@ -174,8 +174,14 @@ class FailedSaves(WindowsCase):
                         f"{what} said {said}")
         self.note(f"{what}: {text}")
 
+    def edit_an_entry(self, form):
+        """A window saves only what changed in it."""
+        form.click_into("zzV3")
+        form.type("7")
+
     def test_failed_save_at_exit(self):
         form = self.started_form()
+        self.edit_an_entry(form)
         shutil.rmtree(form.folder / "TextFiles")
         form.click("CmdExit")
         self.expect_save_failure(form, "Exit, TextFiles removed")
@@ -187,6 +193,7 @@ class FailedSaves(WindowsCase):
 
     def test_failed_save_at_close_box(self):
         form = self.started_form()
+        self.edit_an_entry(form)
         plain = form.folder / "TextFiles"
         shutil.rmtree(plain)
         plain.write_bytes(b"not a folder\r\n")

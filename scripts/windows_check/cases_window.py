@@ -62,13 +62,6 @@ class Window(WindowsCase):
         form.exit()
 
 
-class Scaled(WindowsCase):
-    def test_window_at_150(self):
-        form = self.form(dpi=144)
-        form.start()
-        check_size(self, form, 150)
-        form.exit()
-
     def test_focus_after_restore(self):
         """Back from the taskbar, the focus is where it was before any Run,
         and on the Run! of the last row run after one."""
@@ -78,7 +71,9 @@ class Scaled(WindowsCase):
         form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
         form.restore()
         self.assertEqual(form.focused(), "zzV3", "the focus before any Run")
-        self.run_row_1(form)
+        form.click("Go1")
+        form.wait_until(lambda: form.state() == "Iconic", 10,
+                        "Run on row 1 minimises the window")
         form.restore()
         form.click_into("zzH2")
         form.x.minimise(form.window)
@@ -116,3 +111,12 @@ class Scaled(WindowsCase):
         self.assertEqual(names.splitlines(), expected.splitlines())
         self.note(f"{len(expected.splitlines())} names read back")
         form.exit()
+
+
+class Scaled(WindowsCase):
+    def test_window_at_150(self):
+        form = self.form(dpi=144)
+        form.start()
+        check_size(self, form, 150)
+        form.exit()
+
