@@ -41,8 +41,12 @@ inline constexpr std::array<std::string_view, 131> kAngleCatalogue = {
 
 // The outstanding-leg, end and pair choices, in list order.
 inline constexpr std::array<std::string_view, 2> kLegChoices = {"Short", "Long"};
+// The end choices, as the end list shows them and the writers compare them.
+inline constexpr std::string_view kRightEnd = "Right End";
+inline constexpr std::string_view kLeftEnd = "Left End";
+inline constexpr std::string_view kBothEnds = "BOTH Ends";
 inline constexpr std::array<std::string_view, 3> kEndChoices = {
-    "BOTH Ends", "Left End", "Right End"};
+    kBothEnds, kLeftEnd, kRightEnd};
 inline constexpr std::array<std::string_view, 2> kPairChoices = {"1", "2"};
 
 }  // namespace vpa

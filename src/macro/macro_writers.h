@@ -9,14 +9,11 @@
 
 #include "base/program_folder.h"
 #include "base/result.h"
+#include "catalogue/angle_catalogue.h"
 #include "macro/template_pass.h"
 
 namespace vpa {
 
-// The end choices, as the end list shows them.
-inline constexpr std::string_view kRightEnd = "Right End";
-inline constexpr std::string_view kLeftEnd = "Left End";
-inline constexpr std::string_view kBothEnds = "BOTH Ends";
 
 // A template is a few kilobytes; a larger file than this is not one.
 inline constexpr size_t kMaxTemplateBytes = size_t{64} << 20;
