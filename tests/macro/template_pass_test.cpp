@@ -86,6 +86,14 @@ TEST(TemplatePass, LaterTokensAreFoundInEarlierReplacements) {
             "\r\n12.5||7\r\n");
 }
 
+// Each step's text holds the next step's token: the chain runs through only
+// in the fixed order, and any two steps swapped break it.
+TEST(TemplatePass, TokensAreReplacedInTheirFixedOrder) {
+  const Staging chain = {"zzV1", "", "", "zzL", "zzH", "Short"};
+  EXPECT_EQ(TemplatePass("ANGLESHAPE", chain, "FSV01", "VT."),
+            "\r\nHz.\r\n");
+}
+
 TEST(TemplatePass, ExpandsLargeTemplates) {
   std::string big;
   for (int i = 0; i < 200000; ++i) big += "zzL zzH zzV1 FSV01 ANGLESHAPE\r\n";
