@@ -27,7 +27,7 @@
 
 namespace vpa {
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private RunOutcomeView {
   Q_OBJECT
 
  public:
@@ -79,7 +79,9 @@ class MainWindow : public QWidget {
   void ShowError(const QString& title, const QString& text,
                  QMessageBox::Icon icon = QMessageBox::Critical);
   void ShowReading(QLineEdit* box, const QPalette& band);
-  void Refuse(const RunOutcome& outcome);
+  void ShowRefusal(const RunOutcome& outcome) override;
+  void ShowFailure(const RunOutcome& outcome) override;
+  void ShowWritten(const RunOutcome& outcome) override;
   void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   void FocusOnReturn();
@@ -91,7 +93,7 @@ class MainWindow : public QWidget {
   FormControls controls_;
   ErrorShower show_error_;
   StoredForm stored_;  // the fields as last loaded or saved
-  OneCommandAtATime one_at_a_time_;
+  RunCommand run_{stored_};
   int marked_row_ = 0;
   TypeAhead typed_;  // type-ahead in a closed list
 };

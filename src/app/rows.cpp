@@ -11,26 +11,20 @@
 #include "form/run_row.h"
 
 namespace vpa {
-void MainWindow::RunRow(int row) {
-  if (row < 1 || row > kRowCount) return;
-  one_at_a_time_.Run([&] {
-    const RunOutcome outcome =
-        RunFormRow(stored_, row, ReadState(), ClockTime());
-    switch (outcome.kind) {
-      case RunOutcome::Kind::kRefused:
-        return Refuse(outcome);
-      case RunOutcome::Kind::kFailed:
-        return ShowError(kFormCaption, QString::fromStdString(outcome.message));
-      case RunOutcome::Kind::kWritten:
-        MarkRow(outcome);
-        return Finish(row);
-    }
-  });
+void MainWindow::RunRow(int row) { run_.Run(row, ReadState(), *this); }
+
+void MainWindow::ShowFailure(const RunOutcome& outcome) {
+  ShowError(kFormCaption, QString::fromStdString(outcome.message));
+}
+
+void MainWindow::ShowWritten(const RunOutcome& outcome) {
+  MarkRow(outcome);
+  Finish(outcome.marked_row);
 }
 
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
-void MainWindow::Refuse(const RunOutcome& outcome) {
+void MainWindow::ShowRefusal(const RunOutcome& outcome) {
   ShowError(kFormCaption, QString::fromStdString(outcome.message),
             QMessageBox::Warning);
   QWidget* control = findChild<QWidget*>(QString::fromStdString(outcome.focus));

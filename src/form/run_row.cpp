@@ -77,6 +77,24 @@ RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
   return outcome;
 }
 
+void RunCommand::Run(int row, const FormState& state, RunOutcomeView& view) {
+  if (running_ || row < 1 || row > kRowCount) return;
+  running_ = true;
+  const RunOutcome outcome = RunFormRow(stored_, row, state, ClockTime());
+  switch (outcome.kind) {
+    case RunOutcome::Kind::kRefused:
+      view.ShowRefusal(outcome);
+      break;
+    case RunOutcome::Kind::kFailed:
+      view.ShowFailure(outcome);
+      break;
+    case RunOutcome::Kind::kWritten:
+      view.ShowWritten(outcome);
+      break;
+  }
+  running_ = false;
+}
+
 std::string FocusOnRestore(int marked_row, const std::string& last_focused) {
   if (marked_row < 1 || marked_row > kRowCount) return last_focused;
   return "Go" + std::to_string(marked_row);

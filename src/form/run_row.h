@@ -6,7 +6,6 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "base/program_folder.h"
@@ -56,18 +55,31 @@ std::string ClockTime();
 // focus while no row has run.
 std::string FocusOnRestore(int marked_row, const std::string& last_focused);
 
-// Runs one command at a time: a message box runs its own event loop, and a
-// click that arrives meanwhile must not start a second command.
-class OneCommandAtATime {
+// What a window does with each outcome of a Run!: it maps the outcome onto
+// its toolkit and decides nothing.
+class RunOutcomeView {
  public:
-  void Run(const std::function<void()>& command) {
-    if (running_) return;
-    running_ = true;
-    command();
-    running_ = false;
-  }
+  virtual ~RunOutcomeView() = default;
+  // The message as a warning; then the focus (and the selection) as told.
+  virtual void ShowRefusal(const RunOutcome& outcome) = 0;
+  // The message as an error.
+  virtual void ShowFailure(const RunOutcome& outcome) = 0;
+  // The row marked, the tooltips set, the path on the clipboard, minimised.
+  virtual void ShowWritten(const RunOutcome& outcome) = 0;
+};
+
+// The Run! command of a window: one at a time, for a message box runs its
+// own event loop and a click that arrives meanwhile must not start a second
+// command.
+class RunCommand {
+ public:
+  explicit RunCommand(StoredForm& stored) : stored_(stored) {}
+
+  // Runs row `row` (1 to 5) of `state` and hands its outcome to `view`.
+  void Run(int row, const FormState& state, RunOutcomeView& view);
 
  private:
+  StoredForm& stored_;
   bool running_ = false;
 };
 

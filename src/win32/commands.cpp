@@ -60,27 +60,20 @@ void FormWindow::OnCommand(HWND control, int code) {
   }
 }
 
-void FormWindow::RunRow(int row) {
-  if (row < 1 || row > kRowCount) return;
-  one_at_a_time_.Run([&] {
-    const RunOutcome outcome =
-        RunFormRow(stored_, row, ReadState(), ClockTime());
-    switch (outcome.kind) {
-      case RunOutcome::Kind::kRefused:
-        return Refuse(outcome);
-      case RunOutcome::Kind::kFailed:
-        return ShowMessage(kFormCaption, FromUtf8(outcome.message),
-                           MB_ICONERROR);
-      case RunOutcome::Kind::kWritten:
-        MarkRow(outcome);
-        return Finish(row);
-    }
-  });
+void FormWindow::RunRow(int row) { run_.Run(row, ReadState(), *this); }
+
+void FormWindow::ShowFailure(const RunOutcome& outcome) {
+  ShowMessage(kFormCaption, FromUtf8(outcome.message), MB_ICONERROR);
+}
+
+void FormWindow::ShowWritten(const RunOutcome& outcome) {
+  MarkRow(outcome);
+  Finish(outcome.marked_row);
 }
 
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
-void FormWindow::Refuse(const RunOutcome& outcome) {
+void FormWindow::ShowRefusal(const RunOutcome& outcome) {
   ShowMessage(kFormCaption, FromUtf8(outcome.message), MB_ICONWARNING);
   for (const Placed& placed : controls_) {
     if (placed.design.name != outcome.focus || placed.hwnd == nullptr) continue;

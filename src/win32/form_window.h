@@ -34,7 +34,7 @@
 
 namespace vpa {
 
-class FormWindow {
+class FormWindow : private RunOutcomeView {
  public:
   FormWindow(HINSTANCE instance, std::filesystem::path folder,
              Maker maker = BuiltInMaker());
@@ -95,7 +95,9 @@ class FormWindow {
   // commands.cpp
   void OnCommand(HWND control, int code);
   void RunRow(int row);
-  void Refuse(const RunOutcome& outcome);
+  void ShowRefusal(const RunOutcome& outcome) override;
+  void ShowFailure(const RunOutcome& outcome) override;
+  void ShowWritten(const RunOutcome& outcome) override;
   void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   void ShowReading(HWND box);
@@ -133,9 +135,9 @@ class FormWindow {
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
-  StoredForm stored_;  // the fields as last loaded or saved
-  TypeAhead typed_;                  // type-ahead in a closed list
-  OneCommandAtATime one_at_a_time_;
+  StoredForm stored_;                // the fields as last loaded or saved
+  RunCommand run_{stored_};
+  TypeAhead typed_;  // type-ahead in a closed list
   bool shut_down_ = false;
 };
 

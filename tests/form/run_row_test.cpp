@@ -70,15 +70,25 @@ TEST(RunFormRow, FailedWriteSavesNothing) {
   EXPECT_EQ(test.Read("TextFiles/H3.TXT"), "<missing>");
 }
 
-TEST(OneCommandAtATime, ACommandStartedInsideAnotherIsDropped) {
-  OneCommandAtATime guard;
-  int runs = 0;
-  guard.Run([&] {
-    ++runs;
-    guard.Run([&] { ++runs; });
-  });
-  guard.Run([&] { ++runs; });
-  EXPECT_EQ(runs, 2);
+// A message box runs its own event loop: a Run pressed while a refusal is
+// shown does nothing.
+TEST(RunCommand, ARunStartedWhileAnotherShowsIsDropped) {
+  struct View : RunOutcomeView {
+    RunCommand* command = nullptr;
+    int refusals = 0;
+    void ShowRefusal(const RunOutcome&) override {
+      if (++refusals == 1) command->Run(3, FormState(), *this);
+    }
+    void ShowFailure(const RunOutcome&) override {}
+    void ShowWritten(const RunOutcome&) override {}
+  } view;
+  TestFolder test;
+  StoredForm stored(test.folder());
+  RunCommand command(stored);
+  view.command = &command;
+  command.Run(3, FormState(), view);
+  command.Run(3, FormState(), view);
+  EXPECT_EQ(view.refusals, 2);
 }
 
 }  // namespace
