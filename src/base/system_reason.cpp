@@ -113,7 +113,6 @@ ErrorCode WindowsCode(int code) {
       return ErrorCode::kNoAccess;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
       return ErrorCode::kNoSpace;
     case ERROR_WRITE_PROTECT:
       return ErrorCode::kReadOnlyFileSystem;
