@@ -53,7 +53,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   Status saved = SaveFields();
   if (!saved.ok()) {
     ShowError(kFormCaption, QString::fromStdString(SaveFailureMessage(
-                                core_folder_, Error{saved.error()})));
+                                core_folder_, saved.failure())));
   }
   event->accept();
 }

@@ -1,21 +1,15 @@
-// Reads through C stdio, after the path has been checked to be a regular
-// file: opening a FIFO waits for a writer and a device may never end.
+// Reads through C stdio, on files the file system has checked to be
+// regular.
 #include "base/files.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
-#include <system_error>
+#include <utility>
 
+#include "base/file_system.h"
 #include "base/system_reason.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace vpa {
 namespace {
@@ -24,61 +18,30 @@ namespace fs = std::filesystem;
 
 constexpr size_t kChunk = 1 << 16;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-Error ReadError(const fs::path& path, const std::string& reason) {
-  return Error{"Cannot read " + PathText(path) + ": " + reason};
-}
-
 Error ReadError(const fs::path& path, int error_number) {
-  return ReadError(path, SystemReason(error_number));
+  return FileError("read", path,
+                   std::error_code(error_number, std::generic_category()));
 }
 
 Error NotRegular(const fs::path& path) {
-  return ReadError(path, "it is not a regular file");
+  return FileError("read", ErrorCode::kNotRegularFile, path,
+                   "it is not a regular file");
 }
 
-#ifdef _WIN32
-// Windows opens no FIFOs by these names; a folder or device is refused here.
 Result<File> OpenRegular(const fs::path& path) {
   std::error_code error;
-  fs::file_status status = fs::status(path, error);
-  if (error) return ReadError(path, SystemReason(error));
-  if (!fs::is_regular_file(status)) return NotRegular(path);
-  File file(_wfopen(path.c_str(), L"rb"));
-  if (!file) return ReadError(path, errno);
+  File file = FileSystem::Current().OpenToRead(path, error);
+  if (error) return FileError("read", path, error);
+  if (!file) return NotRegular(path);
   return file;
 }
 
+#ifdef _WIN32
 int64_t Tell(std::FILE* file) { return _ftelli64(file); }
 int Seek(std::FILE* file, int64_t at, int whence) {
   return _fseeki64(file, at, whence);
 }
 #else
-// Non-blocking, so that a FIFO swapped in after the check cannot hold the
-// open; the type is checked again on what was actually opened.
-Result<File> OpenRegular(const fs::path& path) {
-  struct stat info;
-  if (stat(path.c_str(), &info) != 0) return ReadError(path, errno);
-  if (!S_ISREG(info.st_mode)) return NotRegular(path);
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return ReadError(path, errno);
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    return NotRegular(path);
-  }
-  File file(fdopen(fd, "rb"));
-  if (!file) {
-    int error_number = errno;
-    close(fd);
-    return ReadError(path, error_number);
-  }
-  return file;
-}
-
 int64_t Tell(std::FILE* file) { return ftello(file); }
 int Seek(std::FILE* file, int64_t at, int whence) {
   return fseeko(file, at, whence);
@@ -108,13 +71,13 @@ std::string SizeText(size_t bytes) {
 
 Result<std::string> ReadFile(const fs::path& path, size_t max_bytes) {
   Result<File> file = OpenRegular(path);
-  if (!file.ok()) return Error{file.error()};
+  if (!file.ok()) return file.failure();
   std::FILE* stream = file.value().get();
   Result<int64_t> size = FileSize(stream, path);
-  if (!size.ok()) return Error{size.error()};
-  Error too_large = ReadError(path, "it is larger than " + SizeText(max_bytes) +
-                                        " and too "
-                                        "large for this program");
+  if (!size.ok()) return size.failure();
+  Error too_large = FileError("read", ErrorCode::kTooLarge, path,
+                              "it is larger than " + SizeText(max_bytes) +
+                                  " and too large for this program");
   if (static_cast<uint64_t>(size.value()) > max_bytes) return too_large;
   std::string bytes;
   bytes.reserve(static_cast<size_t>(size.value()));
@@ -131,10 +94,10 @@ Result<std::string> ReadFile(const fs::path& path, size_t max_bytes) {
 
 Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
   Result<File> file = OpenRegular(path);
-  if (!file.ok()) return Error{file.error()};
+  if (!file.ok()) return file.failure();
   std::FILE* stream = file.value().get();
   Result<int64_t> size = FileSize(stream, path);
-  if (!size.ok()) return Error{size.error()};
+  if (!size.ok()) return size.failure();
   int64_t end = size.value();
   std::string chunk;
   if (!ReadAt(stream, std::max<int64_t>(0, end - 2), std::min<int64_t>(2, end),
@@ -152,7 +115,7 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
     bool found = line_end != std::string::npos;
     line.insert(0, found ? chunk.substr(line_end + 1) : chunk);
     if (line.size() > max_line) {
-      return ReadError(path,
+      return FileError("read", ErrorCode::kTooLarge, path,
                        "its last line is longer than " + SizeText(max_line));
     }
     if (found) break;
@@ -162,11 +125,23 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
 
 Result<std::string> ReadHead(const fs::path& path, size_t count) {
   Result<File> file = OpenRegular(path);
-  if (!file.ok()) return Error{file.error()};
+  if (!file.ok()) return file.failure();
   std::string head(count, '\0');
   head.resize(std::fread(head.data(), 1, count, file.value().get()));
   if (std::ferror(file.value().get())) return ReadError(path, EIO);
   return head;
+}
+
+Error FileError(std::string_view verb, ErrorCode code, const fs::path& path,
+                std::string reason) {
+  std::string message =
+      "Cannot " + std::string(verb) + " " + PathText(path) + ": " + reason;
+  return Error{std::move(message), code, path, std::move(reason)};
+}
+
+Error FileError(std::string_view verb, const fs::path& path,
+                const std::error_code& error) {
+  return FileError(verb, SystemErrorCode(error), path, SystemReason(error));
 }
 
 std::string PathText(const fs::path& path) {

@@ -1,11 +1,14 @@
 // Bounded reads of regular files and durable, atomic whole-file replacement,
-// with the system's own description of any failure.
+// with the system's own description of any failure. Every call reaches the
+// disk through FileSystem::Current().
 #ifndef VPA_BASE_FILES_H_
 #define VPA_BASE_FILES_H_
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "base/result.h"
 
@@ -34,6 +37,14 @@ Result<std::string> ReadHead(const std::filesystem::path& path, size_t count);
 // marked read-only is not replaced. Temporary files left by writers that no
 // longer run are removed first. Never creates a folder.
 Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
+
+// A failure to `verb` ("read" or "write") `path`, worded
+// "Cannot read PATH: reason".
+Error FileError(std::string_view verb, ErrorCode code,
+                const std::filesystem::path& path, std::string reason);
+// The same for the system's error `error`, with its reason and kind.
+Error FileError(std::string_view verb, const std::filesystem::path& path,
+                const std::error_code& error);
 
 // `path` as the messages above name it: in UTF-8 on every system, so that a
 // window can show a folder under any user name as it is spelled.

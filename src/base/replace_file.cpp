@@ -8,11 +8,10 @@
 #include <random>
 #include <system_error>
 
+#include "base/file_system.h"
 #include "base/files.h"
-#include "base/system_reason.h"
 
 #ifdef _WIN32
-#include <io.h>
 #include <process.h>
 #include <windows.h>
 // windows.h names its own ReplaceFile as a macro.
@@ -28,9 +27,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Error WriteError(const fs::path& path, int error_number) {
-  return Error{"Cannot write " + PathText(path) + ": " +
-               SystemReason(error_number)};
+Error WriteError(const fs::path& path, const std::error_code& error) {
+  return FileError("write", path, error);
 }
 
 #ifdef _WIN32
@@ -46,43 +44,6 @@ bool ProcessRuns(long long id) {
   return runs;
 }
 
-std::FILE* OpenNew(const fs::path& path) {
-  return _wfopen(path.c_str(), L"wb");
-}
-bool FlushToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
-
-// Write-through, so the rename itself is on the disk when it returns.
-bool MoveIn(const fs::path& from, const fs::path& to) {
-  return MoveFileExW(from.c_str(), to.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-}
-
-// An existing file is replaced in place, so that it keeps its ACL and
-// attributes. The former file is set aside under a name of the writer's
-// own, so that a failed replacement leaves nothing unknown behind, and a
-// replacement that failed half way is finished or undone.
-std::error_code Rename(const fs::path& from, const fs::path& to) {
-  DWORD attributes = GetFileAttributesW(to.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES ||
-      (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    if (MoveIn(from, to)) return {};
-    return std::error_code(int(GetLastError()), std::system_category());
-  }
-  fs::path former = from;
-  former += L"-former";
-  bool replaced =
-      ReplaceFileW(to.c_str(), from.c_str(), former.c_str(),
-                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-  DWORD error = GetLastError();
-  if (!replaced && GetFileAttributesW(to.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    replaced = MoveIn(from, to);
-    if (!replaced) MoveIn(former, to);
-  }
-  if (!replaced) return std::error_code(int(error), std::system_category());
-  DeleteFileW(former.c_str());
-  return {};
-}
-
 // ReplaceFileW carries the former file's ACL and attributes over.
 void KeepOwnership(std::FILE*, const fs::path&) {}
 #else
@@ -91,17 +52,6 @@ long long OwnProcess() { return getpid(); }
 bool ProcessRuns(long long id) {
   if (id <= 0 || id != static_cast<pid_t>(id)) return false;
   return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
-}
-
-std::FILE* OpenNew(const fs::path& path) {
-  return std::fopen(path.c_str(), "wbx");
-}
-bool FlushToDisk(std::FILE* file) { return fdatasync(fileno(file)) == 0; }
-
-std::error_code Rename(const fs::path& from, const fs::path& to) {
-  std::error_code error;
-  fs::rename(from, to, error);
-  return error;
 }
 
 // The new file takes the former file's group where the writer may give it
@@ -161,40 +111,40 @@ bool IsReadOnlyFile(const fs::path& path) {
 }
 
 // Writes `bytes` to a new file at `path`, owned and permitted as `former`,
-// and flushes it to the disk; errno describes a failure.
-bool WriteNewFile(const fs::path& path, const std::string& bytes,
-                  const fs::path& former) {
-  std::FILE* file = OpenNew(path);
-  if (file == nullptr) return false;
-  KeepOwnership(file, former);
-  bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-      std::fflush(file) == 0 && FlushToDisk(file);
-  int write_errno = errno;
-  bool closed = std::fclose(file) == 0;
-  if (!written) errno = write_errno;
-  return written && closed;
+// and flushes it to the disk.
+std::error_code WriteNewFile(const fs::path& path, const std::string& bytes,
+                             const fs::path& former) {
+  FileSystem& system = FileSystem::Current();
+  std::error_code error;
+  File file = system.CreateNew(path, error);
+  if (!file) return error ? error : std::make_error_code(std::errc::io_error);
+  KeepOwnership(file.get(), former);
+  // A short write with no error of its own is the disk's failure.
+  if (system.Write(file.get(), bytes, error) != bytes.size() && !error) {
+    error = std::make_error_code(std::errc::io_error);
+  }
+  if (!error) system.Flush(file.get(), error);
+  errno = 0;
+  if (std::fclose(file.release()) != 0 && !error) {
+    error = std::error_code(errno ? errno : EIO, std::generic_category());
+  }
+  return error;
 }
 
 }  // namespace
 
 Status ReplaceFile(const fs::path& path, const std::string& bytes) {
-  if (IsReadOnlyFile(path)) return WriteError(path, EACCES);
+  if (IsReadOnlyFile(path)) {
+    return WriteError(path, std::make_error_code(std::errc::permission_denied));
+  }
   RemoveLitter(path);
   fs::path temporary = TemporaryBeside(path);
-  errno = 0;
-  if (!WriteNewFile(temporary, bytes, path)) {
-    int write_errno = errno ? errno : EIO;
+  std::error_code error = WriteNewFile(temporary, bytes, path);
+  if (!error) FileSystem::Current().Rename(temporary, path, error);
+  if (error) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return WriteError(path, write_errno);
-  }
-  std::error_code renamed = Rename(temporary, path);
-  if (renamed) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return Error{"Cannot write " + PathText(path) + ": " +
-                 SystemReason(renamed)};
+    return WriteError(path, error);
   }
   return Ok();
 }

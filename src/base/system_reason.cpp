@@ -5,6 +5,7 @@
 // UTF-16, which converts whatever the language.
 #include "base/system_reason.h"
 
+#include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
@@ -71,7 +72,68 @@ std::string WindowsReason(int code) {
 }
 #endif
 
+ErrorCode ErrnoCode(int error_number) {
+  switch (error_number) {
+    case ENOENT:
+    case ENOTDIR:
+      return ErrorCode::kNotFound;
+    case EISDIR:
+      return ErrorCode::kNotRegularFile;
+    case EACCES:
+    case EPERM:
+    case EBUSY:
+      return ErrorCode::kNoAccess;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return ErrorCode::kNoSpace;
+    case EROFS:
+      return ErrorCode::kReadOnlyFileSystem;
+    case EFBIG:
+      return ErrorCode::kTooLarge;
+    default:
+      return ErrorCode::kOtherSystemFailure;
+  }
+}
+
+#ifdef _WIN32
+ErrorCode WindowsCode(int code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+      return ErrorCode::kNotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+      return ErrorCode::kNoAccess;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ErrorCode::kNoSpace;
+    case ERROR_WRITE_PROTECT:
+      return ErrorCode::kReadOnlyFileSystem;
+    case ERROR_FILE_TOO_LARGE:
+      return ErrorCode::kTooLarge;
+    default:
+      return ErrorCode::kOtherSystemFailure;
+  }
+}
+#endif
+
 }  // namespace
+
+ErrorCode SystemErrorCode(const std::error_code& error) {
+#ifdef _WIN32
+  if (error.category() == std::system_category()) {
+    return WindowsCode(error.value());
+  }
+#endif
+  return ErrnoCode(error.value());
+}
 
 std::string SystemReason(int error_number) {
   return SystemReason(std::error_code(error_number, std::generic_category()));

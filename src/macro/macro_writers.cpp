@@ -56,9 +56,9 @@ Result<std::vector<Pass>> PairPasses(const Staging& staging,
   if (end == kLeftEnd) return {{{kLeftFirst, v1, v1}, {kLeftSecond, v2, v2}}};
   if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
   Result<Pass> first = RightPass(kRightFirst, "V1", v1, staging);
-  if (!first.ok()) return Error{first.error()};
+  if (!first.ok()) return first.failure();
   Result<Pass> second = RightPass(kRightSecond, "V2", v2, staging);
-  if (!second.ok()) return Error{second.error()};
+  if (!second.ok()) return second.failure();
   std::vector<Pass> passes = {first.value(), second.value()};
   if (end == kRightEnd) return passes;
   passes.push_back({kBothLeftFirst, v1, v1});
@@ -72,7 +72,7 @@ Result<std::vector<Pass>> SinglePasses(const Staging& staging,
   if (end == kLeftEnd) return {{{kLeftFirst, v1, StagedText(v1)}}};
   if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
   Result<Pass> right = RightPass(kRightFirst, "V1", v1, staging);
-  if (!right.ok()) return Error{right.error()};
+  if (!right.ok()) return right.failure();
   if (end == kRightEnd) return {{right.value()}};
   return {{right.value(), {kBothLeftFirst, v1, StagedText(v1)}}};
 }
@@ -83,7 +83,7 @@ Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
   for (const Pass& pass : passes) {
     Result<std::string> text =
         ReadFile(folder.Template(pass.template_file), kMaxTemplateBytes);
-    if (!text.ok()) return Error{text.error()};
+    if (!text.ok()) return text.failure();
     macro += TemplatePass(text.value(), staging, pass.zzv1, pass.fsv01);
   }
   return ReplaceFile(folder.MacroFile(), macro);
@@ -92,14 +92,14 @@ Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
 Status WritePairMacro(const ProgramFolder& folder, const Staging& staging,
                       std::string_view end) {
   Result<std::vector<Pass>> passes = PairPasses(staging, end);
-  if (!passes.ok()) return Error{passes.error()};
+  if (!passes.ok()) return passes.failure();
   return WriteMacro(folder, staging, passes.value());
 }
 
 Status WriteSingleMacro(const ProgramFolder& folder, const Staging& staging,
                         std::string_view end) {
   Result<std::vector<Pass>> passes = SinglePasses(staging, end);
-  if (!passes.ok()) return Error{passes.error()};
+  if (!passes.ok()) return passes.failure();
   return WriteMacro(folder, staging, passes.value());
 }
 

@@ -42,7 +42,7 @@ Result<RowCommand> PlanPassedRow(const RowEntries& entries,
   Result<std::vector<Pass>> passes = IsSingle(entries.pair)
                                          ? SinglePasses(staging, end)
                                          : PairPasses(staging, end);
-  if (!passes.ok()) return Error{passes.error()};
+  if (!passes.ok()) return passes.failure();
   return RowCommand{staging, passes.value()};
 }
 
@@ -56,7 +56,7 @@ Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
 Status RunRowCommand(const ProgramFolder& folder, int row,
                      const RowEntries& entries, std::string_view end) {
   Result<RowCommand> command = PlanRowCommand(row, entries, end);
-  if (!command.ok()) return Error{command.error()};
+  if (!command.ok()) return command.failure();
   return WriteMacro(folder, command.value().staging, command.value().passes);
 }
 

@@ -3,7 +3,6 @@
 #include "store/field_store.h"
 
 #include <charconv>
-#include <system_error>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -25,8 +24,8 @@ Status SaveField(const ProgramFolder& folder, std::string_view name,
   const std::filesystem::path path = folder.FieldFile(name);
   // Such a value would be saved as two lines and read back as its last.
   if (text.find_first_of("\r\n") != std::string_view::npos) {
-    return Error{"Cannot write " + PathText(path) +
-                 ": the value holds a line break"};
+    return FileError("write", ErrorCode::kLineBreak, path,
+                     "the value holds a line break");
   }
   const std::string bytes = std::string(text) + "\r\n";
   Result<std::string> held = ReadFile(path, bytes.size());
@@ -58,9 +57,8 @@ LoadedField LoadStoredField(const ProgramFolder& folder,
     }
     return {std::string(TrimSpaces(value)), false};
   }
-  std::error_code error;
-  bool exists = std::filesystem::exists(file, error) && !error;
-  return {std::string(), exists};
+  const ErrorCode code = line.ok() ? head.code() : line.code();
+  return {std::string(), code != ErrorCode::kNotFound};
 }
 
 std::string LoadField(const ProgramFolder& folder, std::string_view name) {
@@ -77,13 +75,9 @@ int StoredIndex(std::string_view stored, int count) {
 
 std::string SaveFailureMessage(const ProgramFolder& folder,
                                const Error& first_failure) {
-  const std::string& message = first_failure.message;
-  size_t reason = message.rfind(": ");
-  std::string why =
-      reason == std::string::npos ? message : message.substr(reason + 2);
   return "Your entries could not be saved in " +
-         PathText(folder.FieldFile("").parent_path()) + " (" + why +
-         "); the values saved before are kept.";
+         PathText(folder.FieldFile("").parent_path()) + " (" +
+         first_failure.reason + "); the values saved before are kept.";
 }
 
 }  // namespace vpa

@@ -108,12 +108,12 @@ Result<DimensionValue> RunTests(std::string_view text) {
   if (!has_minus) result = DimensionValue::Number(ParseInches(text));
   if (negative_feet) {
     Result<double> inches = FeetAndInches(text.substr(1));
-    if (!inches.ok()) return Error{inches.error()};
+    if (!inches.ok()) return inches.failure();
     result = DimensionValue::Number(-inches.value());
   }
   if (begins_digit && has_minus) {
     Result<double> inches = FeetAndInches(text);
-    if (!inches.ok()) return Error{inches.error()};
+    if (!inches.ok()) return inches.failure();
     result = DimensionValue::Number(inches.value());
   }
   if (begins_digit && !has_minus && has_slash) {

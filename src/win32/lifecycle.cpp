@@ -44,10 +44,9 @@ void FormWindow::ShutDown(bool by_detailer) {
   shut_down_ = true;
   Status saved = stored_.Save(ReadState());
   if (!saved.ok() && by_detailer) {
-    ShowMessage(
-        kFormCaption,
-        FromUtf8(SaveFailureMessage(core_folder_, Error{saved.error()})),
-        MB_ICONERROR);
+    ShowMessage(kFormCaption,
+                FromUtf8(SaveFailureMessage(core_folder_, saved.failure())),
+                MB_ICONERROR);
   }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -13,6 +12,8 @@
 #include <stdio.h>
 #endif
 
+#include "base/system_reason.h"
+#include "failing_file_system.h"
 #include "macro/macro_writers.h"
 #include "store/field_store.h"
 #include "test_folder.h"
@@ -21,7 +22,9 @@ namespace vpa {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FailingFileSystem;
 using testing::TestFolder;
+using Call = FailingFileSystem::Call;
 
 constexpr std::string_view kFormer = "former macro\r\n";
 
@@ -36,15 +39,17 @@ class MacroFaultTest : public ::testing::Test {
   }
 
   // Runs a "BOTH Ends" pair command, which reads all four templates of a
-  // pair, and expects it to fail naming `file`.
-  void ExpectRefusalNaming(const fs::path& file) {
+  // pair, and expects it to fail naming `file` and the reason; returns the
+  // failure.
+  Status ExpectRefusalNaming(const fs::path& file) {
     Status written = WritePairMacro(test_.folder(), Row(), kBothEnds);
-    ASSERT_FALSE(written.ok());
-    std::string named = file.string() + ": ";
-    size_t at = written.error().find(named);
-    ASSERT_NE(at, std::string::npos) << written.error();
-    EXPECT_GT(written.error().size(), at + named.size())
-        << "no description of the error: " << written.error();
+    EXPECT_FALSE(written.ok());
+    if (written.ok()) return written;
+    EXPECT_EQ(written.path(), file);
+    EXPECT_NE(written.reason(), "");
+    std::string named = file.string() + ": " + written.reason();
+    EXPECT_TRUE(written.error().ends_with(named)) << written.error();
+    return written;
   }
 
   // The macro folder holds the former macro and nothing else.
@@ -57,20 +62,41 @@ class MacroFaultTest : public ::testing::Test {
   TestFolder test_;
 };
 
-TEST_F(MacroFaultTest, ReadOnlyMacroFolder) {
-  fs::path folder = test_.root() / "0PY";
-  fs::permissions(
-      folder,
-      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-      fs::perm_options::remove);
-  bool writable = static_cast<bool>(std::ofstream(folder / "probe"));
-  if (writable) {
-    fs::remove(folder / "probe");
-    GTEST_SKIP() << "a read-only folder takes new files here (as root on "
-                    "Linux, and on Windows); the other macro faults still run";
+// Each failure the disk can give, whoever runs the test: the command names
+// the file and the system's reason, and the former macro stays.
+TEST_F(MacroFaultTest, DiskFaultsKeepTheFormerMacro) {
+  const fs::path macro = test_.folder().MacroFile();
+  const fs::path second = test_.folder().Template("WALLBEARANGr2.PY");
+  struct Case {
+    Call call;
+    std::errc error;
+    fs::path named;
+    ErrorCode code;
+  } cases[] = {
+      {Call::kOpenToRead, std::errc::permission_denied, second,
+       ErrorCode::kNoAccess},
+      {Call::kCreateNew, std::errc::permission_denied, macro,
+       ErrorCode::kNoAccess},
+      {Call::kCreateNew, std::errc::read_only_file_system, macro,
+       ErrorCode::kReadOnlyFileSystem},
+      {Call::kWrite, std::errc::no_space_on_device, macro, ErrorCode::kNoSpace},
+      {Call::kShortWrite, std::errc::io_error, macro,
+       ErrorCode::kOtherSystemFailure},
+      {Call::kFlush, std::errc::io_error, macro,
+       ErrorCode::kOtherSystemFailure},
+      {Call::kRename, std::errc::device_or_resource_busy, macro,
+       ErrorCode::kNoAccess},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.call));
+    FailingFileSystem failing(c.call, c.error, c.named.filename().string());
+    Status written = ExpectRefusalNaming(c.named);
+    EXPECT_EQ(written.code(), c.code);
+    if (c.call != Call::kShortWrite) {
+      EXPECT_EQ(written.reason(), SystemReason(std::make_error_code(c.error)));
+    }
+    ExpectFormerMacroOnly();
   }
-  ExpectRefusalNaming(test_.folder().MacroFile());
-  ExpectFormerMacroOnly();
 }
 
 TEST_F(MacroFaultTest, ReadOnlyMacroFile) {
@@ -108,7 +134,7 @@ TEST_F(MacroFaultTest, TemplateIsAFolder) {
   ExpectFormerMacroOnly();
 }
 
-TEST_F(MacroFaultTest, LockedMacroFile) {
+TEST_F(MacroFaultTest, LockedMacroFileOnWindows) {
 #ifdef _WIN32
   // Held open by another program that shares nothing, as an editor might.
   FILE* held = _wfsopen(test_.folder().MacroFile().c_str(), L"rb", _SH_DENYRW);

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include "failing_file_system.h"
 #include "test_folder.h"
 
 namespace vpa {
 namespace {
 
+using testing::FailingFileSystem;
 using testing::TestFolder;
+using Call = FailingFileSystem::Call;
 
 TEST(SaveField, ExactBytes) {
   TestFolder test;
@@ -125,14 +128,45 @@ TEST(SaveField, MissingFolderChangesNothing) {
 TEST(SaveField, FailedSaveKeepsTheFormerValue) {
   TestFolder test;
   SaveField(test.folder(), "H1", "12");
-  namespace fs = std::filesystem;
-  fs::permissions(test.root() / "TextFiles",
-                  fs::perms::owner_read | fs::perms::owner_exec);
-  SaveField(test.folder(), "H1", "13");
-  if (LoadField(test.folder(), "H1") == "13") {
-    GTEST_SKIP() << "this user writes into read-only folders (root)";
+  struct Case {
+    Call call;
+    std::errc error;
+    ErrorCode code;
+  } cases[] = {
+      {Call::kCreateNew, std::errc::permission_denied, ErrorCode::kNoAccess},
+      {Call::kWrite, std::errc::no_space_on_device, ErrorCode::kNoSpace},
+      {Call::kRename, std::errc::read_only_file_system,
+       ErrorCode::kReadOnlyFileSystem},
+  };
+  for (const Case& c : cases) {
+    FailingFileSystem failing(c.call, c.error);
+    Status saved = SaveField(test.folder(), "H1", "13");
+    EXPECT_EQ(saved.ok() ? ErrorCode::kRefusedEntry : saved.code(), c.code);
+    EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12\r\n");
   }
+  Status saved = SaveField(test.folder(), "H1", "1\n3");
+  EXPECT_EQ(saved.ok() ? ErrorCode::kRefusedEntry : saved.code(),
+            ErrorCode::kLineBreak);
   EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12\r\n");
+}
+
+// A file that is there but cannot be read is marked, so that it is left
+// alone; a missing one is not.
+TEST(LoadStoredField, UnreadableOnlyWhenTheFileIsThere) {
+  TestFolder test;
+  SaveField(test.folder(), "H1", "12");
+  struct Case {
+    std::errc error;
+    bool unreadable;
+  } cases[] = {{std::errc::permission_denied, true},
+               {std::errc::io_error, true},
+               {std::errc::no_such_file_or_directory, false}};
+  for (const Case& c : cases) {
+    FailingFileSystem failing(Call::kOpenToRead, c.error);
+    LoadedField loaded = LoadStoredField(test.folder(), "H1");
+    EXPECT_EQ(loaded.text, "");
+    EXPECT_EQ(loaded.unreadable, c.unreadable) << static_cast<int>(c.error);
+  }
 }
 
 TEST(StoredIndex, WholeNumbersInRangeOnly) {
@@ -149,7 +183,9 @@ TEST(StoredIndex, WholeNumbersInRangeOnly) {
 TEST(SaveFailureMessage, NamesTheFolderInUtf8AndTheReason) {
   const ProgramFolder folder(std::filesystem::path(u"D\u00e9tailleur") / "VPA");
   const std::string message = SaveFailureMessage(
-      folder, Error{"Cannot write x/H1.TXT: No such file or directory"});
+      folder,
+      Error{"Cannot write x/H1.TXT: No such file or directory",
+            ErrorCode::kNotFound, "x/H1.TXT", "No such file or directory"});
   const std::string separator(1,
                               char(std::filesystem::path::preferred_separator));
   EXPECT_EQ(message, "Your entries could not be saved in D\xc3\xa9tailleur" +

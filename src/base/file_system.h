@@ -1,0 +1,63 @@
+// The calls through which the file layer reaches the disk. The system's own
+// are the default; a test installs a FileSystem of its own for a scope, to
+// fail a call as a denied folder, a full disk or a read-only disk would,
+// whoever runs the test.
+#ifndef VPA_BASE_FILE_SYSTEM_H_
+#define VPA_BASE_FILE_SYSTEM_H_
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <system_error>
+
+namespace vpa {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Each call sets `error` to the system's error when it fails. A test's
+// FileSystem overrides the calls it fails and leaves the others be.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Opens the regular file `path` to read, without waiting on a FIFO or a
+  // device. Anything else yields no file and no error.
+  virtual File OpenToRead(const std::filesystem::path& path,
+                          std::error_code& error);
+  // Creates `path`, which must not exist yet, to write.
+  virtual File CreateNew(const std::filesystem::path& path,
+                         std::error_code& error);
+  // Writes `bytes` and says how many were written.
+  virtual size_t Write(std::FILE* file, std::string_view bytes,
+                       std::error_code& error);
+  // Flushes what was written to the disk.
+  virtual void Flush(std::FILE* file, std::error_code& error);
+  // Moves `from` over `to`, replacing it.
+  virtual void Rename(const std::filesystem::path& from,
+                      const std::filesystem::path& to, std::error_code& error);
+
+  // The file system in use: the system's own, unless a test installed
+  // another.
+  static FileSystem& Current();
+};
+
+// Makes `replacement` the file system in use for this object's lifetime.
+// For tests: production code always runs on the system's own.
+class ScopedFileSystem {
+ public:
+  explicit ScopedFileSystem(FileSystem& replacement);
+  ~ScopedFileSystem();
+  ScopedFileSystem(const ScopedFileSystem&) = delete;
+  ScopedFileSystem& operator=(const ScopedFileSystem&) = delete;
+
+ private:
+  FileSystem* former_;
+};
+
+}  // namespace vpa
+
+#endif  // VPA_BASE_FILE_SYSTEM_H_
