@@ -14,8 +14,8 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
                        QWidget* parent)
     : QWidget(parent),
       core_folder_(std::filesystem::absolute(folder).lexically_normal()),
-      stored_(core_folder_),
-      maker_(maker) {
+      maker_(maker),
+      stored_(core_folder_) {
   controls_ = BuildForm(this, maker_);
   LimitEntries();
   ConnectCommands();
