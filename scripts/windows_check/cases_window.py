@@ -70,7 +70,9 @@ class Window(WindowsCase):
         form.x.minimise(form.window)
         form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
         form.restore()
-        self.assertEqual(form.focused(), "zzV3", "the focus before any Run")
+        form.wait_until(lambda: form.focused() == "zzV3", 5,
+                        lambda: f"the focus before any Run is on zzV3, not "
+                                f"{form.focused()}")
         form.click("Go1")
         form.wait_until(lambda: form.state() == "Iconic", 10,
                         "Run on row 1 minimises the window")
@@ -79,7 +81,9 @@ class Window(WindowsCase):
         form.x.minimise(form.window)
         form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
         form.restore()
-        self.assertEqual(form.focused(), "Go1", "the focus after a Run")
+        form.wait_until(lambda: form.focused() == "Go1", 5,
+                        lambda: f"the focus after a Run is on Go1, not "
+                                f"{form.focused()}")
         form.exit()
 
     def test_pasted_line_break(self):
