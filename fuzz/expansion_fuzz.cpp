@@ -1,6 +1,7 @@
 // Expands an arbitrary template. A text without tokens must come back as
 // its lines, each trimmed of spaces and preceded by CR LF, and one closing
-// CR LF; the expected block is built here byte by byte.
+// CR LF, without a byte-order mark at its start; the expected block is built
+// here byte by byte.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,8 +30,10 @@ std::string Trimmed(const std::string& line) {
   return line.substr(first, last - first);
 }
 
-// CR LF, LF and a lone CR each end a line; a last line may lack its end.
+// CR LF, LF and a lone CR each end a line; a last line may lack its end. A
+// UTF-8 byte-order mark at the start is no part of the first line.
 std::string ExpectedBlock(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::string block;
   std::string line;
   bool open = false;
