@@ -66,25 +66,20 @@ class Window(WindowsCase):
         """Back from the taskbar, the focus is where it was before any Run,
         and on the Run! of the last row run after one."""
         form = self.started_form()
-        form.click_into("zzV3")
-        form.x.minimise(form.window)
-        form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
+        self.expect_focus_after_restore(form, "zzV3", "zzV3", "before any Run")
+        self.run_row_1(form)
         form.restore()
-        form.wait_until(lambda: form.focused() == "zzV3", 5,
-                        lambda: f"the focus before any Run is on zzV3, not "
-                                f"{form.focused()}")
-        form.click("Go1")
-        form.wait_until(lambda: form.state() == "Iconic", 10,
-                        "Run on row 1 minimises the window")
-        form.restore()
-        form.click_into("zzH2")
-        form.x.minimise(form.window)
-        form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
-        form.restore()
-        form.wait_until(lambda: form.focused() == "Go1", 5,
-                        lambda: f"the focus after a Run is on Go1, not "
-                                f"{form.focused()}")
+        self.expect_focus_after_restore(form, "zzH2", "Go1", "after a Run")
         form.exit()
+
+    def expect_focus_after_restore(self, form, clicked, expected, when):
+        form.click_into(clicked)
+        form.x.minimise(form.window)
+        form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
+        form.restore()
+        form.wait_until(lambda: form.focused() == expected, 5,
+                        lambda: f"the focus {when} is on {expected}, not "
+                                f"{form.focused()}")
 
     def test_pasted_line_break(self):
         """A cell copied from a spreadsheet ends in a line break: the box

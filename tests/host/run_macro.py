@@ -55,6 +55,6 @@ with open(path, "rb") as macro:
     code = compile(macro.read(), path, "exec")
 results = dict((name, Run(code, picks, clear))
                for name, picks, clear, _, _ in SEQUENCES)
-beams = dict((name, {"length": spec[3], "tw": spec[5]})
-             for name, spec in member.BEAMS.items())
+beams = dict((name, {"length": shape[3], "tw": shape[5]})
+             for name, shape in member.BEAMS.items())
 json.dump({"sequences": results, "beams": beams}, sys.stdout)
