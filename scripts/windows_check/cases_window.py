@@ -4,7 +4,7 @@ import subprocess
 
 from . import fields
 from .case import WindowsCase, windows_path
-from .paths import LINUX
+from .paths import LINUX, WINE_PREFIX
 
 
 def check_size(case, form, percent):
@@ -47,6 +47,27 @@ class Window(WindowsCase):
         self.assertEqual(done.returncode, 0, "a second launch's exit status")
         form.wait_until(lambda: form.state() == "Normal", 10,
                         "a second launch restores the window")
+        self.assertEqual(len(form.x.search()), 1, "windows of the caption")
+
+    def test_second_launch_through_another_drive(self):
+        """The same folder reached through a second drive letter is the same
+        folder: the launch brings the running window back. Wine numbers a
+        volume by the drive letters it has, so Y: is mapped before the
+        window starts by Z:."""
+        form = self.form()
+        drive = WINE_PREFIX / "dosdevices" / "y:"
+        drive.unlink(missing_ok=True)
+        drive.symlink_to(form.folder.parent)
+        self.addCleanup(drive.unlink)
+        form.start(windows_path(form.folder / "vpa.exe"))
+        self.run_row_1(form)
+        launch = form.wine.start(["Y:\\VPA\\vpa.exe"], form.folder)
+        form.wait_until(lambda: launch.poll() is not None, 20,
+                        lambda: "the launch by Y: hands over and ends "
+                        f"(windows: {len(form.x.search())})")
+        self.assertEqual(launch.returncode, 0, "the launch's exit status")
+        form.wait_until(lambda: form.state() == "Normal", 10,
+                        "a launch by Y: restores the window")
         self.assertEqual(len(form.x.search()), 1, "windows of the caption")
 
     def test_refused_row(self):

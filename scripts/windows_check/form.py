@@ -53,8 +53,10 @@ class Form:
         self.window = None
 
     # Starting and ending.
-    def start(self, exe="vpa.exe"):
-        self.process = self.wine.start([self.folder / exe], cwd=self.folder)
+    def start(self, program=None):
+        """Starts vpa.exe, or `program` (a Windows path to it)."""
+        program = program or self.folder / "vpa.exe"
+        self.process = self.wine.start([program], cwd=self.folder)
         self.window = self.wait_until(self._find, 60, "the window shows")
         self.wait_until(lambda: self.x.active() == self.window, 10,
                         "the shown window has the focus")

@@ -1,5 +1,6 @@
-// The names are made from a hash of the folder's full path in lower case, so
-// two program folders run side by side and one folder runs once per session.
+// The names are made from the program folder's identity, so two program
+// folders run side by side and one folder runs once per session, whatever
+// path reached it.
 #include "win32/single_instance.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@ namespace vpa {
 namespace {
 
 // FNV-1a over the UTF-16 units: stable across runs and builds.
-std::wstring FolderKey(const std::filesystem::path& folder) {
+std::wstring PathKey(const std::filesystem::path& folder) {
   std::error_code ignored;
   std::wstring text = std::filesystem::absolute(folder, ignored).wstring();
   uint64_t hash = 14695981039346656037ull;
@@ -20,6 +21,24 @@ std::wstring FolderKey(const std::filesystem::path& folder) {
   wchar_t hex[17];
   swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(hash));
   return hex;
+}
+
+// The folder's identity, its volume's serial number and its file index, is
+// the same by whichever drive letter, share or link it is reached; its path
+// stands in when the folder cannot be opened.
+std::wstring FolderKey(const std::filesystem::path& folder) {
+  HANDLE handle = CreateFileW(
+      folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return PathKey(folder);
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = GetFileInformationByHandle(handle, &info);
+  CloseHandle(handle);
+  if (!known) return PathKey(folder);
+  wchar_t key[32];
+  swprintf(key, 32, L"%08lx.%08lx%08lx", info.dwVolumeSerialNumber,
+           info.nFileIndexHigh, info.nFileIndexLow);
+  return key;
 }
 
 // Sent by a second launch to the running window: come back and to the front.
