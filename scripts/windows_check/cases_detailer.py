@@ -4,6 +4,7 @@ vpa-probe.exe tells what Wine does not show to X: the focused control and
 the message boxes' texts."""
 import os
 import shutil
+import time
 import urllib.parse
 
 from . import fields
@@ -94,6 +95,27 @@ class Keyboard(WindowsCase):
                          "Enter on Go1 wrote another macro")
         form.restore()
         form.exit()
+
+
+    def test_type_ahead_pause_is_the_systems(self):
+        """A closed list's type-ahead goes on across a pause shorter than the
+        system's double-click time, here set to 2 s."""
+        form = self.form()  # the display and the dpi first: they restart Wine
+        mouse = r"HKCU\Control Panel\Mouse"
+        form.wine.reg_add(mouse, "DoubleClickSpeed", "2000")
+        self.addCleanup(form.wine.reg_add, mouse, "DoubleClickSpeed", "500")
+        form.start()
+        form.click_into("MAT1")
+        form.key("Escape")  # the click opened the list; typing goes to it shut
+        form.type("L")
+        time.sleep(1)  # the pause under test
+        form.type("5")
+        form.exit()
+        self.assertEqual(
+            (form.folder / "TextFiles" / "MAT1.TXT").read_bytes(),
+            fields.stored_bytes(self.place / "expected", "MAT1",
+                                fields.section_index("L5x3x1/4")),
+            "L, a pause of 1 s, then 5")
 
 
 class HelpAndWeb(WindowsCase):
