@@ -8,8 +8,8 @@
 #include <random>
 
 #include "form/form_state.h"
+#include "form/run_row.h"
 #include "macro/macro_writers.h"
-#include "staging/row_command.h"
 
 namespace {
 
@@ -39,10 +39,11 @@ void BM_BothEndsPairCommand(benchmark::State& state) {
   BenchFolder temporary;
   vpa::ProgramFolder folder(temporary.root());
   vpa::RowEntries row = {"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long", "2"};
+  const std::string both(vpa::kBothEnds);
   for (auto _ : state) {
-    vpa::Status done = vpa::RunRowCommand(folder, 1, row, vpa::kBothEnds);
-    if (!done.ok()) {
-      state.SkipWithError(done.error().c_str());
+    vpa::RunOutcome done = vpa::WriteRow(folder, 1, row, both, "");
+    if (done.kind != vpa::RunOutcome::Kind::kWritten) {
+      state.SkipWithError(done.message.c_str());
       break;
     }
   }

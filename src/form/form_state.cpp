@@ -79,11 +79,11 @@ void CopyField(const FormState& from, FormState& to, const StoredField& field) {
 FormState LoadFormState(const ProgramFolder& folder) {
   FormState state;
   for (const StoredField& field : StoredFields()) {
-    LoadedField stored = LoadStoredField(folder, field.name);
+    std::string stored = LoadField(folder, field.name);
     if (field.count == 0) {
-      TextOf(state, field) = std::move(stored.text);
+      TextOf(state, field) = std::move(stored);
     } else {
-      IndexOf(state, field) = StoredIndex(stored.text, field.count);
+      IndexOf(state, field) = StoredIndex(stored, field.count);
     }
   }
   return state;

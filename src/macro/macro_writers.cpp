@@ -89,18 +89,4 @@ Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
   return ReplaceFile(folder.MacroFile(), macro);
 }
 
-Status WritePairMacro(const ProgramFolder& folder, const Staging& staging,
-                      std::string_view end) {
-  Result<std::vector<Pass>> passes = PairPasses(staging, end);
-  if (!passes.ok()) return passes.failure();
-  return WriteMacro(folder, staging, passes.value());
-}
-
-Status WriteSingleMacro(const ProgramFolder& folder, const Staging& staging,
-                        std::string_view end) {
-  Result<std::vector<Pass>> passes = SinglePasses(staging, end);
-  if (!passes.ok()) return passes.failure();
-  return WriteMacro(folder, staging, passes.value());
-}
-
 }  // namespace vpa

@@ -14,7 +14,6 @@
 
 namespace vpa {
 
-
 // A template is a few kilobytes; a larger file than this is not one.
 inline constexpr size_t kMaxTemplateBytes = size_t{64} << 20;
 
@@ -37,11 +36,6 @@ Result<std::vector<Pass>> SinglePasses(const Staging& staging,
 // any failure the former macro file stays as it was.
 Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
                   const std::vector<Pass>& passes);
-
-Status WritePairMacro(const ProgramFolder& folder, const Staging& staging,
-                      std::string_view end);
-Status WriteSingleMacro(const ProgramFolder& folder, const Staging& staging,
-                        std::string_view end);
 
 }  // namespace vpa
 

@@ -13,23 +13,17 @@ std::string Staged(std::string_view entry) {
   return AsText(ParseDimension(entry).value());
 }
 
+Staging StagePassedRow(const RowEntries& entries) {
+  return Staging{Staged(entries.h), Staged(entries.v1), Staged(entries.v2),
+                 entries.section,   Staged(entries.l),  entries.leg};
+}
+
 }  // namespace
 
 Result<std::string> StageDimension(std::string_view entry) {
   std::optional<std::string> refusal = ReadingRefusal(entry);
   if (refusal) return Error{*refusal + ". " + std::string(kAcceptedForms)};
   return Staged(entry);
-}
-
-Result<Staging> StageRow(int row, const RowEntries& entries) {
-  std::vector<FieldRefusal> refusals = RowRefusals(entries);
-  if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
-  return StagePassedRow(entries);
-}
-
-Staging StagePassedRow(const RowEntries& entries) {
-  return Staging{Staged(entries.h), Staged(entries.v1), Staged(entries.v2),
-                 entries.section,   Staged(entries.l),  entries.leg};
 }
 
 bool IsSingle(std::string_view pair) {
@@ -44,20 +38,6 @@ Result<RowCommand> PlanPassedRow(const RowEntries& entries,
                                          : PairPasses(staging, end);
   if (!passes.ok()) return passes.failure();
   return RowCommand{staging, passes.value()};
-}
-
-Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
-                                  std::string_view end) {
-  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
-  if (!refusals.empty()) return Error{RefusalMessage(row, refusals)};
-  return PlanPassedRow(entries, end);
-}
-
-Status RunRowCommand(const ProgramFolder& folder, int row,
-                     const RowEntries& entries, std::string_view end) {
-  Result<RowCommand> command = PlanRowCommand(row, entries, end);
-  if (!command.ok()) return command.failure();
-  return WriteMacro(folder, command.value().staging, command.value().passes);
 }
 
 }  // namespace vpa

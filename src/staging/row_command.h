@@ -1,12 +1,11 @@
-// The row command without its window: a row's entries are read, staged and
-// handed to the macro writer the row's Pair choice names.
+// The row command without its window: a row's entries are staged and
+// planned into the template passes its Pair and end choices name.
 #ifndef VPA_STAGING_ROW_COMMAND_H_
 #define VPA_STAGING_ROW_COMMAND_H_
 
 #include <string>
 #include <string_view>
 
-#include "base/program_folder.h"
 #include "base/result.h"
 #include "macro/macro_writers.h"
 #include "macro/template_pass.h"
@@ -34,14 +33,6 @@ inline constexpr std::string_view kAcceptedForms =
 // it. An entry read only in part stages as what was read (see HalfReading).
 Result<std::string> StageDimension(std::string_view entry);
 
-// Stages a row in the order H, V1, V2, section, L, leg. A row with any
-// refusing entry (see row_refusal.h) is an error naming the row (when `row`
-// is 1 to 5) and every refusing field.
-Result<Staging> StageRow(int row, const RowEntries& entries);
-
-// Stages a row that RowRefusals has passed, without checking it again.
-Staging StagePassedRow(const RowEntries& entries);
-
 // True when the Pair text asks for one angle at each end (it holds a "1").
 bool IsSingle(std::string_view pair);
 
@@ -52,18 +43,11 @@ struct RowCommand {
   std::vector<Pass> passes;
 };
 
-// Plans a row that RowRefusals (with the end choice) has passed.
+// Stages a row that RowRefusals (with the end choice) has passed, in the
+// order H, V1, V2, section, L, leg, without checking it again, and plans
+// its passes. Touches no file.
 Result<RowCommand> PlanPassedRow(const RowEntries& entries,
                                  std::string_view end);
-
-// Stages the row and plans its passes; refuses the row's bad entries and a
-// missing end choice in one message. Touches no file.
-Result<RowCommand> PlanRowCommand(int row, const RowEntries& entries,
-                                  std::string_view end);
-
-// Plans the row command and writes its macro for the end choice `end`.
-Status RunRowCommand(const ProgramFolder& folder, int row,
-                     const RowEntries& entries, std::string_view end);
 
 }  // namespace vpa
 

@@ -39,8 +39,7 @@ Status SaveField(const ProgramFolder& folder, std::string_view name,
   return SaveField(folder, name, sign + std::to_string(index) + " ");
 }
 
-LoadedField LoadStoredField(const ProgramFolder& folder,
-                            std::string_view name) {
+std::string LoadField(const ProgramFolder& folder, std::string_view name) {
   std::filesystem::path file = folder.FieldFile(name);
   Result<std::string> line = ReadLastLine(file, kMaxFieldLine);
   Result<std::string> head = ReadHead(file, 3);
@@ -49,20 +48,15 @@ LoadedField LoadStoredField(const ProgramFolder& folder,
     // A file re-saved in Notepad as UTF-16 holds nothing this program
     // wrote; one saved as "UTF-8 with BOM" still holds the value.
     if (start.starts_with(kUtf16Le) || start.starts_with(kUtf16Be)) {
-      return {std::string(), true};
+      return std::string();
     }
     std::string_view value = line.value();
     if (start == kUtf8Mark && value.starts_with(kUtf8Mark)) {
       value.remove_prefix(kUtf8Mark.size());
     }
-    return {std::string(TrimSpaces(value)), false};
+    return std::string(TrimSpaces(value));
   }
-  const ErrorCode code = line.ok() ? head.code() : line.code();
-  return {std::string(), code != ErrorCode::kNotFound};
-}
-
-std::string LoadField(const ProgramFolder& folder, std::string_view name) {
-  return LoadStoredField(folder, name).text;
+  return std::string();
 }
 
 int StoredIndex(std::string_view stored, int count) {

@@ -25,20 +25,10 @@ Status SaveField(const ProgramFolder& folder, std::string_view name,
 // Writes a list position as " 2 " or "-1 " and CR LF.
 Status SaveField(const ProgramFolder& folder, std::string_view name, int index);
 
-// A field as loading found it.
-struct LoadedField {
-  std::string text;         // the value; empty when there is none
-  bool unreadable = false;  // the file exists but could not be read
-};
-
 // The last line of the field's file trimmed of spaces, without a UTF-8
-// byte-order mark at the file's start. A missing file reads as the empty
-// text; a file that is not a regular file, cannot be read, ends in an
-// overlong line or starts with a UTF-16 byte-order mark reads as the empty
-// text and is marked unreadable.
-LoadedField LoadStoredField(const ProgramFolder& folder, std::string_view name);
-
-// LoadStoredField's text alone.
+// byte-order mark at the file's start. A file that is missing, is not a
+// regular file, cannot be read, ends in an overlong line or starts with a
+// UTF-16 byte-order mark reads as the empty text.
 std::string LoadField(const ProgramFolder& folder, std::string_view name);
 
 // A stored list position: a whole number from 0 to `count` - 1, else -1.

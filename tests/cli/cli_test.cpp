@@ -10,7 +10,7 @@
 
 #include "base/files.h"
 #include "catalogue/angle_catalogue.h"
-#include "staging/row_command.h"
+#include "form/run_row.h"
 #include "store/field_store.h"
 #include "test_folder.h"
 
@@ -73,8 +73,9 @@ TEST(Cli, WriteMatchesTheRowCommandByteForByte) {
   for (const Case& c : cases) {
     TestFolder expected;
     expected.InstallNamedTemplates();
-    Status wanted = RunRowCommand(expected.folder(), 0, c.row, c.end);
-    ASSERT_TRUE(wanted.ok()) << wanted.error();
+    RunOutcome wanted =
+        WriteRow(expected.folder(), 0, c.row, std::string(c.end), "");
+    ASSERT_EQ(wanted.kind, RunOutcome::Kind::kWritten) << wanted.message;
     TestFolder test;
     test.InstallNamedTemplates();
     std::vector<std::string> args = {"write"};

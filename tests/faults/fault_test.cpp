@@ -42,7 +42,8 @@ class MacroFaultTest : public ::testing::Test {
   // pair, and expects it to fail naming `file` and the reason; returns the
   // failure.
   Status ExpectRefusalNaming(const fs::path& file) {
-    Status written = WritePairMacro(test_.folder(), Row(), kBothEnds);
+    Status written =
+        WriteMacro(test_.folder(), Row(), PairPasses(Row(), kBothEnds).value());
     EXPECT_FALSE(written.ok());
     if (written.ok()) return written;
     EXPECT_EQ(written.path(), file);

@@ -25,6 +25,8 @@ using testing::TestFolder;
 
 constexpr std::string_view kFormer = "former macro\r\n";
 
+Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
+
 // A file of `size` bytes that takes no room on the disk, ending in `tail`.
 void MakeSparse(const fs::path& path, uintmax_t size, const std::string& tail) {
   { std::ofstream create(path, std::ios::binary); }
@@ -37,39 +39,37 @@ struct OddFile {
   std::function<void(const fs::path&)> make;
   bool usable_template;    // a template pass may read it
   const char* field_text;  // what it loads as, as a field file
-  bool unreadable;         // and whether shut-down must leave it alone
 };
 
 std::vector<OddFile> OddFiles() {
   std::vector<OddFile> files = {
       {"a huge file whose last line is short",
        [](const fs::path& p) { MakeSparse(p, 300u << 20, "\r\n7 \r\n"); },
-       false, "7", false},
+       false, "7"},
       {"a template one byte over 64 MiB",
        [](const fs::path& p) { MakeSparse(p, (64u << 20) + 1, "x"); }, false,
-       "", true},
+       ""},
       {"a last line over 1 MiB",
        [](const fs::path& p) {
          std::ofstream(p, std::ios::binary)
              << "6\r\n"
              << std::string((1 << 20) + 1, '9') << "\r\n";
        },
-       true, "", true},
+       true, ""},
       {"a folder", [](const fs::path& p) { fs::create_directory(p); }, false,
-       "", true},
+       ""},
 #ifndef _WIN32
-      {"a FIFO", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }, false, "",
-       true},
+      {"a FIFO", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }, false, ""},
       {"a symbolic link to a FIFO",
        [](const fs::path& p) {
          fs::path fifo = p.string() + ".fifo";
          mkfifo(fifo.c_str(), 0600);
          fs::create_symlink(fifo, p);
        },
-       false, "", true},
+       false, ""},
       {"a symbolic link to /dev/zero",
-       [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, false, "",
-       true},
+       [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, false,
+       ""},
 #endif
   };
   return files;
@@ -80,9 +80,7 @@ TEST(OddFiles, AsFieldFiles) {
     SCOPED_TRACE(odd.what);
     TestFolder test;
     odd.make(test.folder().FieldFile("H1"));
-    LoadedField loaded = LoadStoredField(test.folder(), "H1");
-    EXPECT_EQ(loaded.text, odd.field_text);
-    EXPECT_EQ(loaded.unreadable, odd.unreadable);
+    EXPECT_EQ(LoadField(test.folder(), "H1"), odd.field_text);
   }
 }
 
@@ -96,9 +94,8 @@ TEST(OddFiles, AsTemplates) {
     fs::path second = test.folder().Template("WALLBEARANGr2.PY");
     fs::remove(second);
     odd.make(second);
-    Status written = WritePairMacro(
-        test.folder(), {"12.5", "6", "9", "L4x4x1/2", "120", "Long"},
-        kBothEnds);
+    Status written =
+        WriteMacro(test.folder(), Row(), PairPasses(Row(), kBothEnds).value());
     ASSERT_FALSE(written.ok());
     EXPECT_NE(written.error().find("Cannot read " + second.string() + ": "),
               std::string::npos)
@@ -113,20 +110,12 @@ TEST(FileErrors, NameAFolderUnderAnyNameInUtf8) {
   TestFolder test;
   const fs::path root = test.root() / fs::path(u8"D\u00e9tailleur \u0416");
   fs::create_directories(root / "0PY");
-  Status written =
-      WritePairMacro(ProgramFolder(root),
-                     {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}, kBothEnds);
+  Status written = WriteMacro(ProgramFolder(root), Row(),
+                              PairPasses(Row(), kBothEnds).value());
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("D\xc3\xa9tailleur \xd0\x96"),
             std::string::npos)
       << written.error();
-}
-
-TEST(OddFiles, MissingFieldFileIsNotUnreadable) {
-  TestFolder test;
-  LoadedField loaded = LoadStoredField(test.folder(), "H1");
-  EXPECT_EQ(loaded.text, "");
-  EXPECT_FALSE(loaded.unreadable);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #endif
 
 #include "base/files.h"
-#include "staging/row_command.h"
+#include "form/run_row.h"
 #include "test_folder.h"
 
 #ifndef _WIN32
@@ -97,7 +97,8 @@ std::string Macro(const TestFolder& test, const std::string& h) {
   TestFolder alone;
   alone.InstallShippedTemplates();
   RowEntries row = {h, "6", "9", "L4x4x1/2", "120", "Long", "2"};
-  EXPECT_TRUE(RunRowCommand(alone.folder(), 0, row, kBothEnds).ok());
+  EXPECT_EQ(WriteRow(alone.folder(), 0, row, std::string(kBothEnds), "").kind,
+            RunOutcome::Kind::kWritten);
   return alone.Read("0PY/0.PY");
 }
 

@@ -19,6 +19,15 @@ std::string Block(const std::string& name, const std::string& v,
 
 Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
 
+// Writes the macro of a pair command, or of a single one.
+Status Write(const TestFolder& test, const Staging& staging,
+             std::string_view end, bool single = false) {
+  Result<std::vector<Pass>> passes =
+      single ? SinglePasses(staging, end) : PairPasses(staging, end);
+  if (!passes.ok()) return passes.failure();
+  return WriteMacro(test.folder(), staging, passes.value());
+}
+
 struct Command {
   bool single;
   std::string_view end;
@@ -32,9 +41,7 @@ TEST_P(WritesMacro, ExactBytes) {
   test.InstallNamedTemplates();
   test.Write("0PY/0.PY", "former macro\r\n");
   const Command& command = GetParam();
-  Status written = command.single
-                       ? WriteSingleMacro(test.folder(), Row(), command.end)
-                       : WritePairMacro(test.folder(), Row(), command.end);
+  Status written = Write(test, Row(), command.end, command.single);
   ASSERT_TRUE(written.ok()) << written.error();
   EXPECT_EQ(test.Read("0PY/0.PY"), command.macro);
 }
@@ -64,7 +71,7 @@ TEST(WriteMacro, ShortLegReachesEveryBlock) {
   test.InstallNamedTemplates();
   Staging staging = Row();
   staging.OSLFin = "Short";
-  ASSERT_TRUE(WriteSingleMacro(test.folder(), staging, kBothEnds).ok());
+  ASSERT_TRUE(Write(test, staging, kBothEnds, true).ok());
   EXPECT_EQ(test.Read("0PY/0.PY"),
             Block("WALLBEARANG.PY", "6", "126", "Hz.") +
                 Block("WALLBEARANGla.PY", "6", "6", "Hz."));
@@ -139,11 +146,9 @@ TEST(Passes, SumTooLargeIsRefusedNamingTheFields) {
   TestFolder test;
   test.InstallNamedTemplates();
   test.Write("0PY/0.PY", "former macro\r\n");
-  EXPECT_FALSE(
-      WritePairMacro(test.folder(),
-                     {"12.5", "1e308", "9", "L4x4x1/2", "1e308", "Long"},
+  EXPECT_FALSE(Write(test, {"12.5", "1e308", "9", "L4x4x1/2", "1e308", "Long"},
                      kRightEnd)
-          .ok());
+                   .ok());
   EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
 }
 
@@ -151,7 +156,7 @@ TEST(WriteMacro, NoEndChosenLeavesTheFormerMacro) {
   TestFolder test;
   test.InstallNamedTemplates();
   test.Write("0PY/0.PY", "former macro\r\n");
-  Status written = WritePairMacro(test.folder(), Row(), "");
+  Status written = Write(test, Row(), "");
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("Right End"), std::string::npos);
   EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
@@ -162,7 +167,7 @@ TEST(WriteMacro, FailingSecondPassLeavesTheFormerMacro) {
   test.InstallNamedTemplates();
   std::filesystem::remove(test.root() / "PythonFiles" / "WALLBEARANGr2.PY");
   test.Write("0PY/0.PY", "former macro\r\n");
-  Status written = WritePairMacro(test.folder(), Row(), kBothEnds);
+  Status written = Write(test, Row(), kBothEnds);
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("WALLBEARANGr2.PY"), std::string::npos);
   EXPECT_NE(written.error().find("No such file"), std::string::npos);
@@ -173,7 +178,7 @@ TEST(WriteMacro, MissingMacroFolderIsAnErrorAndNothingIsCreated) {
   TestFolder test;
   test.InstallNamedTemplates();
   std::filesystem::remove(test.root() / "0PY");
-  Status written = WriteSingleMacro(test.folder(), Row(), kRightEnd);
+  Status written = Write(test, Row(), kRightEnd, true);
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("0.PY"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(test.root() / "0PY"));
@@ -182,9 +187,9 @@ TEST(WriteMacro, MissingMacroFolderIsAnErrorAndNothingIsCreated) {
 TEST(WriteMacro, SecondCommandRewritesTheSameBlocks) {
   TestFolder test;
   test.InstallNamedTemplates();
-  ASSERT_TRUE(WritePairMacro(test.folder(), Row(), kBothEnds).ok());
+  ASSERT_TRUE(Write(test, Row(), kBothEnds).ok());
   std::string first = test.Read("0PY/0.PY");
-  ASSERT_TRUE(WritePairMacro(test.folder(), Row(), kBothEnds).ok());
+  ASSERT_TRUE(Write(test, Row(), kBothEnds).ok());
   EXPECT_EQ(test.Read("0PY/0.PY"), first);
   EXPECT_EQ(
       std::distance(std::filesystem::directory_iterator(test.root() / "0PY"),

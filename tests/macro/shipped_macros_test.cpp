@@ -80,7 +80,7 @@ TEST(ShippedMacros, AreAsciiWithoutByteOrderMark) {
   std::string first;
   for (const RowEntries& row : EveryRow()) {
     for (std::string_view end : {kRightEnd, kLeftEnd, kBothEnds}) {
-      Result<RowCommand> command = PlanRowCommand(1, row, end);
+      Result<RowCommand> command = PlanPassedRow(row, end);
       ASSERT_TRUE(command.ok()) << command.error();
       const std::string stray = Stray(Macro(command.value()));
       if (stray.empty() || strays++ > 0) continue;

@@ -1,15 +1,12 @@
-// Row staging and dispatch: staged texts, refused rows, and which writer runs.
+// Row staging and dispatch: staged texts and which templates a row runs.
 #include "staging/row_command.h"
 
 #include <gtest/gtest.h>
 
 #include "macro/macro_writers.h"
-#include "test_folder.h"
 
 namespace vpa {
 namespace {
-
-using testing::TestFolder;
 
 RowEntries Filled() {
   return {"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long", "2"};
@@ -44,27 +41,14 @@ TEST(StageDimension, RefusalsNameTheEntryAndTheAcceptedForms) {
   }
 }
 
-TEST(StageRow, StagesEveryFieldInOrder) {
-  Staging staging = StageRow(2, Filled()).value();
+TEST(PlanPassedRow, StagesEveryFieldInOrder) {
+  Staging staging = PlanPassedRow(Filled(), kRightEnd).value().staging;
   EXPECT_EQ(staging.HFin, "12.5");
   EXPECT_EQ(staging.V1Fin, "6");
   EXPECT_EQ(staging.V2Fin, "9");
   EXPECT_EQ(staging.MatFin, "L4x4x1/2");
   EXPECT_EQ(staging.LFin, "120");
   EXPECT_EQ(staging.OSLFin, "Long");
-}
-
-TEST(StageRow, RefusedRowNamesTheRow) {
-  RowEntries entries = Filled();
-  entries.v2 = "a-b";
-  EXPECT_EQ(StageRow(3, entries)
-                .error()
-                .rfind("No macro was written for row 3:\nV2: ", 0),
-            0u);
-  EXPECT_EQ(StageRow(0, entries)
-                .error()
-                .rfind("No macro was written for the row:\nV2: ", 0),
-            0u);
 }
 
 TEST(IsSingle, PairTextHoldingAOne) {
@@ -74,33 +58,23 @@ TEST(IsSingle, PairTextHoldingAOne) {
   EXPECT_FALSE(IsSingle(""));
 }
 
-TEST(RunRowCommand, DispatchesOnThePairChoice) {
+TEST(PlanPassedRow, DispatchesOnThePairChoice) {
   struct Case {
     const char* pair;
-    bool second_angle;
-  } cases[] = {{"1", false}, {"2", true}, {"12", false}};
+    std::vector<std::string_view> templates;
+  } cases[] = {{"1", {"WALLBEARANG.PY"}},
+               {"2", {"WALLBEARANG.PY", "WALLBEARANGr2.PY"}},
+               {"12", {"WALLBEARANG.PY"}}};
   for (const Case& c : cases) {
-    TestFolder test;
-    test.InstallNamedTemplates();
     RowEntries entries = Filled();
     entries.pair = c.pair;
-    ASSERT_TRUE(RunRowCommand(test.folder(), 1, entries, kRightEnd).ok());
-    std::string macro = test.Read("0PY/0.PY");
-    EXPECT_EQ(macro.rfind("\r\n# WALLBEARANG.PY\r\nv=6 fs=126\r\n", 0), 0u);
-    EXPECT_EQ(macro.find("WALLBEARANGr2.PY") != std::string::npos,
-              c.second_angle)
-        << c.pair;
+    const RowCommand command = PlanPassedRow(entries, kRightEnd).value();
+    std::vector<std::string_view> templates;
+    for (const Pass& pass : command.passes) {
+      templates.push_back(pass.template_file);
+    }
+    EXPECT_EQ(templates, c.templates) << c.pair;
   }
-}
-
-TEST(RunRowCommand, RefusedRowWritesNothing) {
-  TestFolder test;
-  test.InstallNamedTemplates();
-  test.Write("0PY/0.PY", "former");
-  RowEntries entries = Filled();
-  entries.section = "";
-  EXPECT_FALSE(RunRowCommand(test.folder(), 1, entries, kBothEnds).ok());
-  EXPECT_EQ(test.Read("0PY/0.PY"), "former");
 }
 
 }  // namespace

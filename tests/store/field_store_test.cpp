@@ -84,29 +84,26 @@ TEST(LoadField, ByteOrderMarks) {
   const struct {
     std::string bytes;
     const char* loaded;
-    bool unreadable;
   } cases[] = {
       {"\xEF\xBB\xBF"
        "1-0 1/2\r\n",
-       "1-0 1/2", false},
-      {"\xEF\xBB\xBF\r\n", "", false},
+       "1-0 1/2"},
+      {"\xEF\xBB\xBF\r\n", ""},
       {"\xEF\xBB\xBF"
        "a\r\nb",
-       "b", false},
+       "b"},
       {std::string("\xFF\xFE"
                    "1\0\r\0\n\0",
                    8),
-       "", true},
+       ""},
       {std::string("\xFE\xFF\0"
                    "1",
                    4),
-       "", true},
+       ""},
   };
   for (const auto& c : cases) {
     test.Write("TextFiles/L1.TXT", c.bytes);
-    LoadedField field = LoadStoredField(test.folder(), "L1");
-    EXPECT_EQ(field.text, c.loaded);
-    EXPECT_EQ(field.unreadable, c.unreadable) << c.loaded;
+    EXPECT_EQ(LoadField(test.folder(), "L1"), c.loaded);
   }
 }
 
@@ -148,25 +145,6 @@ TEST(SaveField, FailedSaveKeepsTheFormerValue) {
   EXPECT_EQ(saved.ok() ? ErrorCode::kRefusedEntry : saved.code(),
             ErrorCode::kLineBreak);
   EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "12\r\n");
-}
-
-// A file that is there but cannot be read is marked, so that it is left
-// alone; a missing one is not.
-TEST(LoadStoredField, UnreadableOnlyWhenTheFileIsThere) {
-  TestFolder test;
-  SaveField(test.folder(), "H1", "12");
-  struct Case {
-    std::errc error;
-    bool unreadable;
-  } cases[] = {{std::errc::permission_denied, true},
-               {std::errc::io_error, true},
-               {std::errc::no_such_file_or_directory, false}};
-  for (const Case& c : cases) {
-    FailingFileSystem failing(Call::kOpenToRead, c.error);
-    LoadedField loaded = LoadStoredField(test.folder(), "H1");
-    EXPECT_EQ(loaded.text, "");
-    EXPECT_EQ(loaded.unreadable, c.unreadable) << static_cast<int>(c.error);
-  }
 }
 
 TEST(StoredIndex, WholeNumbersInRangeOnly) {
