@@ -25,17 +25,29 @@ function(vpa_render_picture out_var name width height)
 endfunction()
 
 # vpa_pack_pictures(<output.cpp> SCALES <percent>... ICONS <side>...) packs
-# the diagram and the logo at the size of their places at each scale (in
-# whole pixels) and the icon at each side.
+# each picture of src/form/picture_places.h at the size of its place at each
+# scale (in whole pixels; 15 twips are a pixel at 100 %) and the icon at each
+# side.
 function(vpa_pack_pictures output)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SCALES;ICONS")
+  set(places "${CMAKE_SOURCE_DIR}/src/form/picture_places.h")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${places}")
+  set(place_pattern
+      "k([A-Z][a-z]+)Place = {[0-9]+, [0-9]+, ([0-9]+), ([0-9]+)}")
+  file(STRINGS "${places}" lines REGEX "${place_pattern}")
+  if(NOT lines)
+    message(FATAL_ERROR "no picture place in ${places}")
+  endif()
   set(raws)
-  foreach(picture IN ITEMS diagram:539x578 logo:256x164)
-    string(REGEX MATCH "^([a-z]+):([0-9]+)x([0-9]+)$" _ "${picture}")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "${place_pattern}" _ "${line}")
+    string(TOLOWER "${CMAKE_MATCH_1}" name)
+    set(twips_wide ${CMAKE_MATCH_2})
+    set(twips_high ${CMAKE_MATCH_3})
     foreach(scale IN LISTS arg_SCALES)
-      math(EXPR width "(${CMAKE_MATCH_2} * ${scale} + 50) / 100")
-      math(EXPR height "(${CMAKE_MATCH_3} * ${scale} + 50) / 100")
-      vpa_render_picture(raws ${CMAKE_MATCH_1} ${width} ${height})
+      math(EXPR width "(${twips_wide} / 15 * ${scale} + 50) / 100")
+      math(EXPR height "(${twips_high} / 15 * ${scale} + 50) / 100")
+      vpa_render_picture(raws ${name} ${width} ${height})
     endforeach()
   endforeach()
   foreach(side IN LISTS arg_ICONS)

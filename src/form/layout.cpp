@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
 #include "form/fields.h"
+#include "form/picture_places.h"
 #include "form/row_feedback.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
@@ -84,7 +85,7 @@ FormControl Button(std::string name, Role role, std::string caption,
 
 void AddDiagram(std::vector<FormControl>& form) {
   FormControl picture =
-      Control("Image1", ControlKind::kPicture, {120, 120, 8085, 8670});
+      Control("Image1", ControlKind::kPicture, kDiagramPlace);
   picture.picture = "diagram";
   form.push_back(picture);
   form.push_back(Line("Line1", 1440, 2490, 960, 1995));
@@ -112,7 +113,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 void AddUpperRight(std::vector<FormControl>& form, const Maker& maker) {
   FormControl logo =
-      Control("Image2", ControlKind::kPicture, {10800, 360, 3840, 2460});
+      Control("Image2", ControlKind::kPicture, kLogoPlace);
   logo.picture = "logo";
   form.push_back(logo);
 
