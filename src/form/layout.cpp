@@ -84,8 +84,7 @@ FormControl Button(std::string name, Role role, std::string caption,
 }
 
 void AddDiagram(std::vector<FormControl>& form) {
-  FormControl picture =
-      Control("Image1", ControlKind::kPicture, kDiagramPlace);
+  FormControl picture = Control("Image1", ControlKind::kPicture, kDiagramPlace);
   picture.picture = "diagram";
   form.push_back(picture);
   form.push_back(Line("Line1", 1440, 2490, 960, 1995));
@@ -112,8 +111,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 void AddUpperRight(std::vector<FormControl>& form, const Maker& maker) {
-  FormControl logo =
-      Control("Image2", ControlKind::kPicture, kLogoPlace);
+  FormControl logo = Control("Image2", ControlKind::kPicture, kLogoPlace);
   logo.picture = "logo";
   form.push_back(logo);
 
