@@ -102,6 +102,21 @@ TEST_F(DetailerTest, ListsFindNamesWithBlanksAndDeleteClearsTheChoice) {
   section->hidePopup();
 }
 
+// A pause longer than the system's keyboard input interval starts a new
+// search: "5" alone finds nothing, where "L5" would.
+TEST_F(DetailerTest, TypeAheadPauseIsTheSystemsKeyboardInterval) {
+  OpenActive();
+  QComboBox* section = List("MAT1");
+  section->setFocus();
+  const int interval = QApplication::keyboardInputInterval();
+  QApplication::setKeyboardInputInterval(20);
+  QTest::keyClicks(section, "L");
+  QTest::qWait(100);
+  QTest::keyClicks(section, "5");
+  EXPECT_EQ(section->currentText(), "L1x1x1/8");
+  QApplication::setKeyboardInputInterval(interval);
+}
+
 // Pop-ups are built only when first opened, after the lists took their
 // font, colours and style: they must show those all the same.
 TEST_F(DetailerTest, OpenedListShowsTheListsFontAndColours) {
