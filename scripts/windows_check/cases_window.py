@@ -95,8 +95,7 @@ class Window(WindowsCase):
 
     def expect_focus_after_restore(self, form, clicked, expected, when):
         form.click_into(clicked)
-        form.x.minimise(form.window)
-        form.wait_until(lambda: form.state() == "Iconic", 10, "minimised")
+        form.minimise()
         form.restore()
         form.wait_until(lambda: form.focused() == expected, 5,
                         lambda: f"the focus {when} is on {expected}, not "

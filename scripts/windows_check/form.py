@@ -150,6 +150,10 @@ class Form:
         self.wait_until(lambda: not self.messages(), 10,
                         f"the message box '{caption}' closes")
 
+    def minimise(self):
+        self.x.minimise(self.window)
+        self.wait_until(lambda: self.state() == "Iconic", 10, "minimised")
+
     def restore(self):
         """Brings the minimised window back and waits for its focus."""
         self.x.activate(self.window)
@@ -161,7 +165,11 @@ class Form:
         self.wait_until(self.focused, 10, "a focus after the restore")
 
     def state(self):
-        return self.x.state(self.window)
+        """X's state of the window once Wine's agrees: "Iconic" or "Normal"
+        (X tells a change before Wine has done it), else None."""
+        state = self.x.state(self.window)
+        wine = {"Iconic": "minimised", "Normal": "normal"}.get(state)
+        return state if wine and self.probe("shown")[1].strip() == wine else None
 
     def screen_place(self, control):
         x, y, _, _ = self.x.geometry(self.window)

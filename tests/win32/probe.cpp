@@ -2,6 +2,8 @@
 // Windows check, which cannot see inside Wine's windows.
 //   focus        the focused control's place in the form's client area
 //                ("left top width height")
+//   shown        "minimised" or "normal", as the form's own thread has
+//                made it: X may tell a change before Wine has done it
 //   messages     every message box of the form's process: its caption and
 //                its text, one line each
 //   end-session  the system's end of the session: WM_QUERYENDSESSION, then
@@ -229,11 +231,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (command == "focus") return Focus(form);
+  if (command == "shown") {
+    std::puts(IsIconic(form) ? "minimised" : "normal");
+    return 0;
+  }
   if (command == "messages") return Messages(form);
   if (command == "end-session") return EndSession(form);
   if (command == "open-list") return OpenList(form);
   if (command == "names") return Names(form);
   std::fprintf(stderr,
-               "usage: vpa-probe focus|messages|end-session|open-list|names\n");
+               "usage: vpa-probe focus|shown|messages|end-session|open-list|"
+               "names\n");
   return 2;
 }
