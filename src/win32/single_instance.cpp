@@ -25,7 +25,8 @@ std::wstring PathKey(const std::filesystem::path& folder) {
 
 // The folder's identity, its volume's serial number and its file index, is
 // the same by whichever drive letter, share or link it is reached; its path
-// stands in when the folder cannot be opened.
+// stands in when the folder cannot be opened, or when its share gives every
+// file the index 0.
 std::wstring FolderKey(const std::filesystem::path& folder) {
   HANDLE handle = CreateFileW(
       folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -34,7 +35,9 @@ std::wstring FolderKey(const std::filesystem::path& folder) {
   BY_HANDLE_FILE_INFORMATION info{};
   const bool known = GetFileInformationByHandle(handle, &info);
   CloseHandle(handle);
-  if (!known) return PathKey(folder);
+  if (!known || (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0)) {
+    return PathKey(folder);
+  }
   wchar_t key[32];
   swprintf(key, 32, L"%08lx.%08lx%08lx", info.dwVolumeSerialNumber,
            info.nFileIndexHigh, info.nFileIndexLow);
