@@ -66,9 +66,9 @@ class FormWindow : private RunOutcomeView {
 
   // controls.cpp
   void BuildControls();
+  void SetUpList(Placed& placed);
   void PlaceControls();
   void Place(const Placed& placed, bool move);
-  RECT Bounds(const FormControl& design) const;
   int ItemHeight(const FormControl& design) const;
   HFONT Font(double points);
   RECT PixelRect(const TwipRect& place) const;
