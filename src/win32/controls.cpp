@@ -129,7 +129,7 @@ void FormWindow::BuildControls() {
       Place(placed, false);
     }
     if (!placed.design.hint.empty())
-      AddHint(hwnd, FromBytes(placed.design.hint));
+      SetHint(hwnd, FromBytes(placed.design.hint));
     spoken_.Name(hwnd, FromBytes(placed.design.accessible_name));
     if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0)
       KeepStorable(hwnd);
@@ -159,14 +159,16 @@ void FormWindow::SetUpList(Placed& placed) {
   SendMessageW(list, CB_SETMINVISIBLE, kVisibleItems, 0);
 }
 
-// A hint is also what a screen reader reads as the control's description.
+// The tooltips are made after the first paint: until then a hint is kept.
+void FormWindow::GiveHints() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                             nullptr, instance_, nullptr);
+  for (const auto& [control, text] : kept_hints_) AddHint(control, text);
+  kept_hints_.clear();
+}
+
 void FormWindow::AddHint(HWND control, const std::wstring& text) {
-  spoken_.Describe(control, text);
-  if (tooltip_ == nullptr) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
-                               nullptr, instance_, nullptr);
-  }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -176,9 +178,13 @@ void FormWindow::AddHint(HWND control, const std::wstring& text) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
+// A hint is also what a screen reader reads as the control's description.
 void FormWindow::SetHint(HWND control, const std::wstring& text) {
-  if (tooltip_ == nullptr) return AddHint(control, text);
   spoken_.Describe(control, text);
+  if (tooltip_ == nullptr) {
+    kept_hints_[control] = text;
+    return;
+  }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;

@@ -12,9 +12,10 @@
 namespace vpa {
 namespace {
 
-// Posted once the form is shown: the spoken names need COM, which the
-// first paint need not wait for.
-constexpr UINT kGiveSpokenNames = WM_APP + 2;
+// A timer's message comes only once no other message, painting included,
+// waits: the spoken names (which need COM) and the tooltips are given
+// then, as the first paint does not need them.
+constexpr UINT_PTR kAfterFirstPaint = 1;
 
 }  // namespace
 
@@ -55,7 +56,7 @@ bool FormWindow::Create(int show) {
   StartUp();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));
-  PostMessageW(hwnd_, kGiveSpokenNames, 0, 0);
+  SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
   return true;
 }
 
@@ -179,7 +180,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       // The session ends without WM_CLOSE: save now, as closing would.
       if (w) ShutDown(false);
       return 0;
-    case kGiveSpokenNames:
+    case WM_TIMER:
+      if (w != kAfterFirstPaint) break;
+      KillTimer(hwnd_, kAfterFirstPaint);
+      GiveHints();
       spoken_.Start();
       return 0;
     case WM_DESTROY:

@@ -76,8 +76,9 @@ class FormWindow : private RunOutcomeView {
   HWND Control(Role role, int row = 0) const;
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
-  void AddHint(HWND control, const std::wstring& text);
   void SetHint(HWND control, const std::wstring& text);
+  void GiveHints();
+  void AddHint(HWND control, const std::wstring& text);
 
   // painting.cpp, buttons.cpp
   void Paint(HDC dc);
@@ -124,13 +125,14 @@ class FormWindow : private RunOutcomeView {
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::array<HWND, 4> focus_mark_{};  // its top, bottom, left and right
+  std::map<HWND, std::wstring> kept_hints_;  // until the tooltips are made
+  std::array<HWND, 4> focus_mark_{};         // its top, bottom, left and right
   UINT dpi_ = 96;
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
-  SpokenNames spoken_;  // given after the first paint
+  SpokenNames spoken_;  // given after the first paint, with the tooltips
   std::wstring macro_path_;
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left
