@@ -17,6 +17,15 @@ namespace {
 // then, as the first paint does not need them.
 constexpr UINT_PTR kAfterFirstPaint = 1;
 
+// The window's size for the form's client size at `dpi`, whatever frame
+// the system draws around it.
+SIZE FrameSize(DWORD style, DWORD extended, UINT dpi) {
+  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, int(dpi)),
+             TwipsToPixels(kClientHeightTwips, int(dpi))};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace
 
 FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
@@ -44,13 +53,16 @@ bool FormWindow::Create(int show) {
   window_class.lpszClassName = class_name.c_str();
   if (RegisterClassExW(&window_class) == 0) return false;
 
-  // A fixed frame: the form's places assume its client size.
+  // A fixed frame: the form's places assume its client size. Made at its
+  // size for the system's dpi, which is the window's own unless it opens on
+  // a monitor of another scale.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                       WS_CLIPCHILDREN;
-  hwnd_ =
-      CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
-                      Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
+  const SIZE size = FrameSize(style, WS_EX_CONTROLPARENT, GetDpiForSystem());
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
+                          Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                          instance_, this);
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   StartUp();
@@ -60,15 +72,18 @@ bool FormWindow::Create(int show) {
   return true;
 }
 
-// The client area is the form's size at the window's dpi, whatever frame
-// the system draws around it.
+// The client area is the form's size at the window's dpi. The window is
+// resized only when it must: under Wine a resize also reconfigures its X
+// window.
 void FormWindow::FitFrame() {
-  RECT frame{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
-  AdjustWindowRectExForDpi(&frame, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
-                           FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)),
-                           dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-               frame.bottom - frame.top,
+  const SIZE size = FrameSize(DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
+                              DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_);
+  RECT now;
+  GetWindowRect(hwnd_, &now);
+  if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) {
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
