@@ -134,7 +134,6 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CREATE:
       dpi_ = GetDpiForWindow(hwnd_);
       BuildControls();
-      MakeFocusMark();
       FitFrame();
       return 0;
     case WM_DPICHANGED: {
