@@ -42,8 +42,7 @@ FormWindow::~FormWindow() {
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
 }
 
-bool FormWindow::Create(int show) {
-  const std::wstring class_name = FormClassName(folder_);
+bool FormWindow::Create(const std::wstring& class_name, int show) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = Proc;

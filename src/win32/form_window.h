@@ -42,8 +42,9 @@ class FormWindow : private RunOutcomeView {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  // Registers the class, builds the window, runs start-up and shows it.
-  bool Create(int show);
+  // Registers the class `class_name`, builds the window, runs start-up and
+  // shows it.
+  bool Create(const std::wstring& class_name, int show);
 
  private:
   // One control of the table and the window made for it (none for what is
