@@ -48,7 +48,8 @@ Native NativeFor(vpa::ControlKind kind) {
 
 // Each control as the form makes it: its font; a list at its face's height
 // with its face height set before its items, which go in with its drawing
-// off (the common controls of old: this window declares no newer ones).
+// off. The controls are the common controls 6, as the form's manifest, which
+// this window declares too, asks for.
 void AddControls(HWND parent, HINSTANCE instance, bool lists_only) {
   const UINT dpi = GetDpiForWindow(parent);
   auto px = [dpi](int twips) { return vpa::TwipsToPixels(twips, int(dpi)); };
@@ -79,7 +80,6 @@ void AddControls(HWND parent, HINSTANCE instance, bool lists_only) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int show) {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = Proc;
