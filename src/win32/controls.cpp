@@ -116,43 +116,59 @@ void FormWindow::BuildControls() {
                                : FromBytes(design.caption);
     // Made in its place at once: moving each control after would cost the
     // start a second round of window changes.
-    const RECT bounds = Bounds(design);
+    const RECT bounds = PixelRect(design.place);
     HWND hwnd = CreateWindowExW(
         extended, window_class, caption.c_str(), StyleFor(design), bounds.left,
         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
         hwnd_, nullptr, instance_, nullptr);
-    for (std::string_view item : design.items) {
-      SendMessageW(hwnd, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
+    controls_.push_back({std::move(design), hwnd});
+    Placed& placed = controls_.back();
+    if (placed.design.kind == ControlKind::kList) {
+      SetUpList(placed);
+    } else {
+      Place(placed, false);
     }
-    // A themed list draws its own face and would drop the row's band.
-    HWND open_list = nullptr;
-    if (design.kind == ControlKind::kList) {
-      SetWindowTheme(hwnd, L"", L"");
-      KeepTypeAhead(hwnd, &typed_);
-      COMBOBOXINFO info{};
-      info.cbSize = sizeof info;
-      if (GetComboBoxInfo(hwnd, &info)) open_list = info.hwndList;
-      // The common controls' open list keeps to this many items, whatever
-      // the window's height.
-      SendMessageW(hwnd, CB_SETMINVISIBLE, kVisibleItems, 0);
-    }
-    if (!design.hint.empty()) AddHint(hwnd, FromBytes(design.hint));
-    spoken_.Name(hwnd, FromBytes(design.accessible_name));
-    if (design.kind == ControlKind::kTextBox && design.row != 0)
+    if (!placed.design.hint.empty())
+      SetHint(hwnd, FromBytes(placed.design.hint));
+    spoken_.Name(hwnd, FromBytes(placed.design.accessible_name));
+    if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0)
       KeepStorable(hwnd);
-    controls_.push_back({std::move(design), hwnd, open_list});
-    Place(controls_.back(), false);
   }
 }
 
-// A hint is also what a screen reader reads as the control's description.
-void FormWindow::AddHint(HWND control, const std::wstring& text) {
-  spoken_.Describe(control, text);
-  if (tooltip_ == nullptr) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
-                               nullptr, instance_, nullptr);
+// Under Wine every change of a list's size, font or scroll bar also
+// resizes the window of its open list, so the list is made at its face's
+// height, gets its font and heights before its items, and takes the items
+// with its drawing off.
+void FormWindow::SetUpList(Placed& placed) {
+  HWND list = placed.hwnd;
+  // A themed list draws its own face and would drop the row's band.
+  SetWindowTheme(list, L"", L"");
+  Place(placed, false);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  for (std::string_view item : placed.design.items) {
+    SendMessageW(list, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
   }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  KeepTypeAhead(list, &typed_);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(list, &info)) placed.open_list = info.hwndList;
+  // The common controls size the open list by this many items, whatever
+  // the window's height.
+  SendMessageW(list, CB_SETMINVISIBLE, kVisibleItems, 0);
+}
+
+// The tooltips are made after the first paint: until then a hint is kept.
+void FormWindow::GiveHints() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                             nullptr, instance_, nullptr);
+  for (const auto& [control, text] : kept_hints_) AddHint(control, text);
+  kept_hints_.clear();
+}
+
+void FormWindow::AddHint(HWND control, const std::wstring& text) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -162,9 +178,13 @@ void FormWindow::AddHint(HWND control, const std::wstring& text) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
+// A hint is also what a screen reader reads as the control's description.
 void FormWindow::SetHint(HWND control, const std::wstring& text) {
-  if (tooltip_ == nullptr) return AddHint(control, text);
   spoken_.Describe(control, text);
+  if (tooltip_ == nullptr) {
+    kept_hints_[control] = text;
+    return;
+  }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;
@@ -176,25 +196,13 @@ void FormWindow::SetHint(HWND control, const std::wstring& text) {
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
 }
 
-// The control's window at the window's dpi: the table's place, and for a
-// list the face of the table's height over an open list of a screenful of
-// items.
-RECT FormWindow::Bounds(const FormControl& design) const {
-  RECT bounds = PixelRect(design.place);
-  if (design.kind == ControlKind::kList) {
-    bounds.bottom += kVisibleItems * (ItemHeight(design) - 2) + 2;
-  }
-  return bounds;
-}
-
 int FormWindow::ItemHeight(const FormControl& design) const {
   return ListItemHeight(design.place.height, dpi_);
 }
 
 // Font and item heights at the window's dpi; then the place, unless the
-// control was just made there. A list sizes its face to the items' height
-// itself and keeps the open list's height; under Wine each resize of a
-// list costs a start as much as making a box, so none is added.
+// control was just made there. A list sizes its face to its items' height
+// itself, and its place is only its face.
 void FormWindow::Place(const Placed& placed, bool move) {
   const FormControl& design = placed.design;
   HFONT font = design.points > 0 ? Font(design.points)
@@ -206,7 +214,7 @@ void FormWindow::Place(const Placed& placed, bool move) {
     SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
   }
   if (!move) return;
-  const RECT bounds = Bounds(design);
+  const RECT bounds = PixelRect(design.place);
   SetWindowPos(placed.hwnd, nullptr, bounds.left, bounds.top,
                bounds.right - bounds.left, bounds.bottom - bounds.top,
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -46,8 +46,10 @@ Native NativeFor(vpa::ControlKind kind) {
   }
 }
 
-// Each control as the form makes it: its items, its font, a list's face
-// height (the common controls of old: this window declares no newer ones).
+// Each control as the form makes it: its font; a list at its face's height
+// with its face height set before its items, which go in with its drawing
+// off. The controls are the common controls 6, as the form's manifest, which
+// this window declares too, asks for.
 void AddControls(HWND parent, HINSTANCE instance, bool lists_only) {
   const UINT dpi = GetDpiForWindow(parent);
   auto px = [dpi](int twips) { return vpa::TwipsToPixels(twips, int(dpi)); };
@@ -58,26 +60,26 @@ void AddControls(HWND parent, HINSTANCE instance, bool lists_only) {
     HFONT font = vpa::CreateFormFont(design.points, dpi);
     const vpa::TwipRect& place = design.place;
     const std::wstring caption = list ? L"" : vpa::Widen(design.caption);
-    HWND control = CreateWindowExW(
-        native.extended, native.window_class, caption.c_str(),
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | native.style, px(place.left),
-        px(place.top), px(place.width), px(place.height) * (list ? 10 : 1),
-        parent, nullptr, instance, nullptr);
+    HWND control =
+        CreateWindowExW(native.extended, native.window_class, caption.c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | native.style,
+                        px(place.left), px(place.top), px(place.width),
+                        px(place.height), parent, nullptr, instance, nullptr);
+    SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
+    if (!list) continue;
+    SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1),
+                 vpa::ListItemHeight(place.height, dpi));
+    SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     for (std::string_view item : design.items) {
       SendMessageW(control, CB_ADDSTRING, 0, LPARAM(vpa::Widen(item).c_str()));
     }
-    SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
-    if (list) {
-      SendMessageW(control, CB_SETITEMHEIGHT, WPARAM(-1),
-                   vpa::ListItemHeight(place.height, dpi));
-    }
+    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
   }
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int show) {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = Proc;

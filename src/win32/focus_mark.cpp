@@ -51,8 +51,10 @@ void FormWindow::FollowFocus(HWND control, int code) {
 }
 
 // Only controls inside the client area get the mark; the carrier below it
-// never shows one, nor does a message box or the form itself.
+// never shows one, nor does a message box or the form itself. The mark's
+// windows are made when the first focus comes, after the window shows.
 void FormWindow::MarkFocus() {
+  if (focus_mark_[0] == nullptr) MakeFocusMark();
   const HWND focused = GetFocus();
   bool ours = false;
   for (const Placed& placed : controls_) {

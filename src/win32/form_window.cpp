@@ -12,9 +12,19 @@
 namespace vpa {
 namespace {
 
-// Posted once the form is shown: the spoken names need COM, which the
-// first paint need not wait for.
-constexpr UINT kGiveSpokenNames = WM_APP + 2;
+// A timer's message comes only once no other message, painting included,
+// waits: the spoken names (which need COM) and the tooltips are given
+// then, as the first paint does not need them.
+constexpr UINT_PTR kAfterFirstPaint = 1;
+
+// The window's size for the form's client size at `dpi`, whatever frame
+// the system draws around it.
+SIZE FrameSize(DWORD style, DWORD extended, UINT dpi) {
+  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, int(dpi)),
+             TwipsToPixels(kClientHeightTwips, int(dpi))};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 }  // namespace
 
@@ -32,8 +42,7 @@ FormWindow::~FormWindow() {
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
 }
 
-bool FormWindow::Create(int show) {
-  const std::wstring class_name = FormClassName(folder_);
+bool FormWindow::Create(const std::wstring& class_name, int show) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = Proc;
@@ -43,31 +52,37 @@ bool FormWindow::Create(int show) {
   window_class.lpszClassName = class_name.c_str();
   if (RegisterClassExW(&window_class) == 0) return false;
 
-  // A fixed frame: the form's places assume its client size.
+  // A fixed frame: the form's places assume its client size. Made at its
+  // size for the system's dpi, which is the window's own unless it opens on
+  // a monitor of another scale.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                       WS_CLIPCHILDREN;
-  hwnd_ =
-      CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
-                      Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_, this);
+  const SIZE size = FrameSize(style, WS_EX_CONTROLPARENT, GetDpiForSystem());
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
+                          Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                          instance_, this);
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   StartUp();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));
-  PostMessageW(hwnd_, kGiveSpokenNames, 0, 0);
+  SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
   return true;
 }
 
-// The client area is the form's size at the window's dpi, whatever frame
-// the system draws around it.
+// The client area is the form's size at the window's dpi. The window is
+// resized only when it must: under Wine a resize also reconfigures its X
+// window.
 void FormWindow::FitFrame() {
-  RECT frame{0, 0, Px(kClientWidthTwips), Px(kClientHeightTwips)};
-  AdjustWindowRectExForDpi(&frame, DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
-                           FALSE, DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)),
-                           dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-               frame.bottom - frame.top,
+  const SIZE size = FrameSize(DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
+                              DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_);
+  RECT now;
+  GetWindowRect(hwnd_, &now);
+  if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) {
+    return;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -118,7 +133,6 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CREATE:
       dpi_ = GetDpiForWindow(hwnd_);
       BuildControls();
-      MakeFocusMark();
       FitFrame();
       return 0;
     case WM_DPICHANGED: {
@@ -179,7 +193,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       // The session ends without WM_CLOSE: save now, as closing would.
       if (w) ShutDown(false);
       return 0;
-    case kGiveSpokenNames:
+    case WM_TIMER:
+      if (w != kAfterFirstPaint) break;
+      KillTimer(hwnd_, kAfterFirstPaint);
+      GiveHints();
       spoken_.Start();
       return 0;
     case WM_DESTROY:

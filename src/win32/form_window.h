@@ -42,8 +42,9 @@ class FormWindow : private RunOutcomeView {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  // Registers the class, builds the window, runs start-up and shows it.
-  bool Create(int show);
+  // Registers the class `class_name`, builds the window, runs start-up and
+  // shows it.
+  bool Create(const std::wstring& class_name, int show);
 
  private:
   // One control of the table and the window made for it (none for what is
@@ -66,9 +67,9 @@ class FormWindow : private RunOutcomeView {
 
   // controls.cpp
   void BuildControls();
+  void SetUpList(Placed& placed);
   void PlaceControls();
   void Place(const Placed& placed, bool move);
-  RECT Bounds(const FormControl& design) const;
   int ItemHeight(const FormControl& design) const;
   HFONT Font(double points);
   RECT PixelRect(const TwipRect& place) const;
@@ -76,8 +77,9 @@ class FormWindow : private RunOutcomeView {
   HWND Control(Role role, int row = 0) const;
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
-  void AddHint(HWND control, const std::wstring& text);
   void SetHint(HWND control, const std::wstring& text);
+  void GiveHints();
+  void AddHint(HWND control, const std::wstring& text);
 
   // painting.cpp, buttons.cpp
   void Paint(HDC dc);
@@ -124,13 +126,14 @@ class FormWindow : private RunOutcomeView {
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::array<HWND, 4> focus_mark_{};  // its top, bottom, left and right
+  std::map<HWND, std::wstring> kept_hints_;  // until the tooltips are made
+  std::array<HWND, 4> focus_mark_{};         // its top, bottom, left and right
   UINT dpi_ = 96;
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
-  SpokenNames spoken_;  // given after the first paint
+  SpokenNames spoken_;  // given after the first paint, with the tooltips
   std::wstring macro_path_;
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left

@@ -29,11 +29,10 @@ void FormWindow::ApplyState(const FormState& state) {
   }
 }
 
+// A box given its text tells the form (EN_CHANGE), which reads it then:
+// its tooltip and its colour.
 void FormWindow::StartUp() {
   ApplyState(stored_.Load());
-  for (const Placed& placed : controls_) {
-    if (placed.design.kind == ControlKind::kTextBox) ShowReading(placed.hwnd);
-  }
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
 }
 

@@ -40,7 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   int status = 1;
   {
     vpa::FormWindow form(instance, folder);
-    if (form.Create(show)) {
+    if (form.Create(single.class_name(), show)) {
       MSG message;
       while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (vpa::FormPreTranslate(message)) continue;

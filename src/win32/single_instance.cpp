@@ -49,15 +49,13 @@ constexpr UINT kShowYourself = WM_APP + 1;
 
 }  // namespace
 
-std::wstring FormClassName(const std::filesystem::path& folder) {
-  return L"VPA.Form1." + FolderKey(folder);
-}
-
 UINT ShowYourselfMessage() { return kShowYourself; }
 
-SingleInstance::SingleInstance(const std::filesystem::path& folder)
-    : class_name_(FormClassName(folder)) {
-  std::wstring name = L"Local\\VPA." + FolderKey(folder);
+// The folder's key is looked up once: each look-up opens the folder.
+SingleInstance::SingleInstance(const std::filesystem::path& folder) {
+  const std::wstring key = FolderKey(folder);
+  class_name_ = L"VPA.Form1." + key;
+  const std::wstring name = L"Local\\VPA." + key;
   mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
   first_ = !(mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS);
 }

@@ -10,9 +10,6 @@
 
 namespace vpa {
 
-// The window class name of the form for this program folder.
-std::wstring FormClassName(const std::filesystem::path& folder);
-
 // The message a second launch posts to the running form.
 UINT ShowYourselfMessage();
 
@@ -25,6 +22,9 @@ class SingleInstance {
 
   // False when another instance runs for the folder.
   bool first() const { return first_; }
+
+  // The window class name of the form for the folder.
+  const std::wstring& class_name() const { return class_name_; }
 
   // Restores the running instance's window and brings it to the front.
   void ShowRunning() const;
