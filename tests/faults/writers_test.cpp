@@ -3,7 +3,9 @@
 // killed one left without touching a write still under way.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -45,7 +47,9 @@ std::vector<std::string> Others(const fs::path& folder,
 }
 
 #ifndef _WIN32
-// Starts vpa-macro writing row entries with H `h` into `folder`.
+// Starts vpa-macro writing row entries with H `h` into `folder`. When it
+// cannot be started the test fails and 0 comes back: never a negative id, as
+// kill(-1, ...) would signal every process the test may signal.
 pid_t StartWrite(const fs::path& folder, const std::string& h) {
   std::vector<std::string> args = {VPA_MACRO_PROGRAM,
                                    "--folder",
@@ -73,22 +77,38 @@ pid_t StartWrite(const fs::path& folder, const std::string& h) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  pid_t child = -1;
-  posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  pid_t child = 0;
+  const int error =
+      posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  if (error != 0 || child <= 0) {
+    ADD_FAILURE() << "cannot start " << argv[0] << ": "
+                  << std::strerror(error);
+    return 0;
+  }
   return child;
 }
 
+// The exit status of a child this test started, or -1.
 int ExitStatus(pid_t child) {
   int status = 0;
-  waitpid(child, &status, 0);
+  if (child <= 0 || waitpid(child, &status, 0) != child) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Ends a child this test started; any other id is left alone.
+void KillChild(pid_t child) {
+  if (child > 0) kill(child, SIGKILL);
 }
 
 // A process id that just ended.
 pid_t EndedProcess() {
   pid_t child = fork();
   if (child == 0) _exit(0);
+  if (child < 0) {
+    ADD_FAILURE() << "cannot fork: " << std::strerror(errno);
+    return 0;
+  }
   waitpid(child, nullptr, 0);
   return child;
 }
@@ -151,12 +171,13 @@ TEST(Writers, KilledWriteIsClearedByTheNext) {
   while (big.size() < (48u << 20)) big += line;
   test.Write("PythonFiles/WALLBEARANG.PY", big);
   pid_t writer = StartWrite(test.root(), "12");
+  ASSERT_GT(writer, 0);
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (Others(test.root() / "0PY", "0.PY").empty() &&
          std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
-  kill(writer, SIGKILL);
+  KillChild(writer);
   ExitStatus(writer);
   test.Write("PythonFiles/WALLBEARANG.PY", "# small\r\n");
   ASSERT_EQ(ExitStatus(StartWrite(test.root(), "12")), 0);
