@@ -1,12 +1,11 @@
 // The keyboard as on Windows: Enter presses the focused button, F1 opens
 // the help page, Delete clears a list's choice, and typing in a closed list
 // finds an item by the start of its name, blanks included.
-#include <chrono>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <chrono>
 
 #include "app/focus_mark.h"
 #include "app/main_window.h"
@@ -64,6 +63,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (auto* box = qobject_cast<QLineEdit*>(watched)) {
       box->setCursorPosition(0);
     }
+    SaveNow();
   } else if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (auto* button = qobject_cast<QPushButton*>(watched)) {

@@ -38,6 +38,16 @@ void MainWindow::StartUp() {
 
 void MainWindow::ShutDown() { SaveFields(); }
 
+void MainWindow::SaveSoon() {
+  if (!save_timer_->isActive()) save_timer_->start(kSaveDelayMs);
+}
+
+void MainWindow::SaveNow() {
+  save_timer_->stop();
+  const std::string unsaved = stored_.SaveAsTyped(ReadState());
+  if (!unsaved.empty()) TellUnsaved(unsaved);
+}
+
 FormState MainWindow::ReadState() const {
   FormState state;
   for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);

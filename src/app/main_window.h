@@ -11,6 +11,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -82,6 +83,12 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void ShowRefusal(const RunOutcome& outcome) override;
   void ShowFailure(const RunOutcome& outcome) override;
   void ShowWritten(const RunOutcome& outcome) override;
+  void TellUnsaved(const std::string& message) override;
+  void ShowRefusedEdit(QLineEdit* box);
+  // Entries are saved as they are typed: soon after a change, and at once
+  // when the focus leaves the control.
+  void SaveSoon();
+  void SaveNow();
   void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   void FocusOnReturn();
@@ -95,7 +102,8 @@ class MainWindow : public QWidget, private RunOutcomeView {
   StoredForm stored_;  // the fields as last loaded or saved
   RunCommand run_{stored_};
   int marked_row_ = 0;
-  TypeAhead typed_;  // type-ahead in a closed list
+  TypeAhead typed_;     // type-ahead in a closed list
+  QTimer* save_timer_;  // runs from a change until its save
 };
 
 }  // namespace vpa

@@ -1,10 +1,13 @@
 // The row commands: one routine for all five rows, reading only its own row
 // and the end choice. The core stages the row and replaces the macro file
 // whole, so a refused row or a file error leaves everything as it was.
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QToolTip>
 
 #include "app/main_window.h"
+#include "app/storable_text.h"
 #include "app/text_bytes.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
@@ -74,6 +77,21 @@ void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
   }
   ShowHint(box, FromBytes(reading.tooltip));
   box->setPalette(palette);
+}
+
+// A key or a paste the box did not take: its reading says why, in red, at
+// once and where the detailer is looking.
+void MainWindow::ShowRefusedEdit(QLineEdit* box) {
+  const auto* storable = qobject_cast<const StorableText*>(box->validator());
+  if (storable == nullptr) return;
+  const QString reading = QString::fromStdString(
+      RefusedEditReading(ToBytes(box->text()), storable->refusal()));
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
+  box->setPalette(palette);
+  ShowHint(box, reading);
+  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), reading, box);
+  QApplication::beep();
 }
 
 }  // namespace vpa

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/main_window.h"
+#include "app/storable_text.h"
 #include "app/text_bytes.h"
 
 namespace vpa {
@@ -15,7 +16,10 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
     : QWidget(parent),
       core_folder_(std::filesystem::absolute(folder).lexically_normal()),
       maker_(maker),
-      stored_(core_folder_) {
+      stored_(core_folder_),
+      save_timer_(new QTimer(this)) {
+  save_timer_->setSingleShot(true);
+  connect(save_timer_, &QTimer::timeout, this, &MainWindow::SaveNow);
   controls_ = BuildForm(this, maker_);
   LimitEntries();
   ConnectCommands();
@@ -37,6 +41,8 @@ void MainWindow::LimitEntries() {
     for (QLineEdit* box : row.DimensionBoxes()) {
       box->setMaxLength(std::numeric_limits<int>::max());
       box->setValidator(new StorableText(box));
+      connect(box, &QLineEdit::inputRejected, this,
+              [this, box] { ShowRefusedEdit(box); });
     }
   }
 }
@@ -49,7 +55,11 @@ void MainWindow::ConnectCommands() {
     for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
               [this, box, band = controls.band] { ShowReading(box, band); });
+      connect(box, &QLineEdit::textChanged, this, &MainWindow::SaveSoon);
     }
+  }
+  for (QComboBox* list : findChildren<QComboBox*>()) {
+    connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::SaveSoon);
   }
   connect(controls_.help, &QPushButton::clicked, this, &MainWindow::OpenHelp);
   connect(controls_.web, &QPushButton::clicked, this, &MainWindow::OpenWebSite);
@@ -75,6 +85,22 @@ void MainWindow::ShowError(const QString& title, const QString& text,
   }
   QMessageBox box(icon, title, text, QMessageBox::Ok, this);
   box.exec();
+}
+
+// Typing and Run go on while this shows: it takes no focus and waits for
+// no answer.
+void MainWindow::TellUnsaved(const std::string& message) {
+  const QString text = QString::fromStdString(message);
+  if (show_error_) {
+    show_error_(QMessageBox::Warning, kFormCaption, text);
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Warning, kFormCaption, text,
+                              QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setAttribute(Qt::WA_ShowWithoutActivating);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
 }
 
 void MainWindow::BringToFront() {

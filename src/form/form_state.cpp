@@ -114,4 +114,16 @@ Status StoredForm::Save(const FormState& now) {
   return first;
 }
 
+std::string StoredForm::SaveAsTyped(const FormState& now) {
+  const Status saved = Save(now);
+  if (saved.ok()) {
+    failure_told_ = false;
+    return "";
+  }
+  if (failure_told_) return "";
+  failure_told_ = true;
+  return SaveFailureMessage(folder_, saved.failure()) +
+         " They are saved again at each change, and at Exit.";
+}
+
 }  // namespace vpa

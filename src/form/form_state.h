@@ -70,10 +70,19 @@ class StoredForm {
   // that failed counts as changed still.
   Status Save(const FormState& now);
 
+  // Save for the saves no one asked for, as entries are typed and at a Run:
+  // the message to show at once, without stopping the detailer, when it
+  // failed and saving had not failed since it last succeeded; else empty.
+  std::string SaveAsTyped(const FormState& now);
+
  private:
   ProgramFolder folder_;
   FormState stored_;
+  bool failure_told_ = false;
 };
+
+// While entries are typed they are saved within this time of a change.
+inline constexpr int kSaveDelayMs = 1000;
 
 }  // namespace vpa
 

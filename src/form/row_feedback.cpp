@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/code_page_1252.h"
 #include "form/fields.h"
 
 namespace vpa {
@@ -14,17 +15,53 @@ bool HasDigit(std::string_view entry) {
                      [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// One line of text as at most kReadingLines lines of kReadingWidth.
+std::string WrappedLine(std::string_view line) {
+  std::string out;
+  for (size_t lines = 1; line.size() > kReadingWidth; ++lines) {
+    if (lines == kReadingLines) {
+      return out + std::string(line.substr(0, kReadingWidth - 3)) + "...";
+    }
+    size_t cut = line.rfind(' ', kReadingWidth);
+    if (cut == std::string_view::npos || cut < kReadingWidth / 2) {
+      cut = kReadingWidth;
+    }
+    out += std::string(line.substr(0, cut)) + "\n";
+    line.remove_prefix(cut);
+    if (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+  }
+  return out + std::string(line);
+}
+
 }  // namespace
+
+std::string Wrapped(std::string_view text) {
+  std::string out;
+  for (size_t start = 0;;) {
+    const size_t end = text.find('\n', start);
+    out += WrappedLine(text.substr(start, end - start));
+    if (end == std::string_view::npos) return out;
+    out += '\n';
+    start = end + 1;
+  }
+}
+
+std::string RefusedEditReading(std::string_view entry,
+                               std::string_view refusal) {
+  const std::string shown =
+      entry.empty() ? std::string("(empty)") : Utf8From1252(Wrapped(entry));
+  return shown + "\n" + Wrapped(refusal);
+}
 
 EntryReading ReadEntry(RowField field, std::string_view entry) {
   const std::string shown =
       entry.empty() ? std::string("(empty)") : std::string(entry);
   if (std::optional<FieldRefusal> refusal = DimensionRefusal(field, entry)) {
-    return {true, shown + "\n" + refusal->reason};
+    return {true, Wrapped(shown + "\n" + refusal->reason)};
   }
   std::string reading = "= " + StageDimension(entry).value() + " in";
   if (!HasDigit(entry)) reading += ", no digits";
-  return {false, shown + "\n" + reading};
+  return {false, Wrapped(shown + "\n" + reading)};
 }
 
 std::string FirstRefusedControl(int row,

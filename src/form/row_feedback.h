@@ -20,6 +20,18 @@ struct EntryReading {
 };
 EntryReading ReadEntry(RowField field, std::string_view entry);
 
+// The reading of a box whose last edit was refused, in UTF-8: the entry as
+// it stands (in the store's code page) and why the edit was not taken.
+std::string RefusedEditReading(std::string_view entry,
+                               std::string_view refusal);
+
+// A tooltip's text broken into lines a reader can take in: a long line
+// wraps at a blank near `kReadingWidth` characters, and one that would take
+// more than `kReadingLines` lines ends there in "...".
+inline constexpr size_t kReadingWidth = 64;
+inline constexpr size_t kReadingLines = 6;
+std::string Wrapped(std::string_view text);
+
 // The control a refusal sends the focus to: the first one named.
 std::string FirstRefusedControl(int row,
                                 const std::vector<FieldRefusal>& refusals);

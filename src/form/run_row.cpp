@@ -73,7 +73,9 @@ RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time) {
   RunOutcome outcome = WriteFormRow(stored.folder(), row, state, time);
   // A crash or a killed session later on keeps the rows that were run.
-  if (outcome.kind == RunOutcome::Kind::kWritten) stored.Save(state);
+  if (outcome.kind == RunOutcome::Kind::kWritten) {
+    outcome.unsaved = stored.SaveAsTyped(state);
+  }
   return outcome;
 }
 
@@ -90,6 +92,7 @@ void RunCommand::Run(int row, const FormState& state, RunOutcomeView& view) {
       break;
     case RunOutcome::Kind::kWritten:
       view.ShowWritten(outcome);
+      if (!outcome.unsaved.empty()) view.TellUnsaved(outcome.unsaved);
       break;
   }
   running_ = false;

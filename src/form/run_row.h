@@ -27,6 +27,8 @@ struct RunOutcome {
   std::filesystem::path macro_file;
   int marked_row = 0;
   std::array<std::string, kRowCount> run_tooltips;
+  // Written: why the entries could not be saved, to tell at once; or empty.
+  std::string unsaved;
 };
 
 // Refuses a row holding `entries` (in the store's code page) with the end
@@ -66,6 +68,9 @@ class RunOutcomeView {
   virtual void ShowFailure(const RunOutcome& outcome) = 0;
   // The row marked, the tooltips set, the path on the clipboard, minimised.
   virtual void ShowWritten(const RunOutcome& outcome) = 0;
+  // A message that must not stop the detailer: shown without taking the
+  // focus or waiting for an answer.
+  virtual void TellUnsaved(const std::string& message) = 0;
 };
 
 // The Run! command of a window: one at a time, for a message box runs its

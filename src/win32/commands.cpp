@@ -1,6 +1,10 @@
 // The commands: the row command with its finish, Help, web and Exit, and
 // the keys the form answers itself.
 #include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
 
 #include "form/fields.h"
 #include "form/row_feedback.h"
@@ -35,8 +39,10 @@ void FormWindow::OnCommand(HWND control, int code) {
   if (code == EN_KILLFOCUS) {
     SendMessageW(control, EM_SETSEL, 0, 0);
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
-    return;
+    return SaveNow();
   }
+  if (code == CBN_KILLFOCUS) return SaveNow();
+  if (code == EN_CHANGE || code == CBN_SELCHANGE) SaveSoon();
   if (code == EN_CHANGE) return ShowReading(control);
   if (code != BN_CLICKED) return;
   for (const Placed& placed : controls_) {
@@ -97,6 +103,44 @@ void FormWindow::ShowReading(HWND box) {
     if (reading.refused) refused_boxes_.push_back(box);
     InvalidateRect(box, nullptr, TRUE);
   }
+}
+
+// A key or a paste the box did not take: its reading says why, in red, at
+// once and where the detailer is looking.
+void FormWindow::ShowRefusedEdit(HWND box, const std::string& refusal) {
+  const std::wstring reading =
+      FromUtf8(RefusedEditReading(ToBytes(WindowText(box)), refusal));
+  SetHint(box, reading);
+  if (std::find(refused_boxes_.begin(), refused_boxes_.end(), box) ==
+      refused_boxes_.end()) {
+    refused_boxes_.push_back(box);
+  }
+  InvalidateRect(box, nullptr, TRUE);
+  const std::wstring title = FromUtf8(kFormCaption);
+  EDITBALLOONTIP tip = {sizeof tip, title.c_str(), reading.c_str(),
+                        TTI_WARNING};
+  SendMessageW(box, EM_SHOWBALLOONTIP, 0, LPARAM(&tip));
+  MessageBeep(MB_ICONWARNING);
+}
+
+// Typing and Run go on while this shows: the message box has a thread of
+// its own and no owner, so it holds up nothing of the form.
+void FormWindow::TellUnsaved(const std::string& message) {
+  auto* text = new std::wstring(FromUtf8(message));
+  HANDLE thread = CreateThread(
+      nullptr, 0,
+      [](void* given) -> DWORD {
+        std::unique_ptr<std::wstring> shown(static_cast<std::wstring*>(given));
+        MessageBoxW(nullptr, shown->c_str(), FromUtf8(kFormCaption).c_str(),
+                    MB_OK | MB_ICONWARNING);
+        return 0;
+      },
+      text, 0, nullptr);
+  if (thread == nullptr) {
+    delete text;
+    return;
+  }
+  CloseHandle(thread);
 }
 
 void FormWindow::MarkRow(const RunOutcome& outcome) {

@@ -194,6 +194,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       if (w) ShutDown(false);
       return 0;
     case WM_TIMER:
+      if (w == kSaveTimer) {
+        SaveNow();
+        return 0;
+      }
       if (w != kAfterFirstPaint) break;
       KillTimer(hwnd_, kAfterFirstPaint);
       GiveHints();
@@ -202,6 +206,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_DESTROY:
       running_form_ = nullptr;
       PostQuitMessage(0);
+      return 0;
+    case kRefusedEdit:
+      ShowRefusedEdit(HWND(w), *reinterpret_cast<const std::string*>(l));
       return 0;
     default:
       if (message == ShowYourselfMessage()) {

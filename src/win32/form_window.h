@@ -103,6 +103,8 @@ class FormWindow : private RunOutcomeView {
   void MarkRow(const RunOutcome& outcome);
   void Finish(int row);
   void ShowReading(HWND box);
+  void ShowRefusedEdit(HWND box, const std::string& refusal);
+  void TellUnsaved(const std::string& message) override;
   void OpenHelp();
   void OpenWebSite();
   void ShowMessage(const std::string& title, const std::wstring& text,
@@ -115,6 +117,10 @@ class FormWindow : private RunOutcomeView {
   void ShutDown(bool by_detailer);
   FormState ReadState() const;
   void ApplyState(const FormState& state);
+  // Entries are saved as they are typed: soon after a change, and at once
+  // when the focus leaves the control.
+  void SaveSoon();
+  void SaveNow();
 
   HINSTANCE instance_;
   std::filesystem::path folder_;
@@ -142,10 +148,17 @@ class FormWindow : private RunOutcomeView {
   RunCommand run_{stored_};
   TypeAhead typed_;  // type-ahead in a closed list
   bool shut_down_ = false;
+  bool save_pending_ = false;  // a change waits for its save
 };
 
-// Lets the box `box` take only characters that Windows-1252 can store.
+// The timer that saves entries soon after they change.
+inline constexpr UINT_PTR kSaveTimer = 2;
+
+// Lets the box `box` take only characters that Windows-1252 can store, by
+// the form's rule; an edit it refuses is sent to the box's parent as
+// kRefusedEdit, with the box and the reason (UTF-8, a std::string*).
 void KeepStorable(HWND box);
+inline constexpr UINT kRefusedEdit = WM_APP + 2;
 
 // Lets typing in the closed list `list` find an item by the start of its
 // name, blanks included, through `typed`, which outlives the list.

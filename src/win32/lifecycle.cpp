@@ -49,4 +49,17 @@ void FormWindow::ShutDown(bool by_detailer) {
   }
 }
 
+void FormWindow::SaveSoon() {
+  if (!save_pending_) SetTimer(hwnd_, kSaveTimer, kSaveDelayMs, nullptr);
+  save_pending_ = true;
+}
+
+void FormWindow::SaveNow() {
+  KillTimer(hwnd_, kSaveTimer);
+  save_pending_ = false;
+  if (shut_down_) return;
+  const std::string unsaved = stored_.SaveAsTyped(ReadState());
+  if (!unsaved.empty()) TellUnsaved(unsaved);
+}
+
 }  // namespace vpa

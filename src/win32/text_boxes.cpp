@@ -1,9 +1,12 @@
 // The row boxes take only what the field files can keep, by the form's
-// rule: a typed character without a Windows-1252 byte is refused as it is
-// typed, a paste ends at its first line break, and a paste that holds a
-// control character or a character without a byte is refused whole.
+// rule: a typed or pasted character without a Windows-1252 byte becomes its
+// plain twin or is refused with a reason, and a paste brings its first line
+// that holds anything.
 #include <windows.h>
 #include <commctrl.h>
+
+#include <string>
+#include <utility>
 
 #include "form/entry_text.h"
 #include "win32/form_window.h"
@@ -25,24 +28,84 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
-LRESULT CALLBACK StorableOnly(HWND box, UINT message, WPARAM w, LPARAM l,
-                              UINT_PTR, DWORD_PTR) {
-  if (message == WM_CHAR && w >= 0x20 &&
-      !AfterEdit(std::u16string(1, char16_t(w)), 1).allowed) {
-    MessageBeep(MB_OK);
+// Tells the form why an edit was not taken; it shows the reason at the box.
+void Refuse(HWND box, const std::string& refusal) {
+  SendMessageW(GetParent(box), kRefusedEdit, WPARAM(box), LPARAM(&refusal));
+}
+
+// A character beyond the first plane comes as two WM_CHARs: the first half
+// waits for the second.
+LRESULT TypeCharacter(HWND box, WPARAM w, LPARAM l) {
+  static char16_t high = 0;
+  const char16_t unit = char16_t(w);
+  if (unit >= 0xD800 && unit < 0xDC00) {
+    high = unit;
     return 0;
   }
-  if (message == WM_PASTE) {
-    const std::wstring clip = ClipboardText(box);
-    const EditedEntry pasted =
-        AfterEdit(std::u16string(clip.begin(), clip.end()), clip.size());
-    if (!pasted.allowed) {
-      MessageBeep(MB_OK);
-    } else {
-      const std::wstring text(pasted.text.begin(), pasted.text.end());
-      SendMessageW(box, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
-    }
+  std::u16string typed(1, unit);
+  if (unit >= 0xDC00 && unit < 0xE000 && high != 0) typed.insert(0, 1, high);
+  high = 0;
+  const BroughtText taken = Bring(typed);
+  if (!taken.refusal.empty()) {
+    Refuse(box, taken.refusal);
     return 0;
+  }
+  return DefSubclassProc(box, WM_CHAR, WPARAM(taken.text[0]), l);
+}
+
+LRESULT Paste(HWND box) {
+  const std::wstring clip = ClipboardText(box);
+  if (clip.empty()) return 0;
+  const BroughtText taken = Bring(std::u16string(clip.begin(), clip.end()));
+  if (!taken.refusal.empty()) {
+    Refuse(box, taken.refusal);
+  } else {
+    const std::wstring text(taken.text.begin(), taken.text.end());
+    SendMessageW(box, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
+  }
+  return 0;
+}
+
+std::pair<DWORD, DWORD> Selection(HWND box) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  return {start, end};
+}
+
+// An input method puts its result in without a WM_CHAR: what it brought is
+// held to the same rule once the box has taken it.
+LRESULT Composed(HWND box, UINT message, WPARAM w, LPARAM l) {
+  const std::wstring before = WindowText(box);
+  const auto [start, end] = Selection(box);
+  const LRESULT result = DefSubclassProc(box, message, w, l);
+  const std::wstring after = WindowText(box);
+  if (after == before) return result;
+  const EditedEntry edited = AfterEdit(
+      {std::u16string(before.begin(), before.end()), start, end},
+      std::u16string(after.begin(), after.end()), Selection(box).second);
+  if (edited.text != std::u16string(after.begin(), after.end())) {
+    SetWindowTextW(
+        box, std::wstring(edited.text.begin(), edited.text.end()).c_str());
+    SendMessageW(box, EM_SETSEL, edited.cursor, edited.cursor);
+  }
+  if (!edited.refusal.empty()) Refuse(box, edited.refusal);
+  return result;
+}
+
+LRESULT CALLBACK StorableOnly(HWND box, UINT message, WPARAM w, LPARAM l,
+                              UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_CHAR:
+      if (w < 0x20) break;
+      return TypeCharacter(box, w, l);
+    case WM_PASTE:
+      return Paste(box);
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+      return Composed(box, message, w, l);
+    default:
+      break;
   }
   return DefSubclassProc(box, message, w, l);
 }

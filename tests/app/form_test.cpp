@@ -213,9 +213,10 @@ TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
              {"x-1", "x-1\ncannot read \"x-1\""},
              {"", "(empty)\nan angle's length must be more than 0"},
              {"0", "0\nan angle's length must be more than 0"},
+             // A long reason wraps at a blank, to be read at a glance.
              {"1,5",
               "1,5\n1,5 would be read as 1 in; ,5 is not part of a "
-              "dimension (write decimals with a point and no thousands "
+              "dimension (write\ndecimals with a point and no thousands "
               "separator)"}};
   for (const auto& [entry, tip] : bad) {
     box->setText(entry);

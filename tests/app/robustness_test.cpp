@@ -58,6 +58,66 @@ TEST_F(WindowTest, CharacterWithoutAByteIsRefusedAsTyped) {
   EXPECT_EQ(Field("H1"), "<missing>");  // nothing stored changed
 }
 
+// Typed by an input method or pasted from a word processor, a character
+// the store lacks shows as its plain twin, or is refused where the
+// detailer looks; a paste takes its first line that holds anything.
+TEST_F(WindowTest, NoTypedCharacterVanishes) {
+  Open();
+  QLineEdit* box = Box("zzH1");
+  box->setFocus();
+  const QColor usual = box->palette().color(QPalette::Text);
+  const struct {
+    std::u16string typed;
+    const char* shown;
+  } typed[] = {{u"1⁄2", "1/2"}, {u"10−6 1/2", "10-6 1/2"}, {u"１２", "12"}};
+  for (const auto& [keys, shown] : typed) {
+    box->clear();
+    for (QChar c : QString::fromStdU16String(keys)) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
+      QApplication::sendEvent(box, &press);
+    }
+    EXPECT_EQ(box->text(), shown);
+  }
+  QKeyEvent third(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                  QString::fromUtf16(u"⅓"));
+  QApplication::sendEvent(box, &third);
+  EXPECT_EQ(box->text(), "12");
+  EXPECT_TRUE(box->toolTip().contains("U+2153"))
+      << box->toolTip().toStdString();
+  EXPECT_NE(box->palette().color(QPalette::Text), usual);
+
+  box->selectAll();
+  QGuiApplication::clipboard()->setText("\r\n1\r\n");
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1");
+  QGuiApplication::clipboard()->setText("\r\n \r\n");
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1");
+  EXPECT_TRUE(box->toolTip().contains("held no text"));
+}
+
+// Entries are saved as they are typed: within about a second, and at once
+// when the focus leaves the box; a failure is told at once, once.
+TEST_F(WindowTest, EntriesAreSavedAsTheyAreTyped) {
+  Open();
+  QLineEdit* box = Box("zzH1");
+  box->setFocus();
+  QTest::keyClicks(box, "4-4");
+  EXPECT_EQ(Field("H1"), "<missing>");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Field("H1") == "4-4\r\n"; }, 3000));
+  QTest::keyClicks(box, "1");
+  Box("zzV1")->setFocus();
+  EXPECT_EQ(Field("H1"), "4-41\r\n");
+
+  fs::remove_all(folder_.root() / "TextFiles");
+  QTest::keyClicks(Box("zzV1"), "6");
+  Box("zzL1")->setFocus();
+  QTest::keyClicks(Box("zzL1"), "9");
+  Box("zzV1")->setFocus();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_TRUE(errors_[0].text.contains("could not be saved"));
+}
+
 // A cell pasted from a spreadsheet brings its line break; the box keeps the
 // line, and the entry comes back after a restart.
 TEST_F(WindowTest, PastedLineBreakIsDroppedAndTheEntryKept) {

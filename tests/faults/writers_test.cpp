@@ -82,8 +82,7 @@ pid_t StartWrite(const fs::path& folder, const std::string& h) {
       posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0 || child <= 0) {
-    ADD_FAILURE() << "cannot start " << argv[0] << ": "
-                  << std::strerror(error);
+    ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(error);
     return 0;
   }
   return child;

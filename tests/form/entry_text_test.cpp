@@ -1,4 +1,5 @@
-// What a box keeps of a paste or a key, as both windows apply it.
+// What a box keeps of a key, an input method or a paste, as both windows
+// apply it: nothing the detailer typed disappears unseen.
 #include "form/entry_text.h"
 
 #include <gtest/gtest.h>
@@ -6,30 +7,70 @@
 namespace vpa {
 namespace {
 
-TEST(AfterEdit, APasteEndsAtItsFirstLineBreakAndControlsAreRefused) {
+TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAreRefused) {
   const struct {
-    std::u16string text;  // the box's text right after the edit
+    std::u16string brought;
+    std::u16string taken;  // empty with a refusal
+    const char* refusal;   // a part of it
+  } cases[] = {
+      {u"1\u20442", u"1/2", ""},                 // fraction slash
+      {u"\u22126", u"-6", ""},                   // minus sign
+      {u"10\u22126 1\u22152", u"10-6 1/2", ""},  // division slash
+      {u"\uFF11\uFF12", u"12", ""},              // fullwidth digits
+      {u"\u0661\u0665", u"15", ""},              // Arabic-Indic digits
+      {u"\u0967\u0966", u"10", ""},              // Devanagari digits
+      {u"\xD835\xDFD9", u"1", ""},               // a digit beyond the BMP
+      {u"1\u202F1/2", u"1 1/2", ""},             // narrow no-break space
+      {u"1\u20326\u2033", u"1'6\"", ""},         // primes
+      {u"10\u20136", u"10\u20136", ""},          // an en dash has a byte
+      {u"1\u2153", u"", "\"\u2153\" (U+2153)"},  // no twin: one third
+      {u"2\t6", u"", "a tab"},
+      {u"7\x1b", u"", "U+001B"},
+      {u"\xD835", u"", "U+D835"},  // half a pair
+      // A paste: its first line that holds more than blanks.
+      {u"\r\n12\r\n", u"12", ""},
+      {u"\n  \n 1-0 1/2 \n34", u"1-0 1/2", ""},
+      {u"5\t\r\n", u"5", ""},  // a spreadsheet cell
+      {u"\r\n \r\n", u"", "held no text"},
+      {u"\r\n1\u2153\r\n", u"", "U+2153"},
+  };
+  for (const auto& c : cases) {
+    const BroughtText brought = Bring(c.brought);
+    EXPECT_EQ(brought.text, c.taken) << c.refusal;
+    if (*c.refusal == '\0') {
+      EXPECT_EQ(brought.refusal, "");
+    } else {
+      EXPECT_NE(brought.refusal.find(c.refusal), std::string::npos)
+          << brought.refusal;
+    }
+  }
+}
+
+TEST(AfterEdit, TellsWhatTheEditBroughtFromWhereTheBoxStood) {
+  const struct {
+    BoxBefore before;
+    std::u16string after;  // as the toolkit shows it, cursor at its end mark
     size_t cursor;
     std::u16string kept;
     size_t kept_cursor;
-    bool allowed;
+    bool refused;
   } cases[] = {
-      {u"1-0 1/2\r\n", 9, u"1-0 1/2", 7, true},     // a spreadsheet cell
-      {u"1-0 1/2\n", 8, u"1-0 1/2", 7, true},       // an editor's line
-      {u"12\r\n34\r\n56", 10, u"12", 2, true},      // only the first line
-      {u"ab1 1/2\nxcd", 9, u"ab1 1/2cd", 7, true},  // pasted between ab, cd
-      {u"\n5", 2, u"", 0, true},
-      {u"2\t6", 3, u"2\t6", 3, false},  // a tab
-      {u"7\x1b", 2, u"7\x1b", 2, false},
-      {u"7\x85", 2, u"7\x85", 2, false},         // a C1 control
-      {u"1\u0100", 2, u"1\u0100", 2, false},     // no byte in the store
-      {u"10\u20136", 4, u"10\u20136", 4, true},  // an en dash has one
+      // Typed or pasted at the cursor, or over a selection.
+      {{u"1", 1, 1}, u"1\u2044", 2, u"1/", 2, false},
+      {{u"12", 0, 2}, u"1\r\n", 3, u"1", 1, false},
+      {{u"ab", 1, 1}, u"a\r\n7\r\nb", 6, u"a7b", 2, false},
+      {{u"5", 0, 1}, u"\r\n12\r\n", 6, u"12", 2, false},
+      {{u"5", 0, 1}, u"\r\n\r\n", 4, u"5", 0, true},
+      {{u"4", 1, 1}, u"4\u2153", 2, u"4", 1, true},
+      // Nothing brought in one place: a deletion, an undo.
+      {{u"123", 3, 3}, u"12", 2, u"12", 2, false},
+      {{u"123", 0, 0}, u"23", 0, u"23", 0, false},
   };
   for (const auto& c : cases) {
-    EditedEntry edited = AfterEdit(c.text, c.cursor);
-    EXPECT_EQ(edited.text, c.kept) << c.cursor;
-    EXPECT_EQ(edited.cursor, c.kept_cursor) << c.cursor;
-    EXPECT_EQ(edited.allowed, c.allowed) << c.cursor;
+    const EditedEntry edited = AfterEdit(c.before, c.after, c.cursor);
+    EXPECT_EQ(edited.text, c.kept) << edited.refusal;
+    EXPECT_EQ(edited.refusal.empty(), !c.refused) << edited.refusal;
+    if (!c.refused) EXPECT_EQ(edited.cursor, c.kept_cursor);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "failing_file_system.h"
 #include "form/row_glue.h"
 #include "store/field_store.h"
 #include "test_folder.h"
@@ -127,6 +128,25 @@ TEST(StoredForm, SavesOnlyWhatChangedSinceLoadOrSave) {
   in_first.rows[4].v1 = Sample().rows[4].v1;
   ASSERT_TRUE(first.Save(in_first).ok());
   EXPECT_EQ(LoadFormState(test.folder()).rows[4].v1, Sample().rows[4].v1);
+}
+
+// Saves as entries are typed tell a failure once, until one succeeds, and
+// keep trying: the changed entry is saved once the folder takes it.
+TEST(StoredForm, SaveAsTypedTellsAFailureOnceAndTriesAgain) {
+  TestFolder test;
+  StoredForm stored(test.folder());
+  FormState state = stored.Load();
+  {
+    testing::FailingFileSystem full(testing::FailingFileSystem::Call::kWrite,
+                                    std::errc::no_space_on_device);
+    state.rows[0].h = "4";
+    EXPECT_NE(stored.SaveAsTyped(state).find("could not be saved"),
+              std::string::npos);
+    state.rows[0].h = "4-4";
+    EXPECT_EQ(stored.SaveAsTyped(state), "");
+  }
+  EXPECT_EQ(stored.SaveAsTyped(state), "");
+  EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "4-4\r\n");
 }
 
 TEST(EntriesOf, ListPositionsBecomeItems) {

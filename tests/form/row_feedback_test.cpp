@@ -35,6 +35,22 @@ TEST(ReadEntry, ShowsTheWholeEntryAndMarksEntriesWithoutDigits) {
   }
 }
 
+// However long an entry, its reading stays a few lines of readable width.
+TEST(ReadEntry, LongEntriesWrapAndEndInAFewLines) {
+  for (const std::string& entry :
+       {std::string(200000, '1'), "1 " + std::string(300, 'x')}) {
+    const std::string tooltip = ReadEntry(RowField::kH, entry).tooltip;
+    size_t lines = 1;
+    for (size_t start = 0, end;
+         (end = tooltip.find('\n', start)) != std::string::npos;
+         start = end + 1, ++lines) {
+      EXPECT_LE(end - start, kReadingWidth);
+    }
+    EXPECT_LE(lines, 2 * kReadingLines);
+    EXPECT_NE(tooltip.find("..."), std::string::npos);
+  }
+}
+
 TEST(ControlName, EveryFieldOfARowAndTheEndChoice) {
   const std::pair<RowField, const char*> names[] = {
       {RowField::kH, "zzH4"},     {RowField::kV1, "zzV4"},

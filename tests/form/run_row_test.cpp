@@ -81,6 +81,7 @@ TEST(RunCommand, ARunStartedWhileAnotherShowsIsDropped) {
     }
     void ShowFailure(const RunOutcome&) override {}
     void ShowWritten(const RunOutcome&) override {}
+    void TellUnsaved(const std::string&) override {}
   } view;
   TestFolder test;
   StoredForm stored(test.folder());

@@ -1,0 +1,42 @@
+// The boxes' validator: the form's rule for what an edit may bring.
+#include "app/storable_text.h"
+
+namespace vpa {
+namespace {
+
+std::u16string_view Units(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
+}
+
+}  // namespace
+
+StorableText::StorableText(QLineEdit* box) : QValidator(box), box_(box) {
+  connect(box, &QLineEdit::cursorPositionChanged, this,
+          &StorableText::Remember);
+  connect(box, &QLineEdit::selectionChanged, this, &StorableText::Remember);
+  connect(box, &QLineEdit::textChanged, this, &StorableText::Remember);
+  Remember();
+}
+
+// Where the box stands between edits: the text the next edit starts from,
+// and the part of it a paste or a key replaces.
+void StorableText::Remember() {
+  before_.text = std::u16string(Units(box_->text()));
+  if (box_->hasSelectedText()) {
+    before_.start = size_t(box_->selectionStart());
+    before_.end = size_t(box_->selectionEnd());
+  } else {
+    before_.start = before_.end = size_t(box_->cursorPosition());
+  }
+}
+
+QValidator::State StorableText::validate(QString& input, int& cursor) const {
+  EditedEntry edited = AfterEdit(before_, Units(input), size_t(cursor));
+  refusal_ = edited.refusal;
+  if (!refusal_.empty()) return Invalid;
+  input = QString::fromUtf16(edited.text.data(), qsizetype(edited.text.size()));
+  cursor = int(edited.cursor);
+  return Acceptable;
+}
+
+}  // namespace vpa

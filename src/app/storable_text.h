@@ -1,0 +1,36 @@
+// The row boxes' validator.
+#ifndef VPA_APP_STORABLE_TEXT_H_
+#define VPA_APP_STORABLE_TEXT_H_
+
+#include <QLineEdit>
+#include <QValidator>
+#include <string>
+
+#include "form/entry_text.h"
+
+namespace vpa {
+
+// Keeps an entry to what the store can keep, by the form's rule: what a
+// key, an input method, a paste or a drop brings is mapped to plain
+// characters or refused whole, and `refusal()` then says why. It follows
+// the box's selection and cursor, for a paste is told apart from the text
+// around it by where the box stood before the edit.
+class StorableText : public QValidator {
+  Q_OBJECT
+
+ public:
+  explicit StorableText(QLineEdit* box);
+  State validate(QString& input, int& cursor) const override;
+  const std::string& refusal() const { return refusal_; }
+
+ private:
+  void Remember();
+
+  QLineEdit* box_;
+  BoxBefore before_;
+  mutable std::string refusal_;
+};
+
+}  // namespace vpa
+
+#endif  // VPA_APP_STORABLE_TEXT_H_
