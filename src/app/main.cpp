@@ -1,7 +1,9 @@
 // vpa's entry point. The program folder is the executable's own; a second
 // launch for the same folder brings the running window forward and ends.
-// Ended by a signal, the window saves as a close does, without a word.
+// Ended by a signal or by the loss of its display, the window saves as a
+// close does, without a word.
 #include <QApplication>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/end_signals.h"
@@ -19,6 +21,13 @@ std::filesystem::path ExecutableFolder() {
       std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) return self.parent_path();
   return vpa::ToPath(QCoreApplication::applicationDirPath());
+}
+
+// When the X server goes, Qt ends the program with exit(): what was typed
+// since the last save is saved then.
+vpa::MainWindow* open_window = nullptr;
+void SaveAtExit() {
+  if (open_window != nullptr) open_window->ShutDown();
 }
 
 }  // namespace
@@ -41,6 +50,10 @@ int main(int argc, char** argv) {
     window.ShutDown();
     QCoreApplication::quit();
   });
+  open_window = &window;
+  std::atexit(SaveAtExit);
   window.show();
-  return app.exec();
+  const int status = app.exec();
+  open_window = nullptr;
+  return status;
 }
