@@ -85,7 +85,7 @@ void MainWindow::ShowRefusedEdit(QLineEdit* box) {
   const auto* storable = qobject_cast<const StorableText*>(box->validator());
   if (storable == nullptr) return;
   const QString reading = QString::fromStdString(
-      RefusedEditReading(ToBytes(box->text()), storable->refusal()));
+      RefusedEditReading(ToBytes(storable->kept()), storable->refusal()));
   QPalette palette = box->palette();
   palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   box->setPalette(palette);

@@ -22,6 +22,12 @@ class StorableText : public QValidator {
   explicit StorableText(QLineEdit* box);
   State validate(QString& input, int& cursor) const override;
   const std::string& refusal() const { return refusal_; }
+  // The box's text as a refused edit leaves it (the box may not show it
+  // yet while it tells of the refusal).
+  QString kept() const {
+    return QString::fromUtf16(before_.text.data(),
+                              qsizetype(before_.text.size()));
+  }
 
  private:
   void Remember();
