@@ -1,11 +1,16 @@
 """Stand-in of the host's rolled_section module: records every section a
 macro adds and works out, as the host would, where an angle's legs go.
-Setting an attribute the host does not know fails, and so does a long-leg or
-toe setting that no host macro uses."""
+Setting an attribute that no host-saved macro uses fails (a misspelt name
+too), and so does a long-leg or toe setting that no host macro uses. The
+host refuses what a test script says: an Add() or a Rotate() of a given
+angle on a given member, as a locked member would, and every Add() of a
+section the job's material file lacks."""
 
 import math
 
 added = []  # every RolledSection after Add(), in order
+refuse = {}  # member name: ("Add" or "Rotate", the angle on it that fails, why)
+tries = {}  # member name: the Add() calls made for it
 
 _ATTRIBUTES = (
     "Member", "Point1", "Point2", "SectionSize", "MaterialGrade", "Centered",
@@ -34,11 +39,21 @@ class RolledSection(object):
                              % (self.IsLongLegVerticalMaterial, _LONG_LEG))
         if self.ToeInOrOut not in _TOE:
             raise ValueError("toe setting %r" % (self.ToeInOrOut,))
+        import shape  # here, since shape reads what was added
+        if shape.lacking[0]:
+            raise RuntimeError("section %s not in the material file" % self.SectionSize)
+        name = self.Member.name
+        tries[name] = tries.get(name, 0) + 1
+        object.__setattr__(self, "count", tries[name])
+        if refuse.get(name, ())[:2] == ("Add", tries[name]):
+            raise RuntimeError(refuse[name][2])
         added.append(self)
 
     def Rotate(self, member, angles):
         if self not in added or member is not self.Member or len(angles) != 3:
             raise AssertionError("Rotate() before Add() or on another member")
+        if refuse.get(member.name, ())[:2] == ("Rotate", self.count):
+            raise RuntimeError(refuse[member.name][2])
         object.__setattr__(self, "rotation", tuple(float(a) for a in angles))
 
     def Legs(self):
