@@ -184,7 +184,8 @@ class HelpAndWeb(WindowsCase):
 
 
 class FailedSaves(WindowsCase):
-    """One message naming TextFiles and the reason, then the end."""
+    """One message naming TextFiles and the reason as entries are typed,
+    one more at Exit or the close box, then the end."""
 
     def expect_save_failure(self, form, what):
         said = form.wait_until(form.messages, 15, f"{what} tells")
@@ -196,15 +197,21 @@ class FailedSaves(WindowsCase):
                         f"{what} said {said}")
         self.note(f"{what}: {text}")
 
-    def edit_an_entry(self, form):
-        """A window saves only what changed in it."""
+    def edit_an_entry(self, form, what):
+        """A window saves only what changed in it, as it is typed: a failed
+        save is told at once, without holding up the form, and OK lets the
+        detailer go on."""
         form.click_into("zzV3")
         form.type("7")
+        self.expect_save_failure(form, f"{what}, typed")
+        self.assertTrue(form.messages()[1].endswith(
+            "They are saved again at each change, and at Exit."))
+        form.press_ok()
 
     def test_failed_save_at_exit(self):
         form = self.started_form()
-        self.edit_an_entry(form)
         shutil.rmtree(form.folder / "TextFiles")
+        self.edit_an_entry(form, "TextFiles removed")
         form.click("CmdExit")
         self.expect_save_failure(form, "Exit, TextFiles removed")
         form.screenshot("save-failed-100.png", form.message_box())
@@ -215,10 +222,10 @@ class FailedSaves(WindowsCase):
 
     def test_failed_save_at_close_box(self):
         form = self.started_form()
-        self.edit_an_entry(form)
         plain = form.folder / "TextFiles"
         shutil.rmtree(plain)
         plain.write_bytes(b"not a folder\r\n")
+        self.edit_an_entry(form, "TextFiles a file")
         form.activate()
         form.key("alt+F4")  # the window manager's close, as the box sends it
         self.expect_save_failure(form, "The close box, TextFiles a file")

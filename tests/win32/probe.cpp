@@ -10,6 +10,8 @@
 //                WM_ENDSESSION, each answered within 5 s
 //   open-list    the open list of the form's process: the items it shows
 //                at once and the items it holds ("shown held")
+//   type HEX...  the characters of these code points, as a keyboard or an
+//                input method sends them (WM_CHAR) to the focused control
 //   names        every control of the form's table that has a spoken name,
 //                in the table's order: its name, a tab and the name a
 //                screen reader reads from its window ("<no window>" when
@@ -24,6 +26,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,27 @@ HWND FindForm() {
     if (ClassOf(window) != L"#32770") return window;
   }
   return nullptr;
+}
+
+// X cannot type what the keyboard lacks into Wine reliably: the characters
+// are posted as the system posts a key's.
+int Type(HWND form, int count, char** code_points) {
+  GUITHREADINFO info{sizeof info};
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info) ||
+      info.hwndFocus == nullptr) {
+    std::puts("none");
+    return 1;
+  }
+  for (int i = 0; i < count; ++i) {
+    unsigned long c = std::strtoul(code_points[i], nullptr, 16);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      PostMessageW(info.hwndFocus, WM_CHAR, 0xD800 + (c >> 10), 1);
+      c = 0xDC00 + (c & 0x3FF);
+    }
+    PostMessageW(info.hwndFocus, WM_CHAR, c, 1);
+  }
+  return 0;
 }
 
 int Focus(HWND form) {
@@ -239,8 +263,9 @@ int main(int argc, char** argv) {
   if (command == "end-session") return EndSession(form);
   if (command == "open-list") return OpenList(form);
   if (command == "names") return Names(form);
+  if (command == "type") return Type(form, argc - 2, argv + 2);
   std::fprintf(stderr,
                "usage: vpa-probe focus|shown|messages|end-session|open-list|"
-               "names\n");
+               "names|type HEX...\n");
   return 2;
 }
