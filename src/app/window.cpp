@@ -26,11 +26,15 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
   InstallKeyboard();
   StartUp();
   // A box restored empty saw no change; it gets its reading all the same.
-  // A long entry shows its start, not its end.
+  // A long entry shows its start, not its end. A stored entry the rule
+  // would not take (written by another program) is shown as it is, and
+  // only the detailer's edits are refused out loud.
   for (const RowControls& row : controls_.rows) {
     for (QLineEdit* box : row.DimensionBoxes()) {
       ShowReading(box, row.band);
       box->setCursorPosition(0);
+      connect(box, &QLineEdit::inputRejected, this,
+              [this, box] { ShowRefusedEdit(box); });
     }
   }
 }
@@ -41,8 +45,6 @@ void MainWindow::LimitEntries() {
     for (QLineEdit* box : row.DimensionBoxes()) {
       box->setMaxLength(std::numeric_limits<int>::max());
       box->setValidator(new StorableText(box));
-      connect(box, &QLineEdit::inputRejected, this,
-              [this, box] { ShowRefusedEdit(box); });
     }
   }
 }
