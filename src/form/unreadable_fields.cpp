@@ -1,0 +1,52 @@
+// Messages name the file in full, so the detailer can find it and mend or
+// remove it.
+#include "form/unreadable_fields.h"
+
+#include "base/code_page_1252.h"
+#include "base/files.h"
+#include "store/field_store.h"
+
+namespace vpa {
+namespace {
+
+std::string CannotRead(const UnreadableField& unreadable) {
+  std::error_code error;
+  std::filesystem::path file =
+      std::filesystem::absolute(unreadable.file, error);
+  if (error) file = unreadable.file;
+  return "the saved value in " + PathText(file.lexically_normal()) +
+         " cannot be read (" + unreadable.reason + ")";
+}
+
+}  // namespace
+
+std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
+  std::vector<UnreadableField> unreadable;
+  for (const StoredField& field : StoredFields()) {
+    StoredFieldText stored = LoadStoredField(folder, field.name);
+    if (stored.unreadable) {
+      unreadable.push_back(
+          {&field, folder.FieldFile(field.name), *stored.unreadable});
+    }
+  }
+  return unreadable;
+}
+
+std::vector<FieldRefusal> UnreadableRefusals(
+    int row, const std::vector<UnreadableField>& unreadable) {
+  std::vector<FieldRefusal> refusals;
+  for (const UnreadableField& each : unreadable) {
+    if (each.field->row != row && each.field->row != 0) continue;
+    refusals.push_back({each.field->field, Utf8To1252(CannotRead(each))});
+  }
+  return refusals;
+}
+
+std::string UnreadableReading(const UnreadableField& unreadable) {
+  std::string reading = CannotRead(unreadable);
+  reading[0] = 'T';
+  return reading + (unreadable.field->count == 0 ? "; type the entry again"
+                                                 : "; choose again");
+}
+
+}  // namespace vpa
