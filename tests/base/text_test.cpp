@@ -26,6 +26,42 @@ TEST(QuoteEntry, OneLineAndShort) {
   for (const auto& c : cases) EXPECT_EQ(QuoteEntry(c.entry), c.quoted);
 }
 
+// A command line gives UTF-8: its characters stay whole, cut or not.
+TEST(QuoteEntry, Utf8CharactersStayWhole) {
+  const struct {
+    std::string entry, quoted;
+  } cases[] = {
+      {"1\xC3\x81", "\"1\xC3\x81\""},
+      {"\xE2\x81\x84\xE2\x80\x8D\xEF\xBC\x90",
+       "\"\xE2\x81\x84\xE2\x80\x8D\xEF\xBC\x90\""},
+      {"\xF0\x9F\x98\x90", "\"\xF0\x9F\x98\x90\""},
+      {"\xC2\x81", "\"\xC2\\x81\""},          // a C1 control
+      {"\xE2\x81", "\"\xE2\\x81\""},          // cut short
+      {"\xED\xA0\x81", "\"\xED\xA0\\x81\""},  // a surrogate
+      {std::string(39, 'x') + "\xE2\x81\x84" + "x",
+       "\"" + std::string(39, 'x') + "\xE2\x81\x84...\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuoteEntry(c.entry), c.quoted);
+}
+
+TEST(EscapeNonUtf8, KeepsUtf8AndEscapesTheRest) {
+  const struct {
+    std::string text, escaped;
+  } cases[] = {
+      {"plain \n\t", "plain \n\t"},
+      {"\xC3\x81\xE2\x81\x84\xF0\x9F\x98\x90",
+       "\xC3\x81\xE2\x81\x84\xF0\x9F\x98\x90"},
+      {"1\xC3", "1\\xC3"},
+      {"\x81\x8D\x8F\x90\x9D", "\\x81\\x8D\\x8F\\x90\\x9D"},
+      {"\xC0\xAF", "\\xC0\\xAF"},                    // overlong
+      {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},  // beyond U+10FFFF
+      {"\xE2\x81"
+       "a",
+       "\\xE2\\x81a"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EscapeNonUtf8(c.text), c.escaped);
+}
+
 TEST(QuoteEntry, RefusalsAreOneShortLine) {
   for (std::string entry :
        {std::string("1x\n-2\n"), std::string(100000, '7') + "x-1",
