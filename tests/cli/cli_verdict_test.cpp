@@ -151,7 +151,7 @@ TEST(CliWriteRow, UnreadableFieldRefusesTheRow) {
     EXPECT_EQ(run.status, kExitBadInput);
     EXPECT_EQ(run.err, "vpa-macro: No macro was written for row 1: " +
                            std::string(c.caption) + ": the saved value in " +
-                           PathText(test.root() / relative) +
+                           PathText(test.folder().FieldFile(c.field)) +
                            " cannot be read (" + c.reason + ").\n");
     EXPECT_EQ(test.Read("0PY/0.PY"), "<missing>");
     if (c.bytes != "<folder>") EXPECT_EQ(test.Read(relative), c.bytes);
