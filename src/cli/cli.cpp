@@ -207,6 +207,18 @@ std::string OneLine(std::string message) {
   return message;
 }
 
+// Saved row `row`'s entries and the saved end choice. A field that cannot
+// be read would write its row as if it were empty: the refusal instead.
+std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
+                                        RowEntries& entries, std::string& end) {
+  std::string unread = UnreadableRowMessage(row, UnreadableFields(folder));
+  if (!unread.empty()) return unread;
+  FormState saved = LoadFormState(folder);
+  entries = EntriesOf(saved.rows[row - 1]);
+  end = SavedEnd(saved);
+  return std::nullopt;
+}
+
 int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
           std::ostream& err, const OutputCheck& check) {
   int row = flags.count("row") ? SavedRow(flags) : 0;
@@ -217,17 +229,11 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   RowEntries entries;
   std::string end;
   if (row) {
-    // A field that cannot be read would write its row as if it were empty.
-    std::vector<FieldRefusal> unread =
-        UnreadableRefusals(row, UnreadableFields(folder));
-    if (!unread.empty()) {
-      err << "vpa-macro: " << OneLine(Utf8From1252(RefusalMessage(row, unread)))
-          << "\n";
+    if (std::optional<std::string> refused =
+            LoadSavedRow(folder, row, entries, end)) {
+      err << "vpa-macro: " << OneLine(*refused) << "\n";
       return kExitBadInput;
     }
-    FormState saved = LoadFormState(folder);
-    entries = EntriesOf(saved.rows[row - 1]);
-    end = SavedEnd(saved);
   } else {
     entries = RowFromFlags(flags);
     end = EndChoice(flags);
@@ -256,7 +262,8 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
 // Run's own reason. What the reader reads is printed all the same.
 int Read(std::vector<std::string> entries, std::ostream& out,
          std::ostream& err) {
-  // "--" ends the options, so an entry such as "--6" can follow it.
+  // A leading "--" ends the options, as elsewhere; entries may begin with
+  // "-" either way.
   if (!entries.empty() && entries.front() == "--")
     entries.erase(entries.begin());
   if (entries.empty()) throw UsageError{"read needs at least one entry"};

@@ -4,6 +4,7 @@
 
 #include "base/code_page_1252.h"
 #include "base/files.h"
+#include "staging/row_refusal.h"
 #include "store/field_store.h"
 
 namespace vpa {
@@ -32,14 +33,16 @@ std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
   return unreadable;
 }
 
-std::vector<FieldRefusal> UnreadableRefusals(
+std::string UnreadableRowMessage(
     int row, const std::vector<UnreadableField>& unreadable) {
-  std::vector<FieldRefusal> refusals;
+  std::string lines;
   for (const UnreadableField& each : unreadable) {
     if (each.field->row != row && each.field->row != 0) continue;
-    refusals.push_back({each.field->field, Utf8To1252(CannotRead(each))});
+    lines += "\n" + std::string(each.field->caption()) + ": " +
+             CannotRead(each) + ".";
   }
-  return refusals;
+  // The heading is the Run's own; the lines stay in UTF-8, paths and all.
+  return lines.empty() ? lines : Utf8From1252(RefusalMessage(row, {})) + lines;
 }
 
 std::string UnreadableReading(const UnreadableField& unreadable) {

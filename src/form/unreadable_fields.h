@@ -10,7 +10,6 @@
 
 #include "base/program_folder.h"
 #include "form/fields.h"
-#include "staging/row_refusal.h"
 
 namespace vpa {
 
@@ -24,10 +23,11 @@ struct UnreadableField {
 // missing file is not among them: it is an empty field.
 std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder);
 
-// Why a Run of `row` (1 to 5) is refused: one refusal for each of
-// `unreadable` that lies in the row or is the end choice. Reasons are in
-// the store's code page, as every refusal's, for RefusalMessage.
-std::vector<FieldRefusal> UnreadableRefusals(
+// The message that refuses a Run of `row` (1 to 5), in the Run's words and
+// in UTF-8, for those of `unreadable` that lie in the row or are the end
+// choice: "No macro was written for row 1:" and a line for each, naming
+// its file and why. Empty when none does.
+std::string UnreadableRowMessage(
     int row, const std::vector<UnreadableField>& unreadable);
 
 // The reading of such a box, in UTF-8: what could not be read, and why.

@@ -11,9 +11,10 @@ namespace {
 
 TEST(UnreadableFields, ListsThemInSaveOrderAndRefusesTheirRows) {
   testing::TestFolder test;
-  const std::string utf16("\xFF\xFE"
-                          "1\0",
-                          4);
+  const std::string utf16(
+      "\xFF\xFE"
+      "1\0",
+      4);
   test.Write("TextFiles/Pair3.TXT", utf16);
   test.Write("TextFiles/W3.TXT", utf16);
   test.Write("TextFiles/H1.TXT", "12\r\n");
@@ -27,22 +28,43 @@ TEST(UnreadableFields, ListsThemInSaveOrderAndRefusesTheirRows) {
   EXPECT_EQ(unreadable[0].file, test.folder().FieldFile("W3"));
   EXPECT_EQ(unreadable[0].reason, "it is stored as UTF-16 text");
   EXPECT_EQ(unreadable[2].reason, "it is not a regular file");
+  const std::string w3 = PathText(test.folder().FieldFile("W3"));
+  const std::string pair3 = PathText(test.folder().FieldFile("Pair3"));
+  const std::string bs = PathText(test.folder().FieldFile("BS"));
   const struct {
     int row;
-    std::vector<RowField> refused;
-  } cases[] = {{1, {RowField::kEnd}},
-               {3, {RowField::kV2, RowField::kPair, RowField::kEnd}}};
+    std::string message;
+  } cases[] = {
+      {1,
+       "No macro was written for row 1:\nADD ANGLES TO: the saved value in " +
+           bs + " cannot be read (it is not a regular file)."},
+      {3,
+       "No macro was written for row 3:\nV2: the saved value in " + w3 +
+           " cannot be read (it is stored as UTF-16 text).\nPairs: the saved "
+           "value in " +
+           pair3 +
+           " cannot be read (it is stored as UTF-16 text).\nADD ANGLES TO: "
+           "the saved value in " +
+           bs + " cannot be read (it is not a regular file)."},
+  };
   for (const auto& c : cases) {
-    std::vector<FieldRefusal> refusals = UnreadableRefusals(c.row, unreadable);
-    ASSERT_EQ(refusals.size(), c.refused.size()) << c.row;
-    for (size_t i = 0; i < refusals.size(); ++i) {
-      EXPECT_EQ(refusals[i].field, c.refused[i]);
-    }
+    EXPECT_EQ(UnreadableRowMessage(c.row, unreadable), c.message);
   }
+  EXPECT_EQ(UnreadableRowMessage(2, {unreadable[0]}), "");
   EXPECT_EQ(UnreadableReading(unreadable[0]),
             "The saved value in " + PathText(test.folder().FieldFile("W3")) +
                 " cannot be read (it is stored as UTF-16 text); type the "
                 "entry again");
+}
+
+TEST(UnreadableFields, MessageSpellsAFolderOfAnyName) {
+  testing::TestFolder test;
+  const ProgramFolder folder(test.root() / u8"\u0141\u00f3d\u017a");
+  std::filesystem::create_directories(folder.FieldFile("H1").parent_path());
+  std::filesystem::create_directory(folder.FieldFile("H1"));
+  const std::string message = UnreadableRowMessage(1, UnreadableFields(folder));
+  EXPECT_NE(message.find(PathText(folder.FieldFile("H1"))), std::string::npos)
+      << message;
 }
 
 }  // namespace
