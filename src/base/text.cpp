@@ -55,13 +55,23 @@ void AppendShown(std::string& quoted, char c) {
   }
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t at = 0, length; at < text.size(); at += length) {
+    if ((length = Utf8Length(text, at)) == 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
+// An entry of the store's code page is rarely UTF-8 throughout; one that is
+// came from a command line.
 std::string ShowEntry(std::string_view entry) {
+  const bool utf8 = IsUtf8(entry);
   std::string quoted;
   size_t at = 0;
   for (size_t shown = 0; at < entry.size() && shown < kQuotedLength; ++shown) {
-    size_t length = ShownUtf8Length(entry, at);
+    size_t length = utf8 ? ShownUtf8Length(entry, at) : 0;
     if (length > 0) {
       quoted += entry.substr(at, length);
       at += length;

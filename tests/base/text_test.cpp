@@ -26,7 +26,8 @@ TEST(QuoteEntry, OneLineAndShort) {
   for (const auto& c : cases) EXPECT_EQ(QuoteEntry(c.entry), c.quoted);
 }
 
-// A command line gives UTF-8: its characters stay whole, cut or not.
+// A command line gives UTF-8: its characters stay whole, cut or not. An
+// entry that is not UTF-8 throughout is shown byte by byte, as before.
 TEST(QuoteEntry, Utf8CharactersStayWhole) {
   const struct {
     std::string entry, quoted;
@@ -38,6 +39,7 @@ TEST(QuoteEntry, Utf8CharactersStayWhole) {
       {"\xC2\x81", "\"\xC2\\x81\""},          // a C1 control
       {"\xE2\x81", "\"\xE2\\x81\""},          // cut short
       {"\xED\xA0\x81", "\"\xED\xA0\\x81\""},  // a surrogate
+      {"\xE2\x81\x84\xC1", "\"\xE2\\x81\x84\xC1\""},
       {std::string(39, 'x') + "\xE2\x81\x84" + "x",
        "\"" + std::string(39, 'x') + "\xE2\x81\x84...\""},
   };
