@@ -6,8 +6,8 @@
 #include <cerrno>
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
+#include <io.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -140,6 +140,30 @@ void FileSystem::Flush(std::FILE* file, std::error_code& error) {
 void FileSystem::Rename(const fs::path& from, const fs::path& to,
                         std::error_code& error) {
   fs::rename(from, to, error);
+}
+#endif
+
+#ifdef _WIN32
+// Links are rare there and need rights to make; a replacement keeps
+// replacing the path itself.
+fs::path FileSystem::LinkTarget(const fs::path& path, std::error_code&) {
+  return path;
+}
+#else
+// A relative link leads from its own folder. A loop fails as the system
+// fails it.
+fs::path FileSystem::LinkTarget(const fs::path& path, std::error_code& error) {
+  constexpr int kMaxLinks = 40;
+  fs::path at = path;
+  for (int links = 0; links < kMaxLinks; ++links) {
+    std::error_code status_error;
+    if (!fs::is_symlink(fs::symlink_status(at, status_error))) return at;
+    fs::path target = fs::read_symlink(at, error);
+    if (error) return path;
+    at = target.is_absolute() ? target : at.parent_path() / target;
+  }
+  error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return path;
 }
 #endif
 

@@ -36,6 +36,11 @@ class FileSystem {
                        std::error_code& error);
   // Flushes what was written to the disk.
   virtual void Flush(std::FILE* file, std::error_code& error);
+  // The file a replacement of `path` is to write: `path` itself, or where
+  // the symbolic link `path` leads, followed to its end (the target need
+  // not exist). Windows: `path` itself.
+  virtual std::filesystem::path LinkTarget(const std::filesystem::path& path,
+                                           std::error_code& error);
   // Moves `from` over `to`, replacing it.
   virtual void Rename(const std::filesystem::path& from,
                       const std::filesystem::path& to, std::error_code& error);

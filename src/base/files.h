@@ -35,7 +35,8 @@ Result<std::string> ReadHead(const std::filesystem::path& path, size_t count);
 // flushes it to the disk and renames it over `path`, so neither a failure
 // nor a power cut leaves anything but the former or the new file. A file
 // marked read-only is not replaced. Temporary files left by writers that no
-// longer run are removed first. Never creates a folder.
+// longer run are removed first. Never creates a folder. A symbolic link
+// stays: the file it leads to is replaced so, in that file's folder.
 Status ReplaceFile(const std::filesystem::path& path, const std::string& bytes);
 
 // A failure to `verb` ("read" or "write") `path`, worded

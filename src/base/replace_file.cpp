@@ -12,8 +12,8 @@
 #include "base/files.h"
 
 #ifdef _WIN32
-#include <process.h>
 #include <windows.h>
+#include <process.h>
 // windows.h names its own ReplaceFile as a macro.
 #undef ReplaceFile
 #else
@@ -133,14 +133,18 @@ std::error_code WriteNewFile(const fs::path& path, const std::string& bytes,
 
 }  // namespace
 
+// A link stays a link: the file it leads to is replaced, beside itself.
 Status ReplaceFile(const fs::path& path, const std::string& bytes) {
-  if (IsReadOnlyFile(path)) {
+  std::error_code error;
+  const fs::path target = FileSystem::Current().LinkTarget(path, error);
+  if (error) return WriteError(path, error);
+  if (IsReadOnlyFile(target)) {
     return WriteError(path, std::make_error_code(std::errc::permission_denied));
   }
-  RemoveLitter(path);
-  fs::path temporary = TemporaryBeside(path);
-  std::error_code error = WriteNewFile(temporary, bytes, path);
-  if (!error) FileSystem::Current().Rename(temporary, path, error);
+  RemoveLitter(target);
+  fs::path temporary = TemporaryBeside(target);
+  error = WriteNewFile(temporary, bytes, target);
+  if (!error) FileSystem::Current().Rename(temporary, target, error);
   if (error) {
     std::error_code ignored;
     fs::remove(temporary, ignored);

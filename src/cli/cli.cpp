@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <system_error>
 
 #include "base/code_page_1252.h"
@@ -15,6 +16,7 @@
 #include "catalogue/angle_catalogue.h"
 #include "form/row_glue.h"
 #include "form/run_row.h"
+#include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
 #include "staging/row_command.h"
 #include "staging/row_refusal.h"
@@ -91,7 +93,7 @@ std::optional<Flags> ParseWriteFlags(const std::vector<std::string>& args,
     if (IsHelp(args[i])) return std::nullopt;
     size_t at = i;
     auto flag = TakeFlag(args, i);
-    if (!flag) throw UsageError{"unexpected argument \"" + args[at] + "\""};
+    if (!flag) throw UsageError{"unexpected argument " + QuoteEntry(args[at])};
     auto& [name, value] = *flag;
     if (std::find(kWriteFlags.begin(), kWriteFlags.end(), name) ==
         kWriteFlags.end()) {
@@ -137,8 +139,8 @@ void CheckChoice(const Flags& flags, const std::string& name,
   auto flag = flags.find(name);
   if (flag == flags.end()) return;
   if (std::find(items.begin(), items.end(), flag->second) == items.end()) {
-    throw UsageError{"--" + name + " \"" + flag->second +
-                     "\" is not one of the list's items"};
+    throw UsageError{"--" + name + " " + QuoteEntry(flag->second) +
+                     " is not one of the list's items"};
   }
 }
 
@@ -187,6 +189,36 @@ std::optional<std::string> MissingFolder(const ProgramFolder& folder,
   return std::nullopt;
 }
 
+// The macro file's absolute path without "." or "..", as it is meant to be
+// read; where ".." follows a link, the path the link leads to.
+fs::path MacroPath(const ProgramFolder& folder) {
+  const fs::path path = fs::absolute(folder.MacroFile());
+  fs::path normal = path.lexically_normal();
+  std::error_code error;
+  if (!fs::equivalent(normal.parent_path(), path.parent_path(), error)) {
+    normal = fs::weakly_canonical(path, error);
+  }
+  return normal.make_preferred();
+}
+
+// A refusal's lines become one line of stderr.
+std::string OneLine(std::string message) {
+  std::replace(message.begin(), message.end(), '\n', ' ');
+  return message;
+}
+
+// Saved row `row`'s entries and the saved end choice. A field that cannot
+// be read would write its row as if it were empty: the refusal instead.
+std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
+                                        RowEntries& entries, std::string& end) {
+  std::string unread = UnreadableRowMessage(row, UnreadableFields(folder));
+  if (!unread.empty()) return unread;
+  FormState saved = LoadFormState(folder);
+  entries = EntriesOf(saved.rows[row - 1]);
+  end = SavedEnd(saved);
+  return std::nullopt;
+}
+
 int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
           std::ostream& err, const OutputCheck& check) {
   int row = flags.count("row") ? SavedRow(flags) : 0;
@@ -197,9 +229,11 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   RowEntries entries;
   std::string end;
   if (row) {
-    FormState saved = LoadFormState(folder);
-    entries = EntriesOf(saved.rows[row - 1]);
-    end = SavedEnd(saved);
+    if (std::optional<std::string> refused =
+            LoadSavedRow(folder, row, entries, end)) {
+      err << "vpa-macro: " << OneLine(*refused) << "\n";
+      return kExitBadInput;
+    }
   } else {
     entries = RowFromFlags(flags);
     end = EndChoice(flags);
@@ -207,17 +241,13 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   // The same road as the windows' Run!, without the clipboard and the saves.
   const RunOutcome outcome = WriteRow(folder, row, entries, end, "");
   if (outcome.kind != RunOutcome::Kind::kWritten) {
-    // A refusal's lines become one line of stderr.
-    std::string message = outcome.message;
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    err << "vpa-macro: " << message << "\n";
+    err << "vpa-macro: " << OneLine(outcome.message) << "\n";
     return outcome.kind == RunOutcome::Kind::kRefused ? kExitBadInput
                                                       : kExitFileError;
   }
   // A batch file reads the path in the console's code page; a path that
   // does not fit would name another folder.
-  const std::string path =
-      PathText(fs::absolute(folder.MacroFile()).make_preferred());
+  const std::string path = PathText(MacroPath(folder));
   if (std::optional<std::string> barrier = check ? check(path) : std::nullopt) {
     err << "vpa-macro: the macro has been written all the same, but its path "
            "cannot be printed in "
@@ -228,23 +258,26 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   return kExitDone;
 }
 
-int Read(const std::vector<std::string>& entries, std::ostream& out,
+// The Run's verdict on each entry: what a Run refuses exits 2, with the
+// Run's own reason. What the reader reads is printed all the same.
+int Read(std::vector<std::string> entries, std::ostream& out,
          std::ostream& err) {
+  // A leading "--" ends the options, as elsewhere; entries may begin with
+  // "-" either way.
+  if (!entries.empty() && entries.front() == "--")
+    entries.erase(entries.begin());
   if (entries.empty()) throw UsageError{"read needs at least one entry"};
   int status = kExitDone;
   for (const std::string& entry : entries) {
     Result<std::string> staged = StageDimension(entry);
-    if (staged.ok()) {
-      out << staged.value() << "\n";
-    } else {
+    std::optional<FieldRefusal> refusal = DimensionRefusal(RowField::kH, entry);
+    if (staged.ok()) out << staged.value() << "\n";
+    if (!staged.ok()) {
       err << "vpa-macro: " << staged.error() << "\n";
-      status = kExitBadInput;
+    } else if (refusal) {
+      err << "vpa-macro: " << refusal->reason << "; a Run refuses it\n";
     }
-    // What a Run refuses is still printed as read, and said on stderr.
-    if (std::optional<std::string> half = HalfReading(entry)) {
-      err << "vpa-macro: " << *half << "; a Run refuses it\n";
-      status = kExitBadInput;
-    }
+    if (refusal) status = kExitBadInput;
   }
   return status;
 }
@@ -261,7 +294,7 @@ int Run(const std::vector<std::string>& args, fs::path folder,
     }
     if (arg == "catalogue") {
       if (i + 1 < args.size()) {
-        throw UsageError{"unexpected argument \"" + args[i + 1] + "\""};
+        throw UsageError{"unexpected argument " + QuoteEntry(args[i + 1])};
       }
       for (std::string_view name : kAngleCatalogue) out << name << "\n";
       return kExitDone;
@@ -278,7 +311,7 @@ int Run(const std::vector<std::string>& args, fs::path folder,
     }
     auto flag = TakeFlag(args, i);
     if (!flag || flag->first != "folder") {
-      throw UsageError{"unexpected argument \"" + arg + "\""};
+      throw UsageError{"unexpected argument " + QuoteEntry(arg)};
     }
     if (folder_flag) throw UsageError{"--folder is given twice"};
     CheckFolderFlag(flag->first, flag->second);
@@ -287,10 +320,9 @@ int Run(const std::vector<std::string>& args, fs::path folder,
   throw UsageError{"no command given"};
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
-           std::ostream& out, std::ostream& err, const OutputCheck& check) {
+int RunCatching(const std::vector<std::string>& args,
+                const fs::path& default_folder, std::ostream& out,
+                std::ostream& err, const OutputCheck& check) {
   int status;
   try {
     status = Run(args, default_folder, out, err, check);
@@ -307,6 +339,18 @@ int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
         << SystemReason(error_number) << "\n";
     return kExitFileError;
   }
+  return status;
+}
+
+}  // namespace
+
+// Messages quote arguments and paths, whose bytes may be anything; what
+// reaches stderr is UTF-8 all the same.
+int RunCli(const std::vector<std::string>& args, const fs::path& default_folder,
+           std::ostream& out, std::ostream& err, const OutputCheck& check) {
+  std::ostringstream messages;
+  int status = RunCatching(args, default_folder, out, messages, check);
+  err << EscapeNonUtf8(messages.str());
   return status;
 }
 

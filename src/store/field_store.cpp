@@ -14,6 +14,12 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Le = "\xFF\xFE";
 constexpr std::string_view kUtf16Be = "\xFE\xFF";
 
+// A file that is not there holds no entry; any other failure is told.
+StoredFieldText Unread(const Error& error) {
+  if (error.code == ErrorCode::kNotFound) return {};
+  return {"", error.reason};
+}
+
 }  // namespace
 
 // A field that already holds the bytes is left alone: most fields are the
@@ -39,24 +45,28 @@ Status SaveField(const ProgramFolder& folder, std::string_view name,
   return SaveField(folder, name, sign + std::to_string(index) + " ");
 }
 
-std::string LoadField(const ProgramFolder& folder, std::string_view name) {
+StoredFieldText LoadStoredField(const ProgramFolder& folder,
+                                std::string_view name) {
   std::filesystem::path file = folder.FieldFile(name);
   Result<std::string> line = ReadLastLine(file, kMaxFieldLine);
+  if (!line.ok()) return Unread(line.failure());
   Result<std::string> head = ReadHead(file, 3);
-  if (line.ok() && head.ok()) {
-    std::string_view start = head.value();
-    // A file re-saved in Notepad as UTF-16 holds nothing this program
-    // wrote; one saved as "UTF-8 with BOM" still holds the value.
-    if (start.starts_with(kUtf16Le) || start.starts_with(kUtf16Be)) {
-      return std::string();
-    }
-    std::string_view value = line.value();
-    if (start == kUtf8Mark && value.starts_with(kUtf8Mark)) {
-      value.remove_prefix(kUtf8Mark.size());
-    }
-    return std::string(TrimSpaces(value));
+  if (!head.ok()) return Unread(head.failure());
+  std::string_view start = head.value();
+  // A file re-saved in Notepad as UTF-16 holds nothing this program
+  // wrote; one saved as "UTF-8 with BOM" still holds the value.
+  if (start.starts_with(kUtf16Le) || start.starts_with(kUtf16Be)) {
+    return {"", "it is stored as UTF-16 text"};
   }
-  return std::string();
+  std::string_view value = line.value();
+  if (start == kUtf8Mark && value.starts_with(kUtf8Mark)) {
+    value.remove_prefix(kUtf8Mark.size());
+  }
+  return {std::string(TrimSpaces(value)), std::nullopt};
+}
+
+std::string LoadField(const ProgramFolder& folder, std::string_view name) {
+  return LoadStoredField(folder, name).text;
 }
 
 int StoredIndex(std::string_view stored, int count) {

@@ -5,6 +5,7 @@
 #define VPA_STORE_FIELD_STORE_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +26,23 @@ Status SaveField(const ProgramFolder& folder, std::string_view name,
 // Writes a list position as " 2 " or "-1 " and CR LF.
 Status SaveField(const ProgramFolder& folder, std::string_view name, int index);
 
+// A field as the store holds it: its text, or why its file could not be
+// read. A missing file is no failure: the field is simply empty.
+struct StoredFieldText {
+  std::string text;
+  // Why the file could not be read, in words ("it is stored as UTF-16
+  // text"); the text is then empty.
+  std::optional<std::string> unreadable;
+};
+
 // The last line of the field's file trimmed of spaces, without a UTF-8
-// byte-order mark at the file's start. A file that is missing, is not a
-// regular file, cannot be read, ends in an overlong line or starts with a
-// UTF-16 byte-order mark reads as the empty text.
+// byte-order mark at the file's start. A file that is not a regular file,
+// cannot be read, ends in an overlong line or starts with a UTF-16
+// byte-order mark is unreadable.
+StoredFieldText LoadStoredField(const ProgramFolder& folder,
+                                std::string_view name);
+
+// LoadStoredField's text: an unreadable field reads as the empty text.
 std::string LoadField(const ProgramFolder& folder, std::string_view name);
 
 // A stored list position: a whole number from 0 to `count` - 1, else -1.

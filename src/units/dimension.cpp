@@ -17,9 +17,7 @@ constexpr auto npos = std::string_view::npos;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool Contains(std::string_view text, char c) {
-  return text.find(c) != npos;
-}
+bool Contains(std::string_view text, char c) { return text.find(c) != npos; }
 
 // Moves past a run of digits with at most one point; appends what it reads.
 // Returns the number of digits read.
@@ -83,15 +81,22 @@ double Signed(bool negative, const std::string& literal) {
   return negative ? -value : value;
 }
 
+// "1e-7" reads as feet "1e": say what the detailer meant to write.
+Error FeetPartError(std::string_view text, size_t minus) {
+  std::string_view feet = text.substr(0, minus);
+  bool exponent = !feet.empty() && (feet.back() == 'e' || feet.back() == 'E') &&
+                  WholeReading(feet.substr(0, feet.size() - 1)) &&
+                  minus + 1 < text.size() && IsDigit(text[minus + 1]);
+  if (exponent) return Error{"exponents below zero are not a dimension form"};
+  return Error{"the feet part " + QuoteEntry(feet) + " is not a number"};
+}
+
 // Feet and inches on either side of the first minus sign of `text`; fails
 // when the feet part is not one number.
 Result<double> FeetAndInches(std::string_view text) {
   size_t minus = text.find('-');
   std::optional<double> feet = WholeReading(text.substr(0, minus));
-  if (!feet) {
-    return Error{"the feet part " + QuoteEntry(text.substr(0, minus)) +
-                 " is not a number"};
-  }
+  if (!feet) return FeetPartError(text, minus);
   return *feet * kInchesPerFoot + ParseInches(text.substr(minus + 1));
 }
 

@@ -1,4 +1,4 @@
-// A replaced file keeps who may read and write it.
+// A replaced file keeps who may read and write it, and a link stays a link.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -46,6 +46,32 @@ TEST(ReplaceFile, KeepsTheFormerFilesModeAndGroup) {
     EXPECT_EQ(test.Read("0PY/0.PY"), "new\r\n");
   }
   umask(writers_umask);
+}
+
+// A link stays a link; the file it leads to is replaced in its own folder,
+// whether it exists or not, through a chain of links too. A loop fails.
+TEST(ReplaceFile, WritesThroughASymbolicLink) {
+  namespace fs = std::filesystem;
+  testing::TestFolder test;
+  const fs::path shared = test.root() / "shared",
+                 macro = test.folder().MacroFile();
+  fs::create_directory(shared);
+  fs::create_symlink("../shared/0.PY", test.root() / "0PY" / "hop");
+  test.Write("shared/0.PY", "old\r\n");
+  for (std::string link : {"../shared/0.PY", "hop", "ABS", "../shared/1.PY"}) {
+    if (link == "ABS") link = (shared / "0.PY").string();
+    fs::remove(macro);
+    fs::create_symlink(link, macro);
+    ASSERT_TRUE(ReplaceFile(macro, link + "\r\n").ok()) << link;
+    EXPECT_EQ(fs::read_symlink(macro), link);
+    EXPECT_EQ(test.Read(macro.lexically_relative(test.root())), link + "\r\n");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(shared), {}), 2);
+  fs::remove(macro);
+  fs::create_symlink("loop", macro);
+  fs::create_symlink("0.PY", test.root() / "0PY" / "loop");
+  EXPECT_FALSE(ReplaceFile(macro, "new\r\n").ok());
+  EXPECT_EQ(std::distance(fs::directory_iterator(test.root() / "0PY"), {}), 3);
 }
 #endif
 

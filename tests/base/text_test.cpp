@@ -26,6 +26,28 @@ TEST(QuoteEntry, OneLineAndShort) {
   for (const auto& c : cases) EXPECT_EQ(QuoteEntry(c.entry), c.quoted);
 }
 
+// A command line gives UTF-8: its characters stay whole, cut or not. An
+// entry that is not UTF-8 throughout is shown byte by byte, as before.
+TEST(QuoteEntry, Utf8CharactersStayWhole) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1\xC3\x81\xE2\x81\x84\xF0\x9F\x98\x90",
+       "\"1\xC3\x81\xE2\x81\x84\xF0\x9F\x98\x90\""},
+      {"\xC2\x81", "\"\xC2\\x81\""},  // a C1 control
+      {"\xE2\x81\x84\xC1", "\"\xE2\\x81\x84\xC1\""},
+      {std::string(39, 'x') + "\xE2\x81\x84" + "x",
+       "\"" + std::string(39, 'x') + "\xE2\x81\x84...\""},
+  };
+  for (const auto& [entry, quoted] : cases)
+    EXPECT_EQ(QuoteEntry(entry), quoted);
+}
+
+TEST(EscapeNonUtf8, KeepsUtf8AndEscapesTheRest) {
+  EXPECT_EQ(EscapeNonUtf8("a\n\xC3\x81\xF0\x9F\x98\x90"),
+            "a\n\xC3\x81\xF0\x9F\x98\x90");
+  EXPECT_EQ(EscapeNonUtf8("1\xC3 \x81\xC0\xAF\xED\xA0\x80"),
+            "1\\xC3 \\x81\\xC0\\xAF\\xED\\xA0\\x80");
+}
+
 TEST(QuoteEntry, RefusalsAreOneShortLine) {
   for (std::string entry :
        {std::string("1x\n-2\n"), std::string(100000, '7') + "x-1",

@@ -114,6 +114,34 @@ TEST(LoadField, MissingFileOrFolderReadsEmpty) {
   EXPECT_EQ(LoadField(test.folder(), "V4"), "");
 }
 
+// An unreadable file is told apart from a missing one, with the reason.
+TEST(LoadStoredField, TellsWhyAFileCannotBeRead) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"<missing>", ""},
+      {std::string("\xFE\xFF\0\x31", 4), "it is stored as UTF-16 text"},
+      {std::string(kMaxFieldLine + 1, '1'),
+       "its last line is longer than 1 MiB"},
+      {"<folder>", "it is not a regular file"},
+  };
+  for (const auto& [bytes, unreadable] : cases) {
+    TestFolder test;
+    if (bytes == "<folder>") {
+      std::filesystem::create_directory(test.folder().FieldFile("H1"));
+    } else if (bytes != "<missing>") {
+      test.Write("TextFiles/H1.TXT", bytes);
+    }
+    StoredFieldText stored = LoadStoredField(test.folder(), "H1");
+    EXPECT_EQ(stored.text, "");
+    EXPECT_EQ(stored.unreadable.value_or(""), unreadable);
+  }
+  TestFolder test;
+  test.Write("TextFiles/H1.TXT", "12\r\n");
+  EXPECT_EQ(LoadStoredField(test.folder(), "H1").text, "12");
+  FailingFileSystem failing(Call::kOpenToRead, std::errc::permission_denied);
+  EXPECT_EQ(LoadStoredField(test.folder(), "H1").unreadable.value_or(""),
+            "Permission denied");
+}
+
 TEST(SaveField, MissingFolderChangesNothing) {
   TestFolder test;
   std::filesystem::remove(test.root() / "TextFiles");

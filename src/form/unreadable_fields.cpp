@@ -1,0 +1,55 @@
+// Messages name the file in full, so the detailer can find it and mend or
+// remove it.
+#include "form/unreadable_fields.h"
+
+#include "base/code_page_1252.h"
+#include "base/files.h"
+#include "staging/row_refusal.h"
+#include "store/field_store.h"
+
+namespace vpa {
+namespace {
+
+std::string CannotRead(const UnreadableField& unreadable) {
+  std::error_code error;
+  std::filesystem::path file =
+      std::filesystem::absolute(unreadable.file, error);
+  if (error) file = unreadable.file;
+  return "the saved value in " + PathText(file.lexically_normal()) +
+         " cannot be read (" + unreadable.reason + ")";
+}
+
+}  // namespace
+
+std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
+  std::vector<UnreadableField> unreadable;
+  for (const StoredField& field : StoredFields()) {
+    StoredFieldText stored = LoadStoredField(folder, field.name);
+    if (stored.unreadable) {
+      unreadable.push_back(
+          {&field, folder.FieldFile(field.name), *stored.unreadable});
+    }
+  }
+  return unreadable;
+}
+
+std::string UnreadableRowMessage(
+    int row, const std::vector<UnreadableField>& unreadable) {
+  std::string lines;
+  for (const UnreadableField& each : unreadable) {
+    if (each.field->row != row && each.field->row != 0) continue;
+    lines += "\n" + std::string(each.field->caption()) + ": " +
+             CannotRead(each) + ".";
+  }
+  // The heading is the Run's own; the lines stay in UTF-8, paths and all.
+  return lines.empty() ? lines : Utf8From1252(RefusalMessage(row, {})) + lines;
+}
+
+std::string UnreadableReading(const UnreadableField& unreadable) {
+  std::string reading = CannotRead(unreadable);
+  reading[0] = 'T';
+  return reading + (unreadable.field->count == 0 ? "; type the entry again"
+                                                 : "; choose again");
+}
+
+}  // namespace vpa
