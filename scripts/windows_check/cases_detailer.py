@@ -294,6 +294,15 @@ class UnreadableFields(WindowsCase):
                         "Run on row 1 minimises the window")
         self.unreadable_left_alone(form.folder, ["H4.TXT", "L4.TXT"], "Run")
         form.restore()
+        # Row 4 shows empty where its entries could not be read: a Run of
+        # it is refused, naming each file, and nothing is written.
+        form.click("Go4")
+        said = form.wait_until(form.messages, 10, "Run on row 4 is refused")
+        self.assertTrue(said[1].startswith("No macro was written for row 4")
+                        and "H4.TXT" in "".join(said)
+                        and "L4.TXT" in "".join(said), f"row 4 said {said}")
+        form.press_ok()
+        self.unreadable_left_alone(form.folder, ["H4.TXT", "L4.TXT"], "Run 4")
         form.click_into("zzH4")
         form.type("5")
         form.click("CmdExit")

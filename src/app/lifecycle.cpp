@@ -38,6 +38,21 @@ void MainWindow::StartUp() {
 
 void MainWindow::ShutDown() { SaveFields(); }
 
+// A stored entry that could not be read shows empty: its control's reading
+// says why, in red, until the detailer gives it again.
+void MainWindow::MarkUnreadable() {
+  for (const UnreadableField& each : stored_.Unreadable(ReadState())) {
+    const QString name =
+        QString::fromStdString(ControlName(each.field->row, each.field->field));
+    auto* control = findChild<QWidget*>(name);
+    if (control == nullptr) continue;
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
+    control->setPalette(palette);
+    ShowHint(control, QString::fromStdString(UnreadableReading(each)));
+  }
+}
+
 void MainWindow::SaveSoon() {
   if (!save_timer_->isActive()) save_timer_->start(kSaveDelayMs);
 }

@@ -70,6 +70,7 @@ class MainWindow : public QWidget, private RunOutcomeView {
 
  private:
   void StartUp();
+  void MarkUnreadable();
   void LimitEntries();
   Status SaveFields();
   // Row `row`'s entries as the form state holds them, and the whole form.

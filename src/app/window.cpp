@@ -37,6 +37,7 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
               [this, box] { ShowRefusedEdit(box); });
     }
   }
+  MarkUnreadable();
 }
 
 // Entries of any length, and only characters the field files can hold.

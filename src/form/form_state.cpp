@@ -98,7 +98,21 @@ Status SaveFormState(const ProgramFolder& folder, const FormState& state) {
   return first;
 }
 
-FormState StoredForm::Load() { return stored_ = LoadFormState(folder_); }
+FormState StoredForm::Load() {
+  unreadable_ = UnreadableFields(folder_);
+  return stored_ = LoadFormState(folder_);
+}
+
+std::vector<UnreadableField> StoredForm::Unreadable(
+    const FormState& now) const {
+  std::vector<UnreadableField> untouched;
+  for (const UnreadableField& each : unreadable_) {
+    if (ShownText(now, *each.field) == ShownText(stored_, *each.field)) {
+      untouched.push_back(each);
+    }
+  }
+  return untouched;
+}
 
 Status StoredForm::Save(const FormState& now) {
   Status first = Ok();
@@ -107,6 +121,9 @@ Status StoredForm::Save(const FormState& now) {
     Status saved = SaveOne(folder_, now, field);
     if (saved.ok()) {
       CopyField(now, stored_, field);
+      std::erase_if(unreadable_, [&](const UnreadableField& each) {
+        return each.field == &field;
+      });
     } else if (first.ok()) {
       first = saved;
     }

@@ -11,6 +11,7 @@
 #include "base/result.h"
 #include "form/fields.h"
 #include "form/layout.h"
+#include "form/unreadable_fields.h"
 #include "store/field_store.h"
 
 namespace vpa {
@@ -62,8 +63,12 @@ class StoredForm {
 
   const ProgramFolder& folder() const { return folder_; }
 
-  // Loads every field and remembers it.
+  // Loads every field and remembers it, and which could not be read.
   FormState Load();
+
+  // The fields whose files could not be read and that `now` still holds as
+  // loaded: the detailer has not changed them, and they are not saved.
+  std::vector<UnreadableField> Unreadable(const FormState& now) const;
 
   // Saves the fields of `now` that differ from what was last loaded or
   // saved, each attempted; the first failure is the result, and a field
@@ -78,6 +83,7 @@ class StoredForm {
  private:
   ProgramFolder folder_;
   FormState stored_;
+  std::vector<UnreadableField> unreadable_;  // until saved
   bool failure_told_ = false;
 };
 

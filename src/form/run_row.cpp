@@ -9,6 +9,7 @@
 #include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
+#include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
 #include "staging/row_command.h"
 #include "staging/row_refusal.h"
@@ -69,8 +70,29 @@ RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
                   EndChoiceAt(state.end), time);
 }
 
+namespace {
+
+// A stored entry that could not be read shows as empty; its row must not
+// run as if it were, until the detailer gives the entry again.
+RunOutcome RefusedUnreadable(int row,
+                             const std::vector<UnreadableField>& unreadable) {
+  RunOutcome outcome;
+  outcome.message = UnreadableRowMessage(row, unreadable);
+  for (const UnreadableField& each : unreadable) {
+    if (each.field->row != row && each.field->row != 0) continue;
+    outcome.focus = ControlName(row, each.field->field);
+    outcome.select_all = each.field->count == 0;
+    break;
+  }
+  return outcome;
+}
+
+}  // namespace
+
 RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time) {
+  RunOutcome refused = RefusedUnreadable(row, stored.Unreadable(state));
+  if (!refused.message.empty()) return refused;
   RunOutcome outcome = WriteFormRow(stored.folder(), row, state, time);
   // A crash or a killed session later on keeps the rows that were run.
   if (outcome.kind == RunOutcome::Kind::kWritten) {

@@ -112,6 +112,7 @@ class FormWindow : private RunOutcomeView {
 
   // lifecycle.cpp
   void StartUp();
+  void MarkUnreadable();
   // `by_detailer`: closed by Exit or the close box, so a failed save is
   // told; at the end of the session no one is there to read it.
   void ShutDown(bool by_detailer);

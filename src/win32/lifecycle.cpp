@@ -34,6 +34,18 @@ void FormWindow::ApplyState(const FormState& state) {
 void FormWindow::StartUp() {
   ApplyState(stored_.Load());
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
+  MarkUnreadable();
+}
+
+// A stored entry that could not be read shows empty: its control's reading
+// says why, in red, until the detailer gives it again.
+void FormWindow::MarkUnreadable() {
+  for (const UnreadableField& each : stored_.Unreadable(ReadState())) {
+    HWND control = Control(each.field->role, each.field->row);
+    if (control == nullptr) continue;
+    SetHint(control, FromUtf8(UnreadableReading(each)));
+    if (each.field->count == 0) refused_boxes_.push_back(control);
+  }
 }
 
 // Only the first call saves: closing and the end of the session may both

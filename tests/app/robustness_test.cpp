@@ -146,6 +146,11 @@ TEST_F(WindowTest, UnreadableFieldFilesAreLeftAloneUnlessChanged) {
                            std::errc::permission_denied, "V1.");
   Open();  // the FIFO does not hold start-up
   EXPECT_EQ(Box("zzH1")->text(), "");
+  EXPECT_TRUE(Box("zzH1")->toolTip().contains("cannot be read"));
+  window_->RunRow(1);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_TRUE(errors_[0].text.contains("H1.TXT"));
+  errors_.clear();
   List("MAT1")->setCurrentIndex(5);
   Close();
   EXPECT_TRUE(fs::is_fifo(fifo));

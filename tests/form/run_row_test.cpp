@@ -61,6 +61,34 @@ TEST(RunFormRow, WrittenSavesTheFieldsAndMarksTheRow) {
   EXPECT_EQ(test.Read("TextFiles/BS.TXT"), " 0 \r\n");
 }
 
+// A stored entry that cannot be read refuses its row, and only its row,
+// until the detailer gives it again; its file is left as it was.
+TEST(RunFormRow, UnreadableStoredEntryRefusesItsRowUntilChanged) {
+  TestFolder test;
+  test.InstallNamedTemplates();
+  test.Write("TextFiles/V3.TXT", std::string("\xFF\xFE"
+                                             "6\0",
+                                             4));
+  StoredForm stored(test.folder());
+  FormState state = stored.Load();
+  state.rows[2] = Filled().rows[2];
+  state.rows[2].v1 = "";
+  state.end = 0;
+  RunOutcome outcome = RunFormRow(stored, 3, state, "");
+  ASSERT_EQ(outcome.kind, RunOutcome::Kind::kRefused);
+  EXPECT_EQ(outcome.focus, "zzV3");
+  EXPECT_NE(outcome.message.find("V3.TXT"), std::string::npos)
+      << outcome.message;
+  state.rows[3] = Filled().rows[2];
+  EXPECT_EQ(RunFormRow(stored, 4, state, "").kind, RunOutcome::Kind::kWritten);
+  EXPECT_EQ(test.Read("TextFiles/V3.TXT"), std::string("\xFF\xFE"
+                                                       "6\0",
+                                                       4));
+  state.rows[2].v1 = "6";
+  EXPECT_EQ(RunFormRow(stored, 3, state, "").kind, RunOutcome::Kind::kWritten);
+  EXPECT_EQ(test.Read("TextFiles/V3.TXT"), "6\r\n");
+}
+
 TEST(RunFormRow, FailedWriteSavesNothing) {
   TestFolder test;
   StoredForm stored(test.folder());
