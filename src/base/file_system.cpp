@@ -187,4 +187,6 @@ ScopedFileSystem::ScopedFileSystem(FileSystem& replacement)
 
 ScopedFileSystem::~ScopedFileSystem() { Installed() = former_; }
 
+std::time_t FileSystem::Now() { return std::time(nullptr); }
+
 }  // namespace vpa

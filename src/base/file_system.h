@@ -6,6 +6,7 @@
 #define VPA_BASE_FILE_SYSTEM_H_
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -44,6 +45,10 @@ class FileSystem {
   // Moves `from` over `to`, replacing it.
   virtual void Rename(const std::filesystem::path& from,
                       const std::filesystem::path& to, std::error_code& error);
+
+  // The clock's time now. It sits here with the files so that a test sets
+  // the time as it sets a failure.
+  virtual std::time_t Now();
 
   // The file system in use: the system's own, unless a test installed
   // another.

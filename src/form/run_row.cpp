@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "base/code_page_1252.h"
+#include "base/file_system.h"
 #include "base/files.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
@@ -126,7 +127,7 @@ std::string FocusOnRestore(int marked_row, const std::string& last_focused) {
 }
 
 std::string ClockTime() {
-  std::time_t now = std::time(nullptr);
+  const std::time_t now = FileSystem::Current().Now();
   char text[16] = "";
   if (const std::tm* local = std::localtime(&now)) {
     std::strftime(text, sizeof text, "%H:%M:%S", local);

@@ -48,7 +48,8 @@ RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
 RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time);
 
-// The clock's time as the Run! tooltips show it: "14:05:09".
+// The clock's time as the Run! tooltips show it, in the local time zone:
+// "14:05:09".
 std::string ClockTime();
 
 // The control that gets the focus when the window comes back, from the

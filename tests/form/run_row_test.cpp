@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
+#include "base/file_system.h"
 #include "test_folder.h"
 
 namespace vpa {
@@ -88,6 +92,23 @@ TEST(RunFormRow, UnreadableStoredEntryRefusesItsRowUntilChanged) {
   EXPECT_EQ(RunFormRow(stored, 3, state, "").kind, RunOutcome::Kind::kWritten);
   EXPECT_EQ(test.Read("TextFiles/V3.TXT"), "6\r\n");
 }
+
+#ifndef _WIN32
+// The Run! tooltip's time is the clock's, in the local time zone.
+TEST(ClockTime, IsTheLocalTimeOfTheClock) {
+  struct At : FileSystem {
+    std::time_t Now() override { return 5 * 3600 + 61; }  // 05:01:01 UTC
+  } clock;
+  ScopedFileSystem installed(clock);
+  const char* zone = std::getenv("TZ");
+  const std::string former = zone ? zone : "";
+  setenv("TZ", "UTC-2", 1);
+  tzset();
+  EXPECT_EQ(ClockTime(), "07:01:01");
+  zone ? setenv("TZ", former.c_str(), 1) : unsetenv("TZ");
+  tzset();
+}
+#endif
 
 TEST(RunFormRow, FailedWriteSavesNothing) {
   TestFolder test;
