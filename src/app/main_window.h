@@ -81,9 +81,10 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void ShowReading(QLineEdit* box, const QPalette& band);
   void ShowRefusal(const RunOutcome& outcome) override;
   void ShowFailure(const RunOutcome& outcome) override;
-  void ShowWritten(const RunOutcome& outcome) override;
-  void MarkRow(const RunOutcome& outcome);
-  void Finish(int row);
+  bool PutPathOnClipboard(const RunOutcome& outcome) override;
+  void MarkWritten(const RunOutcome& outcome) override;
+  void StepAside(const RunOutcome& outcome) override;
+  void ShowUnclipped(const RunOutcome& outcome) override;
   void FocusOnReturn();
   bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);

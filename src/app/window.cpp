@@ -74,6 +74,9 @@ void MainWindow::ShowError(const QString& title, const QString& text,
     return;
   }
   QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+  // A path or an entry in the text can be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
+                              Qt::TextSelectableByKeyboard);
   box.exec();
 }
 

@@ -314,4 +314,16 @@ std::vector<FormControl> FormLayout(const Maker& maker) {
   return form;
 }
 
+int FittingDpi(int dpi, int frame_width, int frame_height, int work_width,
+               int work_height) {
+  for (int fitting = dpi; fitting > kSmallestFormDpi; --fitting) {
+    if (TwipsToPixels(kClientWidthTwips, fitting) + frame_width <= work_width &&
+        TwipsToPixels(kClientHeightTwips, fitting) + frame_height <=
+            work_height) {
+      return fitting;
+    }
+  }
+  return kSmallestFormDpi;
+}
+
 }  // namespace vpa

@@ -64,8 +64,14 @@ class RunOutcomeView {
   virtual void ShowRefusal(const RunOutcome& outcome) = 0;
   // The message as an error.
   virtual void ShowFailure(const RunOutcome& outcome) = 0;
-  // The row marked, the tooltips set, the path on the clipboard, minimised.
-  virtual void ShowWritten(const RunOutcome& outcome) = 0;
+  // One try: the macro's path on the clipboard; true once it is there.
+  virtual bool PutPathOnClipboard(const RunOutcome& outcome) = 0;
+  // The row marked and the tooltips set.
+  virtual void MarkWritten(const RunOutcome& outcome) = 0;
+  // The focus on the row's Run!, the window minimised.
+  virtual void StepAside(const RunOutcome& outcome) = 0;
+  // The message as an error, with the macro's path shown to select.
+  virtual void ShowUnclipped(const RunOutcome& outcome) = 0;
 };
 
 // The Run! command of a window: one at a time, for a message box runs its

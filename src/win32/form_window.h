@@ -61,7 +61,7 @@ class FormWindow : private RunOutcomeView {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void FitFrame();
-  void FitToDpi(UINT dpi);
+  void FitToDpi(UINT dpi, HMONITOR monitor);
   void PassFocusOn();
   void FocusOnReturn();
 
@@ -99,9 +99,10 @@ class FormWindow : private RunOutcomeView {
   void RunRow(int row);
   void ShowRefusal(const RunOutcome& outcome) override;
   void ShowFailure(const RunOutcome& outcome) override;
-  void ShowWritten(const RunOutcome& outcome) override;
-  void MarkRow(const RunOutcome& outcome);
-  void Finish(int row);
+  bool PutPathOnClipboard(const RunOutcome& outcome) override;
+  void MarkWritten(const RunOutcome& outcome) override;
+  void StepAside(const RunOutcome& outcome) override;
+  void ShowUnclipped(const RunOutcome& outcome) override;
   void ShowReading(HWND box);
   void OpenHelp();
   void OpenWebSite();
@@ -128,7 +129,8 @@ class FormWindow : private RunOutcomeView {
   HWND tooltip_ = nullptr;
   std::map<HWND, std::wstring> kept_hints_;  // until the tooltips are made
   std::array<HWND, 4> focus_mark_{};         // its top, bottom, left and right
-  UINT dpi_ = 96;
+  UINT dpi_ = 96;         // the form's, which may be less on a small screen
+  UINT window_dpi_ = 96;  // the monitor's, for the frame
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;

@@ -216,5 +216,26 @@ TEST(FocusMarkWidth, TwoPixelsAt96DpiScaledAndNeverThinner) {
   }
 }
 
+// 125 % on a 1366 x 768 laptop: 1414 x 743 pixels of form and a frame do
+// not fit, so the form is drawn at the largest dpi that does.
+TEST(FittingDpi, TheLargestThatFitsTheWorkAreaNeverAboveTheScreens) {
+  const struct {
+    int dpi, frame_width, frame_height, work_width, work_height, fitting;
+  } cases[] = {
+      {96, 16, 39, 1920, 1040, 96},    // fits as designed
+      {144, 22, 54, 1920, 1040, 144},  // 1697 x 891 at 150 % fits
+      {120, 20, 49, 1366, 728, 109},   // height: 674 + 49 <= 728 at 109
+      {120, 20, 49, 1366, 768, 114},   // width: 1343 + 20 <= 1366 at 114
+      {96, 16, 39, 1024, 600, 85},     // a netbook
+      {96, 16, 39, 300, 200, kSmallestFormDpi},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FittingDpi(c.dpi, c.frame_width, c.frame_height, c.work_width,
+                         c.work_height),
+              c.fitting)
+        << c.dpi << " on " << c.work_width << " x " << c.work_height;
+  }
+}
+
 }  // namespace
 }  // namespace vpa

@@ -14,6 +14,11 @@
 //                in the table's order: its name, a tab and the name a
 //                screen reader reads from its window ("<no window>" when
 //                none sits at its place)
+//   fit          the form's frame, the work area of its monitor and its
+//                client size ("left top right bottom" twice, then
+//                "width height")
+//   hold-clipboard  opens the clipboard, prints "held", and keeps it open
+//                until its standard input ends, as a clipboard manager may
 // Exits 1 when there is no form, no focus, no message box or no open list,
 // 2 when the form does not answer in time.
 #include <windows.h>
@@ -40,9 +45,11 @@ std::string Utf8(const std::wstring& text) {
   return bytes;
 }
 
+// An edit box of another process tells its text only when asked.
 std::wstring Text(HWND window) {
   wchar_t text[2048] = {};
-  GetWindowTextW(window, text, 2048);
+  SendMessageTimeoutW(window, WM_GETTEXT, 2048, LPARAM(text), SMTO_BLOCK, 5000,
+                      nullptr);
   return text;
 }
 
@@ -105,7 +112,8 @@ std::vector<HWND> Shown(HWND form, const wchar_t* class_name) {
 
 BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
   const std::wstring text = Text(child);
-  if (ClassOf(child) == L"Static" && !text.empty()) {
+  const std::wstring kind = ClassOf(child);
+  if ((kind == L"Static" || kind == L"Edit") && !text.empty()) {
     std::printf("%s\n", Utf8(text).c_str());
   }
   return TRUE;
@@ -221,10 +229,35 @@ int Names(HWND form) {
   return 0;
 }
 
+int Fit(HWND form) {
+  RECT frame;
+  GetWindowRect(form, &frame);
+  MONITORINFO monitor{sizeof monitor};
+  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT client;
+  GetClientRect(form, &client);
+  const RECT& work = monitor.rcWork;
+  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %ld %ld\n", frame.left,
+              frame.top, frame.right, frame.bottom, work.left, work.top,
+              work.right, work.bottom, client.right, client.bottom);
+  return 0;
+}
+
+int HoldClipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  std::puts("held");
+  std::fflush(stdout);
+  while (std::getchar() != EOF) {
+  }
+  CloseClipboard();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "hold-clipboard") return HoldClipboard();
   HWND form = FindForm();
   if (form == nullptr) {
     std::puts("no form");
@@ -239,8 +272,9 @@ int main(int argc, char** argv) {
   if (command == "end-session") return EndSession(form);
   if (command == "open-list") return OpenList(form);
   if (command == "names") return Names(form);
+  if (command == "fit") return Fit(form);
   std::fprintf(stderr,
                "usage: vpa-probe focus|shown|messages|end-session|open-list|"
-               "names\n");
+               "names|fit|hold-clipboard\n");
   return 2;
 }
