@@ -27,7 +27,8 @@ TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
   } cases[] = {
       // An entry is quoted in the store's code page; the message is UTF-8.
       {[](FormState& s) { s.rows[2].v2 = "9\xB0"; }, "zzW3", true,
-       "V2: 9\xC2\xB0 would be read as 9 in"},
+       "V2: \xC2\xB0 is not part of a dimension; 9\xC2\xB0 would be read "
+       "as 9 in"},
       {[](FormState& s) { s.rows[2].leg = -1; }, "OSL3", false, "OSL: choose"},
       {[](FormState& s) { s.end = -1; }, "BS", false, "ADD ANGLES TO: choose"},
   };
