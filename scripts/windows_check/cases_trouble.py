@@ -104,3 +104,23 @@ class Trouble(WindowsCase):
                   f"{height})")
         # Exit sits at the form's bottom right corner.
         form.exit()
+
+    def test_long_paste(self):
+        """A paste beyond the edit box's 30,000 characters is taken whole:
+        the box saves all of it, and Run! refuses it as too large rather
+        than writing a macro of a cut entry."""
+        form = self.started_form()
+        pasted = "1" * 40000
+        form.click_into("zzV1")
+        form.key("ctrl+a")
+        form.x.set_clipboard(pasted)
+        form.key("ctrl+v")
+        form.click("Go1")
+        said = form.wait_until(form.messages, 10, "row 1 is refused")
+        self.assertIn("V1", " ".join(said))
+        self.note("refused: " + " | ".join(said)[:160] + " ...")
+        form.press_ok()
+        form.exit()
+        saved = (form.folder / "TextFiles" / "V1.TXT").read_bytes()
+        self.assertEqual(len(saved.rstrip()), len(pasted),
+                         "the characters the box kept of the paste")

@@ -2,6 +2,7 @@
 // launch for the same folder brings the running window forward and ends.
 // Ended by a signal, the window saves as a close does, without a word.
 #include <QApplication>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/end_signals.h"
@@ -42,5 +43,6 @@ int main(int argc, char** argv) {
     QCoreApplication::quit();
   });
   window.show();
+  QTimer::singleShot(0, &window, &vpa::MainWindow::TellMissingFolders);
   return app.exec();
 }

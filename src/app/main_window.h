@@ -51,6 +51,8 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void RunRow(int row);
   void OpenHelp();
   void OpenWebSite();
+  // Names the folders the program folder lacks, if any.
+  void TellMissingFolders();
 
   // Saves the fields that changed without a word, as the session ends. A
   // logout may be cancelled: later changes are saved by the next save.

@@ -293,7 +293,8 @@ std::vector<std::string> InstructionLines(std::string_view support_email) {
   std::vector<std::string> lines = {
       "1. Click on 'Run' button.",
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window",
-      "", "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)"};
+      "3. Click each beam; right click when done.",
+      "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)"};
   std::string_view email = TrimSpaces(support_email);
   if (!email.empty()) lines.push_back("Support: " + std::string(email));
   return lines;

@@ -2,9 +2,11 @@
 // the keys the form answers itself.
 #include <windows.h>
 
+#include "base/files.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/run_row.h"
+#include "form/start_notes.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
 #include "win32/form_window.h"
@@ -153,8 +155,19 @@ COLORREF FormWindow::MarkedColour(const FormControl& design,
 }
 
 void FormWindow::OpenHelp() {
-  ShellOpen(nullptr, core_folder_.HelpPage().wstring().c_str(), nullptr,
-            nullptr);
+  const std::filesystem::path page = core_folder_.HelpPage();
+  if (!ShellOpen(nullptr, page.wstring().c_str(), nullptr, nullptr)) {
+    ShowMessage(kFormCaption, FromUtf8(HelpNotOpenedMessage(PathText(page))),
+                MB_ICONWARNING);
+  }
+}
+
+// Said once the form shows, which it does all the same.
+void FormWindow::TellMissingFolders() {
+  if (std::optional<std::string> missing =
+          MissingFoldersMessage(core_folder_)) {
+    ShowMessage(kFormCaption, FromUtf8(*missing), MB_ICONWARNING);
+  }
 }
 
 void FormWindow::OpenWebSite() {

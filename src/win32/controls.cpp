@@ -131,8 +131,13 @@ void FormWindow::BuildControls() {
     if (!placed.design.hint.empty())
       SetHint(hwnd, FromBytes(placed.design.hint));
     spoken_.Name(hwnd, FromBytes(placed.design.accessible_name));
-    if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0)
+    if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0) {
       KeepStorable(hwnd);
+      // An edit box cuts what is pasted beyond 30,000 characters without a
+      // word; as in the Qt window, an entry is taken whole, whatever its
+      // length, and the Run refuses it with its reason.
+      SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
+    }
   }
 }
 

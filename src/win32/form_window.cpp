@@ -249,6 +249,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       KillTimer(hwnd_, kAfterFirstPaint);
       GiveHints();
       spoken_.Start();
+      TellMissingFolders();
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;

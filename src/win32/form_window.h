@@ -106,6 +106,7 @@ class FormWindow : private RunOutcomeView {
   void ShowReading(HWND box);
   void OpenHelp();
   void OpenWebSite();
+  void TellMissingFolders();
   void ShowMessage(const std::string& title, const std::wstring& text,
                    UINT icon);
 

@@ -177,7 +177,7 @@ TEST_F(WindowTest, InstructionsNameSupportOnlyWhenThereIsAnAddress) {
   const QString first_lines =
       "1. Click on 'Run' button.\n"
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window\n"
-      "\n"
+      "3. Click each beam; right click when done.\n"
       "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)";
   Open({"www.maker.com", ""});
   auto* text = window_->findChild<QPlainTextEdit*>("Text2");
@@ -214,8 +214,8 @@ TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
              {"", "(empty)\nan angle's length must be more than 0"},
              {"0", "0\nan angle's length must be more than 0"},
              {"1,5",
-              "1,5\n1,5 would be read as 1 in; ,5 is not part of a "
-              "dimension (write decimals with a point and no thousands "
+              "1,5\n,5 is not part of a dimension; 1,5 would be read as 1 "
+              "in (write decimals with a point and no thousands "
               "separator)"}};
   for (const auto& [entry, tip] : bad) {
     box->setText(entry);

@@ -167,7 +167,7 @@ TEST(FormLayout, MakerDetailsReachTheWebButtonAndTheInstructions) {
   const std::string first_lines =
       "1. Click on 'Run' button.\r\n"
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window"
-      "\r\n\r\n"
+      "\r\n3. Click each beam; right click when done.\r\n"
       "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)\r\n";
   EXPECT_EQ(ByName().at("Text2").caption, first_lines);
   std::map<std::string, FormControl> form =
