@@ -1,6 +1,8 @@
 """What a Windows user's machine throws at the form: a clipboard another
 program holds, a template saved as Unicode, a paste longer than an edit box
-takes, and a laptop screen at 125 %."""
+takes, a laptop screen at 125 %, and a program folder without its
+folders or its help page."""
+import shutil
 import subprocess
 
 from .case import WindowsCase, windows_path
@@ -124,3 +126,26 @@ class Trouble(WindowsCase):
         saved = (form.folder / "TextFiles" / "V1.TXT").read_bytes()
         self.assertEqual(len(saved.rstrip()), len(pasted),
                          "the characters the box kept of the paste")
+
+    def test_told_at_once(self):
+        """Started outside its folder (without 0PY and TextFiles, as from
+        inside the zip), the window opens and says so; Help without a page
+        to open says so too."""
+        form = self.form()
+        for name in ("0PY", "TextFiles"):
+            shutil.rmtree(form.folder / name)
+        (form.folder / "Pellavert.htm").unlink()
+        form.process = form.wine.start([form.folder / "vpa.exe"], form.folder)
+        # The window first, as X sees it: Wine may be starting afresh.
+        form.window = form.wait_until(form._find, 60, "the window shows")
+        said = form.wait_until(form.messages, 20, "a message at start")
+        self.assertIn("has no 0PY and TextFiles folders", " ".join(said))
+        self.note("at start: " + " | ".join(said))
+        form.press_ok()
+        form.activate()
+        form.key("F1")
+        said = form.wait_until(form.messages, 20, "a message for F1")
+        self.assertIn("Pellavert.htm could not be opened", " ".join(said))
+        self.note("F1: " + " | ".join(said))
+        form.press_ok()
+        form.exit()

@@ -1,26 +1,30 @@
 #include "form/start_notes.h"
 
 #include <system_error>
+#include <vector>
 
 #include "base/files.h"
 
 namespace vpa {
 
 std::optional<std::string> MissingFoldersMessage(const ProgramFolder& folder) {
-  std::string missing;
-  int count = 0;
+  std::vector<std::string> missing;
   for (const char* name : {"PythonFiles", "0PY", "TextFiles"}) {
     std::error_code error;
-    if (std::filesystem::is_directory(folder.root() / name, error)) continue;
-    missing += std::string(count == 0 ? "" : ", ") + name;
-    ++count;
+    if (!std::filesystem::is_directory(folder.root() / name, error)) {
+      missing.push_back(name);
+    }
   }
-  if (count == 0) return std::nullopt;
-  return "The program folder " + PathText(folder.root()) + " has no " +
-         missing + (count == 1 ? " folder" : " folders") +
-         ", so Run! cannot write a macro or the entries cannot be kept. "
-         "Start VPA from the folder it was installed or unpacked into, not "
-         "from inside the zip file.";
+  if (missing.empty()) return std::nullopt;
+  std::string names = missing.front();
+  for (size_t i = 1; i < missing.size(); ++i) {
+    names += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
+  }
+  return "The program folder " + PathText(folder.root()) + " has no " + names +
+         (missing.size() == 1 ? " folder" : " folders") +
+         ". VPA needs PythonFiles, 0PY and TextFiles beside it to write "
+         "macros and keep your entries: start it from the folder it was "
+         "installed or unpacked into, not from inside the zip file.";
 }
 
 std::string HelpNotOpenedMessage(const std::string& path) {

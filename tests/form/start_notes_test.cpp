@@ -17,10 +17,11 @@ TEST(MissingFoldersMessage, NamesEachMissingFolderInOneMessage) {
     const char* named;  // nullptr: no message
   } cases[] = {
       {{}, nullptr},
-      {{"0PY"}, "has no 0PY folder,"},
-      {{"PythonFiles", "TextFiles"}, "has no PythonFiles, TextFiles folders,"},
+      {{"0PY"}, "has no 0PY folder."},
+      {{"PythonFiles", "TextFiles"},
+       "has no PythonFiles and TextFiles folders."},
       {{"PythonFiles", "0PY", "TextFiles"},
-       "has no PythonFiles, 0PY, TextFiles folders,"},
+       "has no PythonFiles, 0PY and TextFiles folders."},
   };
   for (const auto& c : cases) {
     TestFolder test;

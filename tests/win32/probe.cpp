@@ -45,11 +45,9 @@ std::string Utf8(const std::wstring& text) {
   return bytes;
 }
 
-// An edit box of another process tells its text only when asked.
 std::wstring Text(HWND window) {
   wchar_t text[2048] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 2048, LPARAM(text), SMTO_BLOCK, 5000,
-                      nullptr);
+  GetWindowTextW(window, text, 2048);
   return text;
 }
 
@@ -110,9 +108,17 @@ std::vector<HWND> Shown(HWND form, const wchar_t* class_name) {
   return found.windows;
 }
 
+// An edit box of another process tells its text only when asked.
+std::wstring EditText(HWND box) {
+  wchar_t text[2048] = {};
+  SendMessageTimeoutW(box, WM_GETTEXT, 2048, LPARAM(text), SMTO_BLOCK, 5000,
+                      nullptr);
+  return text;
+}
+
 BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
-  const std::wstring text = Text(child);
   const std::wstring kind = ClassOf(child);
+  const std::wstring text = kind == L"Edit" ? EditText(child) : Text(child);
   if ((kind == L"Static" || kind == L"Edit") && !text.empty()) {
     std::printf("%s\n", Utf8(text).c_str());
   }
