@@ -162,12 +162,12 @@ void FormWindow::OpenHelp() {
   }
 }
 
-// Said once the form shows, which it does all the same.
+// Found at start, said once the form shows, which it does all the same.
 void FormWindow::TellMissingFolders() {
-  if (std::optional<std::string> missing =
-          MissingFoldersMessage(core_folder_)) {
-    ShowMessage(kFormCaption, FromUtf8(*missing), MB_ICONWARNING);
-  }
+  if (!missing_folders_) return;
+  const std::string missing = *missing_folders_;
+  missing_folders_.reset();
+  ShowMessage(kFormCaption, FromUtf8(missing), MB_ICONWARNING);
 }
 
 void FormWindow::OpenWebSite() {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "form/start_notes.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
 #include "win32/wide_text.h"
@@ -111,6 +112,7 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   KeepInWorkArea(hwnd_);
+  missing_folders_ = MissingFoldersMessage(core_folder_);
   StartUp();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));

@@ -19,6 +19,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,7 @@ class FormWindow : private RunOutcomeView {
   RunCommand run_{stored_};
   TypeAhead typed_;  // type-ahead in a closed list
   bool shut_down_ = false;
+  std::optional<std::string> missing_folders_;  // as found at start
 };
 
 // Lets the box `box` take only characters that Windows-1252 can store.
