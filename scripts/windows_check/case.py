@@ -40,10 +40,11 @@ class WindowsCase(unittest.TestCase):
             fields.seed(folder)
         return folder
 
-    def form(self, dpi=96, folder=None):
+    def form(self, dpi=96, folder=None, screen=None):
         """The form in a fresh seeded program folder (or `folder`), not yet
-        started."""
-        self.form_ = Form(self.session, folder or self.program_folder(), dpi)
+        started; on a screen of `screen` pixels ("1366x768") if given."""
+        self.form_ = Form(self.session, folder or self.program_folder(), dpi,
+                          screen)
         return self.form_
 
     def started_form(self, dpi=96):

@@ -43,8 +43,9 @@ class Places:
 
 
 class Form:
-    def __init__(self, session, folder, dpi=96):
-        self.wine = session.need_display()
+    def __init__(self, session, folder, dpi=96, screen=None):
+        self.wine = (session.need_display(screen) if screen
+                     else session.need_display())
         self.wine.set_dpi(dpi)
         self.x = X(self.wine.env())
         self.places = Places(dpi)

@@ -29,11 +29,15 @@ def quiet(command, seconds, **options):
 class Display:
     """An Xvfb with openbox, so that windows can be minimised."""
 
+    SCREEN = "1920x1080"
+
     def __init__(self):
         self.processes = []
         self.name = None
+        self.screen = None
 
-    def start(self):
+    def start(self, screen=SCREEN):
+        self.screen = screen
         try:
             self._start_xvfb()
             self.processes.append(subprocess.Popen(
@@ -48,7 +52,8 @@ class Display:
     def _start_xvfb(self):
         reader, writer = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1920x1080x24",
+            ["Xvfb", "-displayfd", str(writer), "-screen", "0",
+             f"{self.screen}x24",
              "-nolisten", "tcp"], pass_fds=[writer],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(xvfb)
@@ -185,10 +190,15 @@ class Session:
             raise self.boot_failure  # for every case that needs Wine
         return self.wine
 
-    def need_display(self):
+    def need_display(self, screen=Display.SCREEN):
+        """Wine on a display of `screen` pixels ("1366x768"); a display of
+        another size is ended first, with every program on it."""
         wine = self.need_wine()
+        if self.display.name is not None and self.display.screen != screen:
+            wine.kill()
+            self.display.stop()
         if self.display.name is None:
-            self.display.start()
+            self.display.start(screen)
             # Programs started before it run on without the display.
             wine.kill()
         return wine

@@ -3,6 +3,7 @@
 // Ended by a signal or by the loss of its display, the window saves as a
 // close does, without a word.
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   open_window = &window;
   std::atexit(SaveAtExit);
   window.show();
+  QTimer::singleShot(0, &window, &vpa::MainWindow::TellMissingFolders);
   const int status = app.exec();
   open_window = nullptr;
   return status;

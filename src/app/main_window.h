@@ -52,6 +52,8 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void RunRow(int row);
   void OpenHelp();
   void OpenWebSite();
+  // Names the folders the program folder lacks, if any.
+  void TellMissingFolders();
 
   // Saves the fields that changed without a word, as the session ends. A
   // logout may be cancelled: later changes are saved by the next save.
@@ -83,15 +85,16 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void ShowReading(QLineEdit* box, const QPalette& band);
   void ShowRefusal(const RunOutcome& outcome) override;
   void ShowFailure(const RunOutcome& outcome) override;
-  void ShowWritten(const RunOutcome& outcome) override;
+  bool PutPathOnClipboard(const RunOutcome& outcome) override;
+  void MarkWritten(const RunOutcome& outcome) override;
+  void StepAside(const RunOutcome& outcome) override;
+  void ShowUnclipped(const RunOutcome& outcome) override;
   void TellUnsaved(const std::string& message) override;
   void ShowRefusedEdit(QLineEdit* box);
   // Entries are saved as they are typed: soon after a change, and at once
   // when the focus leaves the control.
   void SaveSoon();
   void SaveNow();
-  void MarkRow(const RunOutcome& outcome);
-  void Finish(int row);
   void FocusOnReturn();
   bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);

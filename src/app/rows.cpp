@@ -20,11 +20,6 @@ void MainWindow::ShowFailure(const RunOutcome& outcome) {
   ShowError(kFormCaption, QString::fromStdString(outcome.message));
 }
 
-void MainWindow::ShowWritten(const RunOutcome& outcome) {
-  MarkRow(outcome);
-  Finish(outcome.marked_row);
-}
-
 // One warning for every refusing entry; then the first of them is ready to
 // be mended.
 void MainWindow::ShowRefusal(const RunOutcome& outcome) {
@@ -39,7 +34,7 @@ void MainWindow::ShowRefusal(const RunOutcome& outcome) {
   }
 }
 
-void MainWindow::MarkRow(const RunOutcome& outcome) {
+void MainWindow::MarkWritten(const RunOutcome& outcome) {
   marked_row_ = outcome.marked_row;
   for (int n = 1; n <= kRowCount; ++n) {
     const RowControls& controls = controls_.rows[n - 1];
@@ -51,10 +46,9 @@ void MainWindow::MarkRow(const RunOutcome& outcome) {
   }
 }
 
-// The macro path goes to the clipboard through the carrier's selection, and
-// the window steps aside for the host program. The focus goes back to the
-// row's Run! button, so keys typed after a restore never reach the carrier.
-void MainWindow::Finish(int row) {
+// The macro path goes to the clipboard through the carrier's selection; it
+// is there only if the clipboard gives it back.
+bool MainWindow::PutPathOnClipboard(const RunOutcome&) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
   QLineEdit* carrier = controls_.clipboard_carrier;
@@ -62,8 +56,20 @@ void MainWindow::Finish(int row) {
   carrier->setFocus();
   carrier->setSelection(0, int(carrier->text().size()));
   clipboard->setText(carrier->selectedText());
-  controls_.rows[row - 1].go->setFocus();
+  return clipboard->text() == carrier->text();
+}
+
+// The window steps aside for the host program. The focus goes back to the
+// row's Run! button, so keys typed after a restore never reach the carrier.
+void MainWindow::StepAside(const RunOutcome& outcome) {
+  controls_.rows[outcome.marked_row - 1].go->setFocus();
   showMinimized();
+}
+
+void MainWindow::ShowUnclipped(const RunOutcome& outcome) {
+  controls_.rows[outcome.marked_row - 1].go->setFocus();
+  ShowError(kFormCaption,
+            QString::fromStdString(outcome.message) + "\n\n" + MacroPath());
 }
 
 // What the row command will make of the box's entry, as the detailer types.

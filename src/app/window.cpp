@@ -87,6 +87,9 @@ void MainWindow::ShowError(const QString& title, const QString& text,
     return;
   }
   QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+  // A path or an entry in the text can be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
+                              Qt::TextSelectableByKeyboard);
   box.exec();
 }
 
@@ -98,9 +101,11 @@ void MainWindow::TellUnsaved(const std::string& message) {
     show_error_(QMessageBox::Warning, kFormCaption, text);
     return;
   }
+  // A window of its own: a Run minimises the form right after.
   auto* box = new QMessageBox(QMessageBox::Warning, kFormCaption, text,
-                              QMessageBox::Ok, this);
+                              QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setAttribute(Qt::WA_QuitOnClose, false);
   box->setAttribute(Qt::WA_ShowWithoutActivating);
   box->setWindowModality(Qt::NonModal);
   box->show();

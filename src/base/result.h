@@ -21,6 +21,7 @@ enum class ErrorCode {
   kReadOnlyFileSystem,  // the disk is mounted or protected read-only
   kTooLarge,            // a file or a line beyond the program's limit
   kLineBreak,           // a value that holds a line break, refused a save
+  kNotText,             // a file that is not 8-bit text (UTF-16, NUL bytes)
   kOtherSystemFailure,  // any other failure the system reported
 };
 

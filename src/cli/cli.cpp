@@ -144,7 +144,10 @@ void CheckChoice(const Flags& flags, const std::string& name,
   }
 }
 
-RowEntries RowFromFlags(const Flags& flags) {
+// The entries as given, in UTF-8, or with `convert` applied to each
+// dimension.
+RowEntries RowFromFlags(const Flags& flags,
+                        std::string (*convert)(std::string_view)) {
   CheckChoice(flags, "section", kAngleCatalogue);
   CheckChoice(flags, "leg", kLegChoices);
   CheckChoice(flags, "pair", kPairChoices);
@@ -152,12 +155,12 @@ RowEntries RowFromFlags(const Flags& flags) {
     auto flag = flags.find(name);
     return flag == flags.end() ? std::string() : flag->second;
   };
-  // Entries go to the core in the store's code page, as the windows give
-  // them.
-  return {Utf8To1252(get("h")), Utf8To1252(get("v1")), Utf8To1252(get("v2")),
-          get("section"),       Utf8To1252(get("l")),  get("leg"),
+  return {convert(get("h")), convert(get("v1")), convert(get("v2")),
+          get("section"),    convert(get("l")),  get("leg"),
           get("pair")};
 }
+
+std::string AsGiven(std::string_view text) { return std::string(text); }
 
 int SavedRow(const Flags& flags) {
   if (flags.size() != 1 + flags.count("folder")) {
@@ -235,11 +238,19 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
       return kExitBadInput;
     }
   } else {
-    entries = RowFromFlags(flags);
+    // Entries go to the core in the store's code page, as the windows give
+    // them.
+    entries = RowFromFlags(flags, Utf8To1252);
     end = EndChoice(flags);
   }
   // The same road as the windows' Run!, without the clipboard and the saves.
-  const RunOutcome outcome = WriteRow(folder, row, entries, end, "");
+  RunOutcome outcome = WriteRow(folder, row, entries, end, "");
+  // A refusal quotes the entries as typed, with the hints read gives for
+  // what the code page cannot hold (a word processor's minus sign).
+  if (outcome.kind == RunOutcome::Kind::kRefused && row == 0) {
+    auto typed = RowRefusals(RowFromFlags(flags, AsGiven), end);
+    if (!typed.empty()) outcome.message = RefusalMessage(0, typed);
+  }
   if (outcome.kind != RunOutcome::Kind::kWritten) {
     err << "vpa-macro: " << OneLine(outcome.message) << "\n";
     return outcome.kind == RunOutcome::Kind::kRefused ? kExitBadInput

@@ -293,7 +293,8 @@ std::vector<std::string> InstructionLines(std::string_view support_email) {
   std::vector<std::string> lines = {
       "1. Click on 'Run' button.",
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window",
-      "", "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)"};
+      "3. Click each beam; right click when done.",
+      "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)"};
   std::string_view email = TrimSpaces(support_email);
   if (!email.empty()) lines.push_back("Support: " + std::string(email));
   return lines;
@@ -312,6 +313,18 @@ std::vector<FormControl> FormLayout(const Maker& maker) {
     control.accessible_name = AccessibleName(control);
   }
   return form;
+}
+
+int FittingDpi(int dpi, int frame_width, int frame_height, int work_width,
+               int work_height) {
+  for (int fitting = dpi; fitting > kSmallestFormDpi; --fitting) {
+    if (TwipsToPixels(kClientWidthTwips, fitting) + frame_width <= work_width &&
+        TwipsToPixels(kClientHeightTwips, fitting) + frame_height <=
+            work_height) {
+      return fitting;
+    }
+  }
+  return kSmallestFormDpi;
 }
 
 }  // namespace vpa

@@ -112,7 +112,7 @@ struct FormControl {
   std::string accessible_name;
   Align align = Align::kLeft;
   bool sized_to_text = false;  // the width (and height) follow the caption
-  bool read_only = false;  // a text box only the program writes to
+  bool read_only = false;      // a text box only the program writes to
   int tab = -1;  // place in the keyboard's tab order; -1: not a tab stop
   std::span<const std::string_view> items;  // a list's fixed items, in order
 };
@@ -137,6 +137,15 @@ constexpr int FocusMarkWidth(int dpi) {
 // the white labels; a box whose entry a Run would refuse shows it in red.
 inline constexpr Colour kMarkColour = Rgb(255, 214, 0);
 inline constexpr Colour kRefusalColour = Rgb(204, 0, 0);
+
+// The dpi at which a window draws the form on a screen: `dpi`, or where the
+// client area with a frame of `frame_width` x `frame_height` pixels would
+// not fit a work area of `work_width` x `work_height`, the largest dpi at
+// which it does, so the form shrinks whole rather than being cut off. Never
+// below kSmallestFormDpi.
+inline constexpr int kSmallestFormDpi = 48;
+int FittingDpi(int dpi, int frame_width, int frame_height, int work_width,
+               int work_height);
 
 // Every control, back to front: later controls lie over earlier ones.
 std::vector<FormControl> FormLayout(const Maker& maker);

@@ -7,6 +7,7 @@
 #include "base/code_page_1252.h"
 #include "base/file_system.h"
 #include "base/files.h"
+#include "form/clipboard_finish.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/row_glue.h"
@@ -102,10 +103,31 @@ RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
   return outcome;
 }
 
+namespace {
+
+// The window steps aside only with the path on the clipboard: else the host
+// would run whatever the clipboard held before.
+void FinishWritten(int row, const std::string& time, RunOutcome& outcome,
+                   RunOutcomeView& view) {
+  if (PutOnClipboard([&] { return view.PutPathOnClipboard(outcome); })) {
+    view.MarkWritten(outcome);
+    view.StepAside(outcome);
+    return;
+  }
+  const std::string path = PathText(outcome.macro_file);
+  outcome.run_tooltips[row - 1] = UnclippedTooltip(row, time, path);
+  outcome.message = ClipboardFailureMessage(row);
+  view.MarkWritten(outcome);
+  view.ShowUnclipped(outcome);
+}
+
+}  // namespace
+
 void RunCommand::Run(int row, const FormState& state, RunOutcomeView& view) {
   if (running_ || row < 1 || row > kRowCount) return;
   running_ = true;
-  const RunOutcome outcome = RunFormRow(stored_, row, state, ClockTime());
+  const std::string time = ClockTime();
+  RunOutcome outcome = RunFormRow(stored_, row, state, time);
   switch (outcome.kind) {
     case RunOutcome::Kind::kRefused:
       view.ShowRefusal(outcome);
@@ -114,7 +136,7 @@ void RunCommand::Run(int row, const FormState& state, RunOutcomeView& view) {
       view.ShowFailure(outcome);
       break;
     case RunOutcome::Kind::kWritten:
-      view.ShowWritten(outcome);
+      FinishWritten(row, time, outcome, view);
       if (!outcome.unsaved.empty()) view.TellUnsaved(outcome.unsaved);
       break;
   }

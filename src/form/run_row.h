@@ -67,8 +67,14 @@ class RunOutcomeView {
   virtual void ShowRefusal(const RunOutcome& outcome) = 0;
   // The message as an error.
   virtual void ShowFailure(const RunOutcome& outcome) = 0;
-  // The row marked, the tooltips set, the path on the clipboard, minimised.
-  virtual void ShowWritten(const RunOutcome& outcome) = 0;
+  // One try: the macro's path on the clipboard; true once it is there.
+  virtual bool PutPathOnClipboard(const RunOutcome& outcome) = 0;
+  // The row marked and the tooltips set.
+  virtual void MarkWritten(const RunOutcome& outcome) = 0;
+  // The focus on the row's Run!, the window minimised.
+  virtual void StepAside(const RunOutcome& outcome) = 0;
+  // The message as an error, with the macro's path shown to select.
+  virtual void ShowUnclipped(const RunOutcome& outcome) = 0;
   // A message that must not stop the detailer: shown without taking the
   // focus or waiting for an answer.
   virtual void TellUnsaved(const std::string& message) = 0;

@@ -47,6 +47,24 @@ Error NoEndChosen() {
       "Left End or BOTH Ends); no macro was written."};
 }
 
+// A template saved as Unicode (Notepad's UTF-16) or holding NUL bytes would
+// expand into a macro of NULs with no token replaced.
+Status CheckTemplateText(const std::filesystem::path& path,
+                         std::string_view text) {
+  std::string_view head = text.substr(0, 2);
+  if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+    return FileError("read", ErrorCode::kNotText, path,
+                     "it is saved as Unicode (UTF-16); open it in Notepad and "
+                     "save it again with the encoding ANSI");
+  }
+  if (text.find('\0') != std::string_view::npos) {
+    return FileError("read", ErrorCode::kNotText, path,
+                     "it holds NUL bytes and is not a text file; put back "
+                     "the template that came with VPA");
+  }
+  return Ok();
+}
+
 }  // namespace
 
 Result<std::vector<Pass>> PairPasses(const Staging& staging,
@@ -81,9 +99,11 @@ Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
                   const std::vector<Pass>& passes) {
   std::string macro;
   for (const Pass& pass : passes) {
-    Result<std::string> text =
-        ReadFile(folder.Template(pass.template_file), kMaxTemplateBytes);
+    const std::filesystem::path path = folder.Template(pass.template_file);
+    Result<std::string> text = ReadFile(path, kMaxTemplateBytes);
     if (!text.ok()) return text.failure();
+    Status checked = CheckTemplateText(path, text.value());
+    if (!checked.ok()) return checked;
     macro += TemplatePass(text.value(), staging, pass.zzv1, pass.fsv01);
   }
   return ReplaceFile(folder.MacroFile(), macro);

@@ -61,9 +61,11 @@ std::optional<std::string> HalfReading(std::string_view entry) {
       value.value().kind == DimensionValue::Kind::kNothing) {
     return std::nullopt;
   }
-  std::string reading = ShowEntry(entry) + " would be read as " +
-                        AsText(value.value()) + " in; " + ShowEntry(*unread) +
-                        " is not part of a dimension";
+  // What is wrong first, then what it would have been read as: the other
+  // way round it reads as if the entry were taken.
+  std::string reading = ShowEntry(*unread) + " is not part of a dimension; " +
+                        ShowEntry(entry) + " would be read as " +
+                        AsText(value.value()) + " in";
   std::string hint = FormHint(entry);
   return hint.empty() ? reading : reading + " (" + hint + ")";
 }

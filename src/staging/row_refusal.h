@@ -35,8 +35,8 @@ inline constexpr double kMaxInches = 1e6;
 std::optional<std::string> ReadingRefusal(std::string_view entry);
 
 // What the reader would make of an entry that is not wholly one dimension
-// form, in the detailer's words: "1'6" would be read as 1 in; '6" is not
-// part of a dimension (write feet and inches as 1-6)". Nothing for an entry
+// form, in the detailer's words: "'6" is not part of a dimension; 1'6"
+// would be read as 1 in (write feet and inches as 1-6)". Nothing for an entry
 // that is one form, or that the reader cannot read at all.
 std::optional<std::string> HalfReading(std::string_view entry);
 

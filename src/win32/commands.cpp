@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/files.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
 #include "form/run_row.h"
+#include "form/start_notes.h"
 #include "form/web_address.h"
 #include "staging/row_refusal.h"
 #include "win32/form_window.h"
+#include "win32/path_message.h"
 #include "win32/shell_open.h"
 #include "win32/wide_text.h"
 
@@ -70,11 +73,6 @@ void FormWindow::RunRow(int row) { run_.Run(row, ReadState(), *this); }
 
 void FormWindow::ShowFailure(const RunOutcome& outcome) {
   ShowMessage(kFormCaption, FromUtf8(outcome.message), MB_ICONERROR);
-}
-
-void FormWindow::ShowWritten(const RunOutcome& outcome) {
-  MarkRow(outcome);
-  Finish(outcome.marked_row);
 }
 
 // One warning for every refusing entry; then the first of them is ready to
@@ -143,7 +141,7 @@ void FormWindow::TellUnsaved(const std::string& message) {
   CloseHandle(thread);
 }
 
-void FormWindow::MarkRow(const RunOutcome& outcome) {
+void FormWindow::MarkWritten(const RunOutcome& outcome) {
   last_run_row_ = outcome.marked_row;
   for (int n = 1; n <= kRowCount; ++n) {
     SetHint(Control(Role::kRun, n), FromUtf8(outcome.run_tooltips[n - 1]));
@@ -151,9 +149,8 @@ void FormWindow::MarkRow(const RunOutcome& outcome) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-// The macro path goes to the clipboard through the carrier's selection, and
-// the window steps aside for the host program.
-void FormWindow::Finish(int row) {
+// The macro path goes to the clipboard through the carrier's selection.
+bool FormWindow::PutPathOnClipboard(const RunOutcome&) {
   HWND carrier = Control(Role::kClipboard);
   SetFocus(carrier);
   SendMessageW(carrier, EM_SETSEL, 0, -1);
@@ -161,22 +158,36 @@ void FormWindow::Finish(int row) {
   DWORD end = 0;
   SendMessageW(carrier, EM_GETSEL, WPARAM(&start), LPARAM(&end));
   std::wstring selected = WindowText(carrier).substr(start, end - start);
-  if (OpenClipboard(hwnd_)) {
-    EmptyClipboard();
+  // Another program may hold the clipboard open.
+  if (!OpenClipboard(hwnd_)) return false;
+  bool put = false;
+  if (EmptyClipboard()) {
     size_t bytes = (selected.size() + 1) * sizeof(wchar_t);
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
       memcpy(GlobalLock(memory), selected.c_str(), bytes);
       GlobalUnlock(memory);
-      if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        GlobalFree(memory);
-      }
+      put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      if (!put) GlobalFree(memory);
     }
-    CloseClipboard();
   }
-  // Keys typed after a restore go to the Run! button, never the carrier.
-  focus_ = Control(Role::kRun, row);
+  CloseClipboard();
+  return put;
+}
+
+// The window steps aside for the host program. Keys typed after a restore
+// go to the Run! button, never the carrier.
+void FormWindow::StepAside(const RunOutcome& outcome) {
+  focus_ = Control(Role::kRun, outcome.marked_row);
   SetFocus(focus_);
   ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+// The window stays, with the row's Run! focused once the message is closed.
+void FormWindow::ShowUnclipped(const RunOutcome& outcome) {
+  focus_ = Control(Role::kRun, outcome.marked_row);
+  SetFocus(focus_);
+  ShowPathMessage(hwnd_, Widen(kFormCaption), FromUtf8(outcome.message),
+                  outcome.macro_file.wstring());
 }
 
 COLORREF FormWindow::MarkedColour(const FormControl& design,
@@ -188,8 +199,19 @@ COLORREF FormWindow::MarkedColour(const FormControl& design,
 }
 
 void FormWindow::OpenHelp() {
-  ShellOpen(nullptr, core_folder_.HelpPage().wstring().c_str(), nullptr,
-            nullptr);
+  const std::filesystem::path page = core_folder_.HelpPage();
+  if (!ShellOpen(nullptr, page.wstring().c_str(), nullptr, nullptr)) {
+    ShowMessage(kFormCaption, FromUtf8(HelpNotOpenedMessage(PathText(page))),
+                MB_ICONWARNING);
+  }
+}
+
+// Found at start, said once the form shows, which it does all the same.
+void FormWindow::TellMissingFolders() {
+  if (!missing_folders_) return;
+  const std::string missing = *missing_folders_;
+  missing_folders_.reset();
+  ShowMessage(kFormCaption, FromUtf8(missing), MB_ICONWARNING);
 }
 
 void FormWindow::OpenWebSite() {

@@ -131,8 +131,13 @@ void FormWindow::BuildControls() {
     if (!placed.design.hint.empty())
       SetHint(hwnd, FromBytes(placed.design.hint));
     spoken_.Name(hwnd, FromBytes(placed.design.accessible_name));
-    if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0)
+    if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0) {
       KeepStorable(hwnd);
+      // An edit box cuts what is pasted beyond 30,000 characters without a
+      // word; as in the Qt window, an entry is taken whole, whatever its
+      // length, and the Run refuses it with its reason.
+      SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
+    }
   }
 }
 
@@ -164,11 +169,34 @@ void FormWindow::GiveHints() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
                              nullptr, instance_, nullptr);
+  // A tooltip keeps its lines as given only with a width to wrap at; they
+  // wrap only where the screen ends.
+  MONITORINFO monitor{sizeof monitor};
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0,
+               monitor.rcWork.right - monitor.rcWork.left);
   for (const auto& [control, text] : kept_hints_) AddHint(control, text);
   kept_hints_.clear();
 }
 
-void FormWindow::AddHint(HWND control, const std::wstring& text) {
+namespace {
+
+// Wine draws a tooltip's text a few pixels narrower than it measured it,
+// which cut the last character of the longest line: a blank at the end of
+// each line takes the loss.
+std::wstring TipText(const std::wstring& text) {
+  std::wstring padded;
+  for (wchar_t c : text) {
+    if (c == L'\n') padded += L' ';
+    padded += c;
+  }
+  return padded + L' ';
+}
+
+}  // namespace
+
+void FormWindow::AddHint(HWND control, const std::wstring& hint) {
+  const std::wstring text = TipText(hint);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -192,7 +220,8 @@ void FormWindow::SetHint(HWND control, const std::wstring& text) {
   if (!SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, LPARAM(&tool))) {
     return AddHint(control, text);
   }
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  const std::wstring tip = TipText(text);
+  tool.lpszText = const_cast<wchar_t*>(tip.c_str());
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
 }
 

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "form/start_notes.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
 #include "win32/wide_text.h"
@@ -17,13 +20,51 @@ namespace {
 // then, as the first paint does not need them.
 constexpr UINT_PTR kAfterFirstPaint = 1;
 
-// The window's size for the form's client size at `dpi`, whatever frame
-// the system draws around it.
-SIZE FrameSize(DWORD style, DWORD extended, UINT dpi) {
-  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, int(dpi)),
-             TwipsToPixels(kClientHeightTwips, int(dpi))};
+// The window's size for the form's client size at `form_dpi`, whatever
+// frame the system draws around it at the window's `dpi`.
+SIZE FrameSize(DWORD style, DWORD extended, UINT form_dpi, UINT dpi) {
+  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, int(form_dpi)),
+             TwipsToPixels(kClientHeightTwips, int(form_dpi))};
   AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+RECT WorkArea(HMONITOR monitor) {
+  MONITORINFO info{sizeof info};
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
+
+// The dpi the form is drawn at on `monitor` in a window of `style` and
+// `extended` style at `dpi`: that dpi, unless the form would not fit the
+// monitor's work area there.
+UINT FormDpi(DWORD style, DWORD extended, UINT dpi, HMONITOR monitor) {
+  RECT frame{};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
+  const RECT work = WorkArea(monitor);
+  return UINT(FittingDpi(int(dpi), frame.right - frame.left,
+                         frame.bottom - frame.top, work.right - work.left,
+                         work.bottom - work.top));
+}
+
+UINT FormDpi(HWND window, UINT dpi, HMONITOR monitor) {
+  return FormDpi(DWORD(GetWindowLongW(window, GWL_STYLE)),
+                 DWORD(GetWindowLongW(window, GWL_EXSTYLE)), dpi, monitor);
+}
+
+// Moves the window into its monitor's work area where it reaches beyond it.
+void KeepInWorkArea(HWND window) {
+  RECT now;
+  GetWindowRect(window, &now);
+  const RECT work =
+      WorkArea(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+  const LONG left = std::max(
+      work.left, std::min(now.left, work.right - (now.right - now.left)));
+  const LONG top = std::max(
+      work.top, std::min(now.top, work.bottom - (now.bottom - now.top)));
+  if (left == now.left && top == now.top) return;
+  SetWindowPos(window, nullptr, left, top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -57,13 +98,21 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   // a monitor of another scale.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                       WS_CLIPCHILDREN;
-  const SIZE size = FrameSize(style, WS_EX_CONTROLPARENT, GetDpiForSystem());
+  // A new window opens on the primary monitor; made at its final size
+  // there, for under Wine a resize before the first show may be lost.
+  const UINT dpi = GetDpiForSystem();
+  const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  const SIZE size =
+      FrameSize(style, WS_EX_CONTROLPARENT,
+                FormDpi(style, WS_EX_CONTROLPARENT, dpi, primary), dpi);
   hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
                           Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                           instance_, this);
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
+  KeepInWorkArea(hwnd_);
+  missing_folders_ = MissingFoldersMessage(core_folder_);
   StartUp();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));
@@ -75,8 +124,9 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
 // resized only when it must: under Wine a resize also reconfigures its X
 // window.
 void FormWindow::FitFrame() {
-  const SIZE size = FrameSize(DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
-                              DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_);
+  const SIZE size =
+      FrameSize(DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
+                DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_, window_dpi_);
   RECT now;
   GetWindowRect(hwnd_, &now);
   if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) {
@@ -86,8 +136,9 @@ void FormWindow::FitFrame() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FormWindow::FitToDpi(UINT dpi) {
-  dpi_ = dpi;
+void FormWindow::FitToDpi(UINT dpi, HMONITOR monitor) {
+  window_dpi_ = dpi;
+  dpi_ = FormDpi(hwnd_, dpi, monitor);
   FitFrame();
   PlaceControls();
   MarkFocus();
@@ -131,7 +182,9 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_CREATE:
-      dpi_ = GetDpiForWindow(hwnd_);
+      window_dpi_ = GetDpiForWindow(hwnd_);
+      dpi_ = FormDpi(hwnd_, window_dpi_,
+                     MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST));
       BuildControls();
       FitFrame();
       return 0;
@@ -139,7 +192,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       const RECT* suggested = reinterpret_cast<const RECT*>(l);
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      FitToDpi(HIWORD(w));
+      FitToDpi(HIWORD(w), MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST));
       return 0;
     }
     case WM_ERASEBKGND:
@@ -202,6 +255,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       KillTimer(hwnd_, kAfterFirstPaint);
       GiveHints();
       spoken_.Start();
+      TellMissingFolders();
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;

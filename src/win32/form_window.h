@@ -19,6 +19,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ class FormWindow : private RunOutcomeView {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void FitFrame();
-  void FitToDpi(UINT dpi);
+  void FitToDpi(UINT dpi, HMONITOR monitor);
   void PassFocusOn();
   void FocusOnReturn();
 
@@ -99,14 +100,16 @@ class FormWindow : private RunOutcomeView {
   void RunRow(int row);
   void ShowRefusal(const RunOutcome& outcome) override;
   void ShowFailure(const RunOutcome& outcome) override;
-  void ShowWritten(const RunOutcome& outcome) override;
-  void MarkRow(const RunOutcome& outcome);
-  void Finish(int row);
+  bool PutPathOnClipboard(const RunOutcome& outcome) override;
+  void MarkWritten(const RunOutcome& outcome) override;
+  void StepAside(const RunOutcome& outcome) override;
+  void ShowUnclipped(const RunOutcome& outcome) override;
   void ShowReading(HWND box);
   void ShowRefusedEdit(HWND box, const std::string& refusal);
   void TellUnsaved(const std::string& message) override;
   void OpenHelp();
   void OpenWebSite();
+  void TellMissingFolders();
   void ShowMessage(const std::string& title, const std::wstring& text,
                    UINT icon);
 
@@ -135,7 +138,8 @@ class FormWindow : private RunOutcomeView {
   HWND tooltip_ = nullptr;
   std::map<HWND, std::wstring> kept_hints_;  // until the tooltips are made
   std::array<HWND, 4> focus_mark_{};         // its top, bottom, left and right
-  UINT dpi_ = 96;
+  UINT dpi_ = 96;         // the form's, which may be less on a small screen
+  UINT window_dpi_ = 96;  // the monitor's, for the frame
   std::vector<Placed> controls_;
   std::map<int, HFONT> fonts_;  // by hundredths of a point
   std::map<COLORREF, HBRUSH> brushes_;
@@ -149,7 +153,8 @@ class FormWindow : private RunOutcomeView {
   RunCommand run_{stored_};
   TypeAhead typed_;  // type-ahead in a closed list
   bool shut_down_ = false;
-  bool save_pending_ = false;  // a change waits for its save
+  bool save_pending_ = false;                   // a change waits for its save
+  std::optional<std::string> missing_folders_;  // as found at start
 };
 
 // The timer that saves entries soon after they change.

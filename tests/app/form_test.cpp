@@ -177,7 +177,7 @@ TEST_F(WindowTest, InstructionsNameSupportOnlyWhenThereIsAnAddress) {
   const QString first_lines =
       "1. Click on 'Run' button.\n"
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window\n"
-      "\n"
+      "3. Click each beam; right click when done.\n"
       "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)";
   Open({"www.maker.com", ""});
   auto* text = window_->findChild<QPlainTextEdit*>("Text2");
@@ -215,8 +215,8 @@ TEST_F(WindowTest, EntriesShowWhatTheyWillBeReadAs) {
              {"0", "0\nan angle's length must be more than 0"},
              // A long reason wraps at a blank, to be read at a glance.
              {"1,5",
-              "1,5\n1,5 would be read as 1 in; ,5 is not part of a "
-              "dimension (write\ndecimals with a point and no thousands "
+              "1,5\n,5 is not part of a dimension; 1,5 would be read as 1 "
+              "in (write\ndecimals with a point and no thousands "
               "separator)"}};
   for (const auto& [entry, tip] : bad) {
     box->setText(entry);

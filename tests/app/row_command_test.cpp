@@ -115,7 +115,7 @@ TEST_F(RowCommandTest, RefusedRowShowsOneWarningAndChangesNothing) {
        "L: an angle's length must be more than 0.", QMessageBox::Warning},
       {"H read in part",
        [](RowCommandTest& t) { t.Box("zzH1")->setText("1'6\""); },
-       "H: 1'6\" would be read as 1 in; '6\" is not part of a dimension "
+       "H: '6\" is not part of a dimension; 1'6\" would be read as 1 in "
        "(write feet and inches as 1-6).",
        QMessageBox::Warning},
       {"V1 + L too large",

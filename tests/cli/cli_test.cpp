@@ -44,11 +44,11 @@ TEST(Cli, ReadPrintsStagedTexts) {
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.out, "1\n12\n1\n");
   EXPECT_EQ(run.err,
-            "vpa-macro: 1'6\" would be read as 1 in; '6\" is not part of a "
-            "dimension (write feet and inches as 1-6); a Run refuses it\n"
-            "vpa-macro: 1,5 would be read as 1 in; ,5 is not part of a "
-            "dimension (write decimals with a point and no thousands "
-            "separator); a Run refuses it\n");
+            "vpa-macro: '6\" is not part of a dimension; 1'6\" would be read "
+            "as 1 in (write feet and inches as 1-6); a Run refuses it\n"
+            "vpa-macro: ,5 is not part of a dimension; 1,5 would be read as 1 "
+            "in (write decimals with a point and no thousands separator); a "
+            "Run refuses it\n");
 }
 
 TEST(Cli, WriteMatchesTheRowCommandByteForByte) {

@@ -167,7 +167,7 @@ TEST(FormLayout, MakerDetailsReachTheWebButtonAndTheInstructions) {
   const std::string first_lines =
       "1. Click on 'Run' button.\r\n"
       "2. In SDS/2 'Run macro'; Press Ctrl+V- Enter in 'Open' dialog window"
-      "\r\n\r\n"
+      "\r\n3. Click each beam; right click when done.\r\n"
       "Use SDS/2 format of numbers (1.5 or 1 1/2 or 1-0 1/2)\r\n";
   EXPECT_EQ(ByName().at("Text2").caption, first_lines);
   std::map<std::string, FormControl> form =
@@ -213,6 +213,27 @@ TEST(FocusMarkWidth, TwoPixelsAt96DpiScaledAndNeverThinner) {
   } cases[] = {{96, 2}, {72, 2}, {48, 2}, {120, 3}, {144, 3}, {192, 4}};
   for (const auto& c : cases) {
     EXPECT_EQ(FocusMarkWidth(c.dpi), c.width) << c.dpi;
+  }
+}
+
+// 125 % on a 1366 x 768 laptop: 1414 x 743 pixels of form and a frame do
+// not fit, so the form is drawn at the largest dpi that does.
+TEST(FittingDpi, TheLargestThatFitsTheWorkAreaNeverAboveTheScreens) {
+  const struct {
+    int dpi, frame_width, frame_height, work_width, work_height, fitting;
+  } cases[] = {
+      {96, 16, 39, 1920, 1040, 96},    // fits as designed
+      {144, 22, 54, 1920, 1040, 144},  // 1697 x 891 at 150 % fits
+      {120, 20, 49, 1366, 728, 109},   // height: 674 + 49 <= 728 at 109
+      {120, 20, 49, 1366, 768, 114},   // width: 1343 + 20 <= 1366 at 114
+      {96, 16, 39, 1024, 600, 85},     // a netbook
+      {96, 16, 39, 300, 200, kSmallestFormDpi},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FittingDpi(c.dpi, c.frame_width, c.frame_height, c.work_width,
+                         c.work_height),
+              c.fitting)
+        << c.dpi << " on " << c.work_width << " x " << c.work_height;
   }
 }
 

@@ -20,7 +20,7 @@ TEST(ReadEntry, ShowsTheWholeEntryAndMarksEntriesWithoutDigits) {
       {RowField::kH, "10-11 15/16", false, "10-11 15/16\n= 131.9375 in"},
       {RowField::kH, "0", false, "0\n= 0 in"},
       {RowField::kH, "abc", true,
-       "abc\nabc would be read as 0 in; abc is not part of a dimension"},
+       "abc\nabc is not part of a dimension; abc would be read as 0 in"},
       {RowField::kV2, "", false, "(empty)\n= 0 in, no digits"},
       {RowField::kV1, "-6.50", false, "-6.50\n= -6.50 in"},
       {RowField::kH, "a-b", true, "a-b\ncannot read \"a-b\""},

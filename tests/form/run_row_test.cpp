@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "base/file_system.h"
+#include "form/clipboard_finish.h"
 #include "test_folder.h"
 
 namespace vpa {
@@ -30,7 +31,8 @@ TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
   } cases[] = {
       // An entry is quoted in the store's code page; the message is UTF-8.
       {[](FormState& s) { s.rows[2].v2 = "9\xB0"; }, "zzW3", true,
-       "V2: 9\xC2\xB0 would be read as 9 in"},
+       "V2: \xC2\xB0 is not part of a dimension; 9\xC2\xB0 would be read "
+       "as 9 in"},
       {[](FormState& s) { s.rows[2].leg = -1; }, "OSL3", false, "OSL: choose"},
       {[](FormState& s) { s.end = -1; }, "BS", false, "ADD ANGLES TO: choose"},
   };
@@ -129,7 +131,10 @@ TEST(RunCommand, ARunStartedWhileAnotherShowsIsDropped) {
       if (++refusals == 1) command->Run(3, FormState(), *this);
     }
     void ShowFailure(const RunOutcome&) override {}
-    void ShowWritten(const RunOutcome&) override {}
+    bool PutPathOnClipboard(const RunOutcome&) override { return true; }
+    void MarkWritten(const RunOutcome&) override {}
+    void StepAside(const RunOutcome&) override {}
+    void ShowUnclipped(const RunOutcome&) override {}
     void TellUnsaved(const std::string&) override {}
   } view;
   TestFolder test;
@@ -139,6 +144,59 @@ TEST(RunCommand, ARunStartedWhileAnotherShowsIsDropped) {
   command.Run(3, FormState(), view);
   command.Run(3, FormState(), view);
   EXPECT_EQ(view.refusals, 2);
+}
+
+// A clipboard held by another program: the window steps aside only once the
+// path is on it, and otherwise says so and shows the path.
+TEST(RunCommand, StepsAsideOnlyWithThePathOnTheClipboard) {
+  struct View : RunOutcomeView {
+    int free_on_try = 0;  // 0: never
+    int tries = 0;
+    bool stepped_aside = false;
+    RunOutcome unclipped, marked;
+    void ShowRefusal(const RunOutcome&) override {}
+    void ShowFailure(const RunOutcome&) override {}
+    bool PutPathOnClipboard(const RunOutcome&) override {
+      return ++tries == free_on_try;
+    }
+    void MarkWritten(const RunOutcome& outcome) override { marked = outcome; }
+    void StepAside(const RunOutcome&) override { stepped_aside = true; }
+    void ShowUnclipped(const RunOutcome& outcome) override {
+      unclipped = outcome;
+    }
+    void TellUnsaved(const std::string&) override {}
+  };
+  const struct {
+    int free_on_try;
+    bool stepped_aside;
+    int tries;
+  } cases[] = {{1, true, 1},
+               {kClipboardTries, true, kClipboardTries},
+               {0, false, kClipboardTries}};
+  for (const auto& c : cases) {
+    TestFolder test;
+    test.InstallNamedTemplates();
+    StoredForm stored(test.folder());
+    RunCommand command(stored);
+    View view;
+    view.free_on_try = c.free_on_try;
+    command.Run(3, Filled(), view);
+    EXPECT_EQ(view.stepped_aside, c.stepped_aside) << c.free_on_try;
+    EXPECT_EQ(view.tries, c.tries) << c.free_on_try;
+    EXPECT_EQ(view.marked.marked_row, 3) << c.free_on_try;
+    EXPECT_NE(test.Read("0PY/0.PY"), "<missing>") << "the macro stays";
+    const std::string& tip = view.marked.run_tooltips[2];
+    EXPECT_EQ(tip.find("the path is on the clipboard") != std::string::npos,
+              c.stepped_aside)
+        << tip;
+    if (c.stepped_aside) continue;
+    EXPECT_NE(view.unclipped.message.find("Row 3's macro is written, but its "
+                                          "path could not be put on the "
+                                          "clipboard"),
+              std::string::npos)
+        << view.unclipped.message;
+    EXPECT_EQ(view.unclipped.macro_file.filename(), "0.PY");
+  }
 }
 
 }  // namespace

@@ -174,6 +174,32 @@ TEST(WriteMacro, FailingSecondPassLeavesTheFormerMacro) {
   EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
 }
 
+// Notepad's "Unicode" and stray NUL bytes would make a macro of NULs.
+TEST(WriteMacro, TemplateThatIsNotTextIsRefusedByName) {
+  using namespace std::string_literals;
+  const struct {
+    std::string bytes;
+    const char* reason;
+  } cases[] = {
+      {"\xFF\xFE#\0 \0z\0z\0H\0"s, "Unicode (UTF-16)"},
+      {"\xFE\xFF\0#\0 \0z\0z\0H"s, "Unicode (UTF-16)"},
+      {"# h=zzH\r\n\0\r\n"s, "NUL bytes"},
+  };
+  for (const auto& c : cases) {
+    TestFolder test;
+    test.InstallNamedTemplates();
+    test.Write("PythonFiles/WALLBEARANGr2.PY", c.bytes);
+    test.Write("0PY/0.PY", "former macro\r\n");
+    Status written = Write(test, Row(), kRightEnd);
+    ASSERT_FALSE(written.ok()) << c.reason;
+    EXPECT_EQ(written.code(), ErrorCode::kNotText);
+    EXPECT_NE(written.error().find("WALLBEARANGr2.PY"), std::string::npos);
+    EXPECT_NE(written.error().find(c.reason), std::string::npos)
+        << written.error();
+    EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
+  }
+}
+
 TEST(WriteMacro, MissingMacroFolderIsAnErrorAndNothingIsCreated) {
   TestFolder test;
   test.InstallNamedTemplates();

@@ -38,37 +38,35 @@ TEST(DimensionRefusal, EntriesReadOnlyInPart) {
     const char* reason;
   } cases[] = {
       {"1'6\"",
-       "1'6\" would be read as 1 in; '6\" is not part of a dimension "
+       "'6\" is not part of a dimension; 1'6\" would be read as 1 in "
        "(write feet and inches as 1-6)"},
       {"6\"",
-       "6\" would be read as 6 in; \" is not part of a dimension "
+       "\" is not part of a dimension; 6\" would be read as 6 in "
        "(write inches without the mark, as 6)"},
       {"1,5",
-       "1,5 would be read as 1 in; ,5 is not part of a dimension "
+       ",5 is not part of a dimension; 1,5 would be read as 1 in "
        "(write decimals with a point and no thousands separator)"},
-      {"12mm", "12mm would be read as 12 in; mm is not part of a dimension"},
-      {"abc", "abc would be read as 0 in; abc is not part of a dimension"},
-      {"1 2", "1 2 would be read as 1 in; 2 is not part of a dimension"},
-      {"1-2-8", "1-2-8 would be read as 14 in; -8 is not part of a dimension"},
+      {"12mm", "mm is not part of a dimension; 12mm would be read as 12 in"},
+      {"abc", "abc is not part of a dimension; abc would be read as 0 in"},
+      {"1 2", "2 is not part of a dimension; 1 2 would be read as 1 in"},
+      {"1-2-8", "-8 is not part of a dimension; 1-2-8 would be read as 14 in"},
       {"2\t6",
-       "2\\t6 would be read as 26 in; \\t6 is not part of a "
-       "dimension (a dimension is one line, without tabs or line "
-       "breaks)"},
+       "\\t6 is not part of a dimension; 2\\t6 would be read as 26 in "
+       "(a dimension is one line, without tabs or line breaks)"},
       {"10\x96"
        "6 1/2",
-       "10\x96"
-       "6 1/2 would be read as 10.5 in; \x96"
-       "6 1/2 "
-       "is not part of a dimension (type the minus sign "
+       "\x96"
+       "6 1/2 is not part of a dimension; 10\x96"
+       "6 1/2 would be read as 10.5 in (type the minus sign "
        "with the - key, as 10-6 1/2)"},
       {"1O",
-       "1O would be read as 1 in; O is not part of a dimension (the "
+       "O is not part of a dimension; 1O would be read as 1 in (the "
        "letter O is not a zero: write 10)"},
       {"5 3/0",
-       "5 3/0 would be read as 5 in; 3/0 is not part of a dimension "
+       "3/0 is not part of a dimension; 5 3/0 would be read as 5 in "
        "(a fraction's denominator cannot be 0)"},
-      {"1.5e", "1.5e would be read as 1.5 in; e is not part of a dimension"},
-      {"+", "+ would be read as 0 in; + is not part of a dimension"},
+      {"1.5e", "e is not part of a dimension; 1.5e would be read as 1.5 in"},
+      {"+", "+ is not part of a dimension; + would be read as 0 in"},
   };
   for (const auto& c : cases) {
     std::optional<FieldRefusal> refusal =
@@ -137,7 +135,7 @@ TEST(RefusalMessage, OneLinePerFieldAndTheFormsOnlyForUnreadableEntries) {
   entries.l = "6";
   EXPECT_EQ(RefusalMessage(3, RowRefusals(entries)),
             "No macro was written for row 3:\n"
-            "H: 1'6\" would be read as 1 in; '6\" is not part of a dimension "
+            "H: '6\" is not part of a dimension; 1'6\" would be read as 1 in "
             "(write feet and inches as 1-6).\n"
             "Use 1.5 (inches), 1 1/2 (inches and a fraction) or 1-0 1/2 (feet "
             "and inches).");

@@ -16,6 +16,11 @@
 //                in the table's order: its name, a tab and the name a
 //                screen reader reads from its window ("<no window>" when
 //                none sits at its place)
+//   fit          the form's frame, the work area of its monitor and its
+//                client size ("left top right bottom" twice, then
+//                "width height")
+//   hold-clipboard  opens the clipboard, prints "held", and keeps it open
+//                until its standard input ends, as a clipboard manager may
 // Exits 1 when there is no form, no focus, no message box or no open list,
 // 2 when the form does not answer in time.
 #include <windows.h>
@@ -127,9 +132,18 @@ std::vector<HWND> Shown(HWND form, const wchar_t* class_name) {
   return found.windows;
 }
 
+// An edit box of another process tells its text only when asked.
+std::wstring EditText(HWND box) {
+  wchar_t text[2048] = {};
+  SendMessageTimeoutW(box, WM_GETTEXT, 2048, LPARAM(text), SMTO_BLOCK, 5000,
+                      nullptr);
+  return text;
+}
+
 BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
-  const std::wstring text = Text(child);
-  if (ClassOf(child) == L"Static" && !text.empty()) {
+  const std::wstring kind = ClassOf(child);
+  const std::wstring text = kind == L"Edit" ? EditText(child) : Text(child);
+  if ((kind == L"Static" || kind == L"Edit") && !text.empty()) {
     std::printf("%s\n", Utf8(text).c_str());
   }
   return TRUE;
@@ -245,10 +259,35 @@ int Names(HWND form) {
   return 0;
 }
 
+int Fit(HWND form) {
+  RECT frame;
+  GetWindowRect(form, &frame);
+  MONITORINFO monitor{sizeof monitor};
+  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT client;
+  GetClientRect(form, &client);
+  const RECT& work = monitor.rcWork;
+  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %ld %ld\n", frame.left,
+              frame.top, frame.right, frame.bottom, work.left, work.top,
+              work.right, work.bottom, client.right, client.bottom);
+  return 0;
+}
+
+int HoldClipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  std::puts("held");
+  std::fflush(stdout);
+  while (std::getchar() != EOF) {
+  }
+  CloseClipboard();
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "hold-clipboard") return HoldClipboard();
   HWND form = FindForm();
   if (form == nullptr) {
     std::puts("no form");
@@ -264,8 +303,9 @@ int main(int argc, char** argv) {
   if (command == "open-list") return OpenList(form);
   if (command == "names") return Names(form);
   if (command == "type") return Type(form, argc - 2, argv + 2);
+  if (command == "fit") return Fit(form);
   std::fprintf(stderr,
                "usage: vpa-probe focus|shown|messages|end-session|open-list|"
-               "names|type HEX...\n");
+               "names|fit|hold-clipboard|type HEX...\n");
   return 2;
 }
