@@ -99,6 +99,11 @@ class Trouble(WindowsCase):
         self.assertLess(drawn, 120)
         form.places = Places(drawn)
         form.wait_until(form.focused, 10, "the form's first focus")
+        # Painted whole: an unpainted part of the frame shows black.
+        area = (right - left) * (bottom - top)
+        form.wait_until(lambda: form.x.count_colour(
+            left, top, right - left, bottom - top, "#000000") < area // 100,
+            10, "the form painted whole")
         SCREENSHOTS.mkdir(parents=True, exist_ok=True)
         form.x.grab(0, 0, 1366, 768, SCREENSHOTS / "window-125-1366.png")
         self.note(f"frame {left},{top} to {right},{bottom} in the work area "
