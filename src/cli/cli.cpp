@@ -214,9 +214,10 @@ std::string OneLine(std::string message) {
 // be read would write its row as if it were empty: the refusal instead.
 std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
                                         RowEntries& entries, std::string& end) {
-  std::string unread = UnreadableRowMessage(row, UnreadableFields(folder));
+  std::vector<UnreadableField> unreadable;
+  FormState saved = LoadFormState(folder, &unreadable);
+  std::string unread = UnreadableRowMessage(row, unreadable);
   if (!unread.empty()) return unread;
-  FormState saved = LoadFormState(folder);
   entries = EntriesOf(saved.rows[row - 1]);
   end = SavedEnd(saved);
   return std::nullopt;

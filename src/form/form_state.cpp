@@ -76,14 +76,19 @@ void CopyField(const FormState& from, FormState& to, const StoredField& field) {
 
 }  // namespace
 
-FormState LoadFormState(const ProgramFolder& folder) {
+FormState LoadFormState(const ProgramFolder& folder,
+                        std::vector<UnreadableField>* unreadable) {
   FormState state;
   for (const StoredField& field : StoredFields()) {
-    std::string stored = LoadField(folder, field.name);
+    StoredFieldText stored = LoadStoredField(folder, field.name);
+    if (stored.unreadable && unreadable != nullptr) {
+      unreadable->push_back(
+          {&field, folder.FieldFile(field.name), *stored.unreadable});
+    }
     if (field.count == 0) {
-      TextOf(state, field) = std::move(stored);
+      TextOf(state, field) = std::move(stored.text);
     } else {
-      IndexOf(state, field) = StoredIndex(stored, field.count);
+      IndexOf(state, field) = StoredIndex(stored.text, field.count);
     }
   }
   return state;
@@ -99,8 +104,8 @@ Status SaveFormState(const ProgramFolder& folder, const FormState& state) {
 }
 
 FormState StoredForm::Load() {
-  unreadable_ = UnreadableFields(folder_);
-  return stored_ = LoadFormState(folder_);
+  unreadable_.clear();
+  return stored_ = LoadFormState(folder_, &unreadable_);
 }
 
 std::vector<UnreadableField> StoredForm::Unreadable(

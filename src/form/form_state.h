@@ -44,9 +44,11 @@ const std::string& TextOf(const FormState& state, const StoredField& field);
 int& IndexOf(FormState& state, const StoredField& field);
 int IndexOf(const FormState& state, const StoredField& field);
 
-// The stored form. A missing or unreadable field reads as the empty text,
-// and a position that is not one of its list's as -1.
-FormState LoadFormState(const ProgramFolder& folder);
+// The stored form, each field read once. A missing or unreadable field
+// reads as the empty text, and a position that is not one of its list's as
+// -1; the unreadable ones are added to `unreadable` when it is given.
+FormState LoadFormState(const ProgramFolder& folder,
+                        std::vector<UnreadableField>* unreadable = nullptr);
 
 // Saves the 36 fields, each attempted; a failed save keeps the field's
 // former value and the first failure is the result.

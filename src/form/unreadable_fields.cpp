@@ -4,8 +4,8 @@
 
 #include "base/code_page_1252.h"
 #include "base/files.h"
+#include "form/form_state.h"
 #include "staging/row_refusal.h"
-#include "store/field_store.h"
 
 namespace vpa {
 namespace {
@@ -23,13 +23,7 @@ std::string CannotRead(const UnreadableField& unreadable) {
 
 std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
   std::vector<UnreadableField> unreadable;
-  for (const StoredField& field : StoredFields()) {
-    StoredFieldText stored = LoadStoredField(folder, field.name);
-    if (stored.unreadable) {
-      unreadable.push_back(
-          {&field, folder.FieldFile(field.name), *stored.unreadable});
-    }
-  }
+  LoadFormState(folder, &unreadable);
   return unreadable;
 }
 
