@@ -74,6 +74,7 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void StartUp();
   void MarkUnreadable();
   void LimitEntries();
+  void KeepStorable(QLineEdit* box);
   Status SaveFields();
   // Row `row`'s entries as the form state holds them, and the whole form.
   RowState ReadRow(int row) const;
@@ -90,7 +91,7 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void StepAside(const RunOutcome& outcome) override;
   void ShowUnclipped(const RunOutcome& outcome) override;
   void TellUnsaved(const std::string& message) override;
-  void ShowRefusedEdit(QLineEdit* box);
+  void ShowRefusedEdit(QLineEdit* box, const QString& reason);
   // Entries are saved as they are typed: soon after a change, and at once
   // when the focus leaves the control.
   void SaveSoon();

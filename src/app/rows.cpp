@@ -85,13 +85,14 @@ void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
   box->setPalette(palette);
 }
 
-// A key or a paste the box did not take: its reading says why, in red, at
-// once and where the detailer is looking.
-void MainWindow::ShowRefusedEdit(QLineEdit* box) {
+// A key or a paste the box did not take, or took with a "?" for a
+// character: its reading says why, in red, at once and where the detailer
+// is looking.
+void MainWindow::ShowRefusedEdit(QLineEdit* box, const QString& reason) {
   const auto* storable = qobject_cast<const StorableText*>(box->validator());
   if (storable == nullptr) return;
   const QString reading = QString::fromStdString(
-      RefusedEditReading(ToBytes(storable->kept()), storable->refusal()));
+      RefusedEditReading(ToBytes(storable->kept()), reason.toStdString()));
   QPalette palette = box->palette();
   palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   box->setPalette(palette);

@@ -32,10 +32,12 @@ void StorableText::Remember() {
 
 QValidator::State StorableText::validate(QString& input, int& cursor) const {
   EditedEntry edited = AfterEdit(before_, Units(input), size_t(cursor));
-  refusal_ = edited.refusal;
-  if (!refusal_.empty()) return Invalid;
+  reason_ = edited.refusal.empty() ? edited.note : edited.refusal;
+  if (!edited.refusal.empty()) return Invalid;
   input = QString::fromUtf16(edited.text.data(), qsizetype(edited.text.size()));
   cursor = int(edited.cursor);
+  // Told once the box shows the edit, so its reading does not cover this.
+  if (!edited.note.empty()) emit StoodIn(QString::fromStdString(edited.note));
   return Acceptable;
 }
 

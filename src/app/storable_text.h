@@ -12,7 +12,8 @@ namespace vpa {
 
 // Keeps an entry to what the store can keep, by the form's rule: what a
 // key, an input method, a paste or a drop brings is mapped to plain
-// characters or refused whole, and `refusal()` then says why. It follows
+// characters, or a "?" for one without a twin (then `StoodIn` follows the
+// edit), and an empty paste is refused; `reason()` says why. It follows
 // the box's selection and cursor, for a paste is told apart from the text
 // around it by where the box stood before the edit.
 class StorableText : public QValidator {
@@ -21,9 +22,9 @@ class StorableText : public QValidator {
  public:
   explicit StorableText(QLineEdit* box);
   State validate(QString& input, int& cursor) const override;
-  const std::string& refusal() const { return refusal_; }
-  // The box's text as a refused edit leaves it (the box may not show it
-  // yet while it tells of the refusal).
+  const std::string& reason() const { return reason_; }
+  // The box's text as the last edit left it (the box may not show it yet
+  // while it tells of a refusal).
   QString kept() const {
     return QString::fromUtf16(before_.text.data(),
                               qsizetype(before_.text.size()));
@@ -34,7 +35,11 @@ class StorableText : public QValidator {
 
   QLineEdit* box_;
   BoxBefore before_;
-  mutable std::string refusal_;
+  mutable std::string reason_;
+
+ signals:
+  // An edit was taken with a "?" standing for a character, told why.
+  void StoodIn(const QString& reason) const;
 };
 
 }  // namespace vpa

@@ -33,19 +33,31 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
     for (QLineEdit* box : row.DimensionBoxes()) {
       ShowReading(box, row.band);
       box->setCursorPosition(0);
-      connect(box, &QLineEdit::inputRejected, this,
-              [this, box] { ShowRefusedEdit(box); });
+      KeepStorable(box);
     }
   }
   MarkUnreadable();
 }
 
-// Entries of any length, and only characters the field files can hold.
+// From now on the box takes only what the field files can hold, and tells
+// of what it does not take as it is; the entry restored into it is left as
+// it was stored.
+void MainWindow::KeepStorable(QLineEdit* box) {
+  auto* storable = new StorableText(box);
+  box->setValidator(storable);
+  connect(box, &QLineEdit::inputRejected, this, [this, box, storable] {
+    ShowRefusedEdit(box, QString::fromStdString(storable->reason()));
+  });
+  connect(storable, &StorableText::StoodIn, this,
+          [this, box](const QString& reason) { ShowRefusedEdit(box, reason); },
+          Qt::QueuedConnection);
+}
+
+// Entries of any length.
 void MainWindow::LimitEntries() {
   for (const RowControls& row : controls_.rows) {
     for (QLineEdit* box : row.DimensionBoxes()) {
       box->setMaxLength(std::numeric_limits<int>::max());
-      box->setValidator(new StorableText(box));
     }
   }
 }

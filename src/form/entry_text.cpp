@@ -92,16 +92,19 @@ std::string Utf8(char32_t c) {
   return out;
 }
 
-std::string Refusal(char32_t c) {
+std::string StandInNote(char32_t c) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
-  if (c == '\t') return "Not taken: a tab cannot stand in an entry.";
-  if (IsControl(c) || (c >= 0xD800 && c < 0xE000)) {
-    return std::string("Not taken: the control character ") + code +
-           " cannot stand in an entry.";
+  std::string what;
+  if (c == '\t') {
+    what = "A tab";
+  } else if (IsControl(c) || (c >= 0xD800 && c < 0xE000)) {
+    what = std::string("The control character ") + code;
+  } else {
+    what = "\"" + Utf8(c) + "\" (" + code + ")";
   }
-  return "Not taken: \"" + Utf8(c) + "\" (" + code +
-         ") cannot be kept in an entry.";
+  return what + " cannot be kept in an entry: it stands as \"?\" until you "
+         "type what you mean.";
 }
 
 // The first line of `text` that holds more than blanks, without them.
@@ -137,7 +140,8 @@ BroughtText Bring(std::u16string_view brought) {
     } else if (std::optional<char16_t> twin = PlainTwin(c)) {
       taken.text += *twin;
     } else {
-      return {u"", Refusal(c)};
+      taken.text += kStandIn;
+      if (taken.note.empty()) taken.note = StandInNote(c);
     }
   }
   return taken;
@@ -158,16 +162,16 @@ EditedEntry AfterEdit(const BoxBefore& before, std::u16string_view after,
     // Nothing was brought in at one place: keep the text whole if it can be.
     BroughtText kept = Bring(after);
     if (!kept.refusal.empty())
-      return {std::u16string(old), start, kept.refusal};
-    return {kept.text, std::min(cursor, kept.text.size()), ""};
+      return {std::u16string(old), start, kept.refusal, ""};
+    return {kept.text, std::min(cursor, kept.text.size()), "", kept.note};
   }
   BroughtText brought =
       Bring(after.substr(start, after.size() - head.size() - tail.size()));
   if (!brought.refusal.empty()) {
-    return {std::u16string(old), start, brought.refusal};
+    return {std::u16string(old), start, brought.refusal, ""};
   }
   return {std::u16string(head) + brought.text + std::u16string(tail),
-          start + brought.text.size(), ""};
+          start + brought.text.size(), "", brought.note};
 }
 
 }  // namespace vpa

@@ -3,8 +3,9 @@
 // field, so no character may vanish on its way there: one the store cannot
 // hold becomes its plain twin, visibly in the box (a minus sign "-", a
 // fraction slash "/", a fullwidth or other script's digit its ASCII digit,
-// another space a space), or the edit is refused with a reason the box's
-// reading shows. A box never holds another number than was typed unseen.
+// another space a space), or, with no twin, a "?" that the box's reading
+// explains at once and that every Run refuses until it is mended. So a box
+// never holds another number than was typed, not even after more typing.
 #ifndef VPA_FORM_ENTRY_TEXT_H_
 #define VPA_FORM_ENTRY_TEXT_H_
 
@@ -18,12 +19,17 @@ namespace vpa {
 struct BroughtText {
   std::u16string text;
   std::string refusal;  // UTF-8; empty unless the edit is refused whole
+  std::string note;     // UTF-8; why a character stands as "?", or empty
 };
+
+// What stands in a box for a character the store cannot hold and that has
+// no plain twin: no dimension form holds it, so the row is refused.
+inline constexpr char16_t kStandIn = u'?';
 
 // A paste brings its first line that holds more than blanks, trimmed of
 // them (a spreadsheet cell is copied with line breaks around it); then
-// every character is mapped to what the store can hold. Refused when a
-// character has no twin, or when the paste held nothing.
+// every character is mapped to what the store can hold, its twin or the
+// stand-in. Refused only when the paste held nothing.
 BroughtText Bring(std::u16string_view brought);
 
 // A box's text before an edit and the part of it the edit replaces: the
@@ -38,6 +44,7 @@ struct EditedEntry {
   std::u16string text;
   size_t cursor = 0;
   std::string refusal;  // UTF-8; empty when the edit is taken
+  std::string note;     // UTF-8; why a character stands as "?", or empty
 };
 
 // A box's text right after an edit that left the cursor at `cursor`, for a

@@ -103,8 +103,9 @@ void FormWindow::ShowReading(HWND box) {
   }
 }
 
-// A key or a paste the box did not take: its reading says why, in red, at
-// once and where the detailer is looking.
+// A key or a paste the box did not take, or took with a "?" for a
+// character: its reading says why, in red, at once and where the detailer
+// is looking.
 void FormWindow::ShowRefusedEdit(HWND box, const std::string& refusal) {
   const std::wstring reading =
       FromUtf8(RefusedEditReading(ToBytes(WindowText(box)), refusal));

@@ -161,8 +161,9 @@ class FormWindow : private RunOutcomeView {
 inline constexpr UINT_PTR kSaveTimer = 2;
 
 // Lets the box `box` take only characters that Windows-1252 can store, by
-// the form's rule; an edit it refuses is sent to the box's parent as
-// kRefusedEdit, with the box and the reason (UTF-8, a std::string*).
+// the form's rule; why an edit is refused, or a character stands as "?",
+// is sent to the box's parent as kRefusedEdit, with the box and the reason
+// (UTF-8, a std::string*).
 void KeepStorable(HWND box);
 inline constexpr UINT kRefusedEdit = WM_APP + 2;
 

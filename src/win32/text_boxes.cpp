@@ -1,7 +1,7 @@
 // The row boxes take only what the field files can keep, by the form's
 // rule: a typed or pasted character without a Windows-1252 byte becomes its
-// plain twin or is refused with a reason, and a paste brings its first line
-// that holds anything.
+// plain twin, or a "?" the box's reading explains, and a paste brings its
+// first line that holds anything.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,9 +28,11 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
-// Tells the form why an edit was not taken; it shows the reason at the box.
-void Refuse(HWND box, const std::string& refusal) {
-  SendMessageW(GetParent(box), kRefusedEdit, WPARAM(box), LPARAM(&refusal));
+// Tells the form why an edit was not taken, or why a character stands as
+// "?"; it shows the reason at the box.
+void Tell(HWND box, const std::string& reason) {
+  if (reason.empty()) return;
+  SendMessageW(GetParent(box), kRefusedEdit, WPARAM(box), LPARAM(&reason));
 }
 
 // A character beyond the first plane comes as two WM_CHARs: the first half
@@ -46,23 +48,22 @@ LRESULT TypeCharacter(HWND box, WPARAM w, LPARAM l) {
   if (unit >= 0xDC00 && unit < 0xE000 && high != 0) typed.insert(0, 1, high);
   high = 0;
   const BroughtText taken = Bring(typed);
-  if (!taken.refusal.empty()) {
-    Refuse(box, taken.refusal);
-    return 0;
-  }
-  return DefSubclassProc(box, WM_CHAR, WPARAM(taken.text[0]), l);
+  if (taken.text.empty()) return 0;  // a typed line break
+  const LRESULT result =
+      DefSubclassProc(box, WM_CHAR, WPARAM(taken.text[0]), l);
+  Tell(box, taken.note);
+  return result;
 }
 
 LRESULT Paste(HWND box) {
   const std::wstring clip = ClipboardText(box);
   if (clip.empty()) return 0;
   const BroughtText taken = Bring(std::u16string(clip.begin(), clip.end()));
-  if (!taken.refusal.empty()) {
-    Refuse(box, taken.refusal);
-  } else {
+  if (taken.refusal.empty()) {
     const std::wstring text(taken.text.begin(), taken.text.end());
     SendMessageW(box, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
   }
+  Tell(box, taken.refusal + taken.note);
   return 0;
 }
 
@@ -89,7 +90,7 @@ LRESULT Composed(HWND box, UINT message, WPARAM w, LPARAM l) {
         box, std::wstring(edited.text.begin(), edited.text.end()).c_str());
     SendMessageW(box, EM_SETSEL, edited.cursor, edited.cursor);
   }
-  if (!edited.refusal.empty()) Refuse(box, edited.refusal);
+  Tell(box, edited.refusal + edited.note);
   return result;
 }
 

@@ -7,11 +7,11 @@
 namespace vpa {
 namespace {
 
-TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAreRefused) {
+TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAStandIn) {
   const struct {
     std::u16string brought;
     std::u16string taken;  // empty with a refusal
-    const char* refusal;   // a part of it
+    const char* told;      // a part of the refusal or the note
   } cases[] = {
       {u"1\u20442", u"1/2", ""},                 // fraction slash
       {u"\u22126", u"-6", ""},                   // minus sign
@@ -23,26 +23,25 @@ TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAreRefused) {
       {u"1\u202F1/2", u"1 1/2", ""},             // narrow no-break space
       {u"1\u20326\u2033", u"1'6\"", ""},         // primes
       {u"10\u20136", u"10\u20136", ""},          // an en dash has a byte
-      {u"1\u2153", u"", "\"\u2153\" (U+2153)"},  // no twin: one third
-      {u"2\t6", u"", "a tab"},
-      {u"7\x1b", u"", "U+001B"},
-      {u"\xD835", u"", "U+D835"},  // half a pair
+      // No twin: a stand-in that no dimension form holds.
+      {u"12\u21535", u"12?5", "\"\u2153\" (U+2153) cannot be kept"},
+      {u"2\t6", u"2?6", "A tab"},
+      {u"7\x1b", u"7?", "U+001B"},
+      {u"\xD835", u"?", "U+D835"},  // half a pair
       // A paste: its first line that holds more than blanks.
       {u"\r\n12\r\n", u"12", ""},
       {u"\n  \n 1-0 1/2 \n34", u"1-0 1/2", ""},
       {u"5\t\r\n", u"5", ""},  // a spreadsheet cell
       {u"\r\n \r\n", u"", "held no text"},
-      {u"\r\n1\u2153\r\n", u"", "U+2153"},
+      {u"\r\n1\u2153\r\n", u"1?", "U+2153"},
   };
   for (const auto& c : cases) {
     const BroughtText brought = Bring(c.brought);
-    EXPECT_EQ(brought.text, c.taken) << c.refusal;
-    if (*c.refusal == '\0') {
-      EXPECT_EQ(brought.refusal, "");
-    } else {
-      EXPECT_NE(brought.refusal.find(c.refusal), std::string::npos)
-          << brought.refusal;
-    }
+    EXPECT_EQ(brought.text, c.taken) << c.told;
+    const std::string told = brought.refusal + brought.note;
+    EXPECT_EQ(told.empty(), *c.told == '\0') << told;
+    EXPECT_NE(told.find(c.told), std::string::npos) << told;
+    EXPECT_EQ(brought.refusal.empty(), !c.taken.empty()) << told;
   }
 }
 
@@ -61,7 +60,7 @@ TEST(AfterEdit, TellsWhatTheEditBroughtFromWhereTheBoxStood) {
       {{u"ab", 1, 1}, u"a\r\n7\r\nb", 6, u"a7b", 2, false},
       {{u"5", 0, 1}, u"\r\n12\r\n", 6, u"12", 2, false},
       {{u"5", 0, 1}, u"\r\n\r\n", 4, u"5", 0, true},
-      {{u"4", 1, 1}, u"4\u2153", 2, u"4", 1, true},
+      {{u"4", 1, 1}, u"4\u2153", 2, u"4?", 2, false},
       // Nothing brought in one place: a deletion, an undo.
       {{u"123", 3, 3}, u"12", 2, u"12", 2, false},
       {{u"123", 0, 0}, u"23", 0, u"23", 0, false},
