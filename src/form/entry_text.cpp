@@ -25,7 +25,9 @@ constexpr char32_t kDigitZeros[] = {
     0x1C50,  0xA620,  0xA8D0,  0xA900,  0xA9D0, 0xA9F0, 0xAA50, 0xABF0, 0xFF10,
     0x1D7CE, 0x1D7D8, 0x1D7E2, 0x1D7EC, 0x1D7F6};
 
-// The ASCII character a detailer means by `c`, where there is one.
+// The ASCII character a detailer means by `c`, where there is one: a word
+// processor's dashes, curly quotes and no-break space too, which the store
+// could hold but no dimension form reads.
 std::optional<char16_t> PlainTwin(char32_t c) {
   for (char32_t zero : kDigitZeros) {
     if (c >= zero && c < zero + 10) return char16_t(u'0' + (c - zero));
@@ -35,6 +37,8 @@ std::optional<char16_t> PlainTwin(char32_t c) {
     case 0x2010:
     case 0x2011:
     case 0x2012:
+    case 0x2013:
+    case 0x2014:
     case 0x2015:
     case 0x2212:
     case 0x2796:
@@ -45,12 +49,17 @@ std::optional<char16_t> PlainTwin(char32_t c) {
     case 0x2215:
     case 0x29F8:
       return u'/';
+    case 0x2018:
+    case 0x2019:
     case 0x2032:
       return u'\'';
+    case 0x201C:
+    case 0x201D:
     case 0x2033:
       return u'"';
     case 0x066B:
       return u'.';
+    case 0x00A0:
     case 0x1680:
     case 0x202F:
     case 0x205F:
@@ -135,10 +144,10 @@ BroughtText Bring(std::u16string_view brought) {
   for (size_t at = 0; at < brought.size();) {
     const auto [c, units] = CodePointAt(brought, at);
     at += units;
-    if (!IsControl(c) && IsStorable1252(c)) {
-      taken.text += char16_t(c);
-    } else if (std::optional<char16_t> twin = PlainTwin(c)) {
+    if (std::optional<char16_t> twin = PlainTwin(c)) {
       taken.text += *twin;
+    } else if (!IsControl(c) && IsStorable1252(c)) {
+      taken.text += char16_t(c);
     } else {
       taken.text += kStandIn;
       if (taken.note.empty()) taken.note = StandInNote(c);

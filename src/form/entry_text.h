@@ -1,7 +1,9 @@
 // What an entry box holds after a key, an input method or a paste, by one
 // rule for both windows. The store keeps one line of Windows-1252 text per
 // field, so no character may vanish on its way there: one the store cannot
-// hold becomes its plain twin, visibly in the box (a minus sign "-", a
+// hold, or a look-alike it holds that no dimension form reads (a word
+// processor's dash, curly quote or no-break space), becomes its plain
+// twin, visibly in the box (a minus sign or a dash "-", a
 // fraction slash "/", a fullwidth or other script's digit its ASCII digit,
 // another space a space), or, with no twin, a "?" that the box's reading
 // explains at once and that every Run refuses until it is mended. So a box

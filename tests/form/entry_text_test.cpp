@@ -22,7 +22,8 @@ TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAStandIn) {
       {u"\xD835\xDFD9", u"1", ""},               // a digit beyond the BMP
       {u"1\u202F1/2", u"1 1/2", ""},             // narrow no-break space
       {u"1\u20326\u2033", u"1'6\"", ""},         // primes
-      {u"10\u20136", u"10\u20136", ""},          // an en dash has a byte
+      {u"10\u20136\u00A01/2", u"10-6 1/2", ""},   // a word processor's
+      {u"1\u20196\u201D", u"1'6\"", ""},          // dash, space, quotes
       // No twin: a stand-in that no dimension form holds.
       {u"12\u21535", u"12?5", "\"\u2153\" (U+2153) cannot be kept"},
       {u"2\t6", u"2?6", "A tab"},
