@@ -1,6 +1,9 @@
 // The boxes' validator: the form's rule for what an edit may bring.
 #include "app/storable_text.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+
 namespace vpa {
 namespace {
 
@@ -15,7 +18,28 @@ StorableText::StorableText(QLineEdit* box) : QValidator(box), box_(box) {
           &StorableText::Remember);
   connect(box, &QLineEdit::selectionChanged, this, &StorableText::Remember);
   connect(box, &QLineEdit::textChanged, this, &StorableText::Remember);
+  box->installEventFilter(this);
   Remember();
+}
+
+bool StorableText::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != box_ || event->type() != QEvent::InputMethod) return false;
+  auto* im = static_cast<QInputMethodEvent*>(event);
+  const QString commit = im->commitString();
+  if (commit.isEmpty()) return false;
+  const BroughtText brought = Bring(Units(commit));
+  const QString mapped =
+      QString::fromUtf16(brought.text.data(), qsizetype(brought.text.size()));
+  if (mapped == commit) return false;
+  QInputMethodEvent taken(im->preeditString(), im->attributes());
+  taken.setCommitString(mapped, im->replacementStart(),
+                        im->replacementLength());
+  box_->removeEventFilter(this);
+  QCoreApplication::sendEvent(box_, &taken);
+  box_->installEventFilter(this);
+  const std::string told = brought.refusal + brought.note;
+  if (!told.empty()) emit StoodIn(QString::fromStdString(told));
+  return true;
 }
 
 // Where the box stands between edits: the text the next edit starts from,

@@ -2,6 +2,7 @@
 #ifndef VPA_APP_STORABLE_TEXT_H_
 #define VPA_APP_STORABLE_TEXT_H_
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QValidator>
 #include <string>
@@ -22,6 +23,9 @@ class StorableText : public QValidator {
  public:
   explicit StorableText(QLineEdit* box);
   State validate(QString& input, int& cursor) const override;
+  // What an input method commits is mapped before the box takes it, for
+  // the box would show the commit as it came whatever the validator says.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   const std::string& reason() const { return reason_; }
   // The box's text as the last edit left it (the box may not show it yet
   // while it tells of a refusal).

@@ -16,6 +16,8 @@ bool IsLineBreak(char32_t c) {
 }
 bool IsBlank(char32_t c) { return c == ' ' || c == '\t' || c == 0xA0; }
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+// A character the store holds but no one sees: a soft hyphen.
+bool IsUnseen(char32_t c) { return c == 0xAD; }
 
 // The first code point of each run of ten decimal digits, other scripts'.
 constexpr char32_t kDigitZeros[] = {
@@ -146,7 +148,7 @@ BroughtText Bring(std::u16string_view brought) {
     at += units;
     if (std::optional<char16_t> twin = PlainTwin(c)) {
       taken.text += *twin;
-    } else if (!IsControl(c) && IsStorable1252(c)) {
+    } else if (!IsControl(c) && !IsUnseen(c) && IsStorable1252(c)) {
       taken.text += char16_t(c);
     } else {
       taken.text += kStandIn;

@@ -53,11 +53,17 @@ std::string RefusedEditReading(std::string_view entry,
   return shown + "\n" + Wrapped(refusal);
 }
 
+// A "?" stands where the box was given a character it cannot keep.
+constexpr std::string_view kStandInHint =
+    "\n\"?\" stands for a character an entry cannot keep";
+
 EntryReading ReadEntry(RowField field, std::string_view entry) {
   const std::string shown =
       entry.empty() ? std::string("(empty)") : std::string(entry);
   if (std::optional<FieldRefusal> refusal = DimensionRefusal(field, entry)) {
-    return {true, Wrapped(shown + "\n" + refusal->reason)};
+    std::string reading = shown + "\n" + refusal->reason;
+    if (entry.find('?') != std::string_view::npos) reading += kStandInHint;
+    return {true, Wrapped(reading)};
   }
   std::string reading = "= " + StageDimension(entry).value() + " in";
   if (!HasDigit(entry)) reading += ", no digits";

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -78,6 +79,11 @@ TEST_F(WindowTest, NoTypedCharacterVanishes) {
     }
     EXPECT_EQ(box->text(), shown);
   }
+  box->clear();
+  QInputMethodEvent composed;  // an input method's commit, as it shows
+  composed.setCommitString(QString::fromUtf16(u"\u2212\uFF16\u2153"));
+  QApplication::sendEvent(box, &composed);
+  EXPECT_EQ(box->text(), "-6?");
   // A character without a twin stands as "?", told at once, and the box
   // stays red and its row refused however the typing goes on.
   box->clear();

@@ -28,6 +28,7 @@ TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAStandIn) {
       {u"12\u21535", u"12?5", "\"\u2153\" (U+2153) cannot be kept"},
       {u"2\t6", u"2?6", "A tab"},
       {u"7\x1b", u"7?", "U+001B"},
+      {u"1\u00AD2", u"1?2", "U+00AD"},  // a soft hyphen, unseen
       {u"\xD835", u"?", "U+D835"},  // half a pair
       // A paste: its first line that holds more than blanks.
       {u"\r\n12\r\n", u"12", ""},

@@ -24,6 +24,9 @@ TEST(ReadEntry, ShowsTheWholeEntryAndMarksEntriesWithoutDigits) {
       {RowField::kV2, "", false, "(empty)\n= 0 in, no digits"},
       {RowField::kV1, "-6.50", false, "-6.50\n= -6.50 in"},
       {RowField::kH, "a-b", true, "a-b\ncannot read \"a-b\""},
+      {RowField::kH, "12?5", true,
+       "12?5\n?5 is not part of a dimension; 12?5 would be read as 12 in\n"
+       "\"?\" stands for a character an entry cannot keep"},
       {RowField::kL, "", true,
        "(empty)\nan angle's length must be more than 0"},
       {RowField::kL, "1/64", false, "1/64\n= 0.015625 in"},
