@@ -6,7 +6,7 @@
 // Files: window.cpp builds it and shows messages, window_layout.cpp walks
 // the form's layout table into widgets, view.cpp carries out the view's
 // primitives, keyboard.cpp passes keys and focus to the controller,
-// commands.cpp holds Help and web.
+// commands.cpp opens documents.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
@@ -48,10 +48,10 @@ class MainWindow : public QWidget, private FormView {
 
   // The row command of row `row` (1 to 5).
   void RunRow(int row) { controller_.Run(row); }
-  void OpenHelp();
-  void OpenWebSite();
-  // Names the folders the program folder lacks, if any.
-  void TellMissingFolders();
+  void OpenHelp() { controller_.Help(); }
+  void OpenWebSite() { controller_.Web(); }
+  // Names the folders the program folder lacked at start, if any.
+  void TellMissingFolders() { controller_.TellStartNotes(); }
 
   // Saves the fields that changed without a word, as the session ends. A
   // logout may be cancelled: later changes are saved by the next save.
@@ -95,6 +95,8 @@ class MainWindow : public QWidget, private FormView {
   void MarkFocus(std::string_view control) override;
   bool CopySelection(std::string_view box) override;
   void Minimise() override { showMinimized(); }
+  bool OpenDocument(const std::filesystem::path& file) override;
+  void OpenAddress(const std::string& address) override;
   void ShowMessage(Tone tone, const std::string& title,
                    const std::string& text) override;
   void StartSaveTimer(int ms) override { save_timer_->start(ms); }

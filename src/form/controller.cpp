@@ -1,9 +1,12 @@
 #include "form/controller.h"
 
 #include "base/code_page_1252.h"
+#include "base/files.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
+#include "form/start_notes.h"
 #include "form/unreadable_fields.h"
+#include "form/web_address.h"
 
 namespace vpa {
 namespace {
@@ -25,7 +28,10 @@ bool InClientArea(const TwipRect& place) {
 
 FormController::FormController(ProgramFolder folder, FormView& view,
                                const Maker& maker)
-    : view_(view), layout_(FormLayout(maker)), stored_(std::move(folder)) {}
+    : view_(view),
+      web_address_(maker.web_address),
+      layout_(FormLayout(maker)),
+      stored_(std::move(folder)) {}
 
 const FormControl* FormController::Find(std::string_view name) const {
   for (const FormControl& control : layout_) {
@@ -42,6 +48,7 @@ bool FormController::IsKind(std::string_view name, ControlKind kind) const {
 // A box restored empty saw no change; it gets its reading all the same, and
 // a long entry shows its start, not its end.
 void FormController::Start() {
+  missing_folders_ = MissingFoldersMessage(stored_.folder());
   const FormState state = stored_.Load();
   for (const StoredField& field : StoredFields()) {
     if (field.count == 0) {
@@ -154,9 +161,10 @@ void FormController::Focused(std::string_view control) {
 void FormController::FocusLeft(std::string_view control) {
   const FormControl* found = Find(control);
   if (found == nullptr) return;
-  if (found->kind == ControlKind::kTextBox) view_.Select(control, 0, 0);
-  if (found->kind == ControlKind::kTextBox || found->kind == ControlKind::kList)
-    SaveNow();
+  const bool text = found->kind == ControlKind::kTextBox ||
+                    found->kind == ControlKind::kMultiLineText;
+  if (text) view_.Select(control, 0, 0);
+  if (text || found->kind == ControlKind::kList) SaveNow();
 }
 
 void FormController::Returned(std::string_view last_focused) {
@@ -176,6 +184,30 @@ void FormController::SaveNow() {
   if (closed_) return;
   const std::string unsaved = stored_.SaveAsTyped(ReadState());
   if (!unsaved.empty()) TellUnsaved(unsaved);
+}
+
+void FormController::Help() {
+  const std::filesystem::path page = stored_.folder().HelpPage();
+  if (!view_.OpenDocument(page)) {
+    view_.ShowMessage(FormView::Tone::kWarning, kFormCaption,
+                      HelpNotOpenedMessage(PathText(page)));
+  }
+}
+
+void FormController::Web() {
+  const std::optional<std::string> address = WebAddressToOpen(web_address_);
+  if (!address) {
+    return view_.ShowMessage(FormView::Tone::kError, kMissingWebTitle,
+                             kMissingWebText);
+  }
+  view_.OpenAddress(*address);
+}
+
+void FormController::TellStartNotes() {
+  if (!missing_folders_) return;
+  const std::string missing = *missing_folders_;
+  missing_folders_.reset();
+  view_.ShowMessage(FormView::Tone::kWarning, kFormCaption, missing);
 }
 
 // The detailer closed the window and is there to read why entries were not

@@ -6,6 +6,7 @@
 #define VPA_FORM_CONTROLLER_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,13 @@ class FormController : private RunOutcomeView {
   void Returned(std::string_view last_focused);
   void SaveTimerFired() { SaveNow(); }
 
+  // Help and the web button. Help says when the page could not be opened.
+  void Help();
+  void Web();
+  // Says, once the window shows, which folders the program folder lacked
+  // at start, if any.
+  void TellStartNotes();
+
   // The detailer closes the window: saved once, and a failed save told.
   void Close();
   // The session ends: saved without a word, for no one reads it. A logout
@@ -93,7 +101,9 @@ class FormController : private RunOutcomeView {
   void TellUnsaved(const std::string& message) override;
 
   FormView& view_;
+  std::string web_address_;  // as the maker gives it
   std::vector<FormControl> layout_;
+  std::optional<std::string> missing_folders_;  // as found at start
   StoredForm stored_;  // the fields as last loaded or saved
   RunCommand run_{stored_};
   TypeAhead typed_;

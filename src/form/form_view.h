@@ -4,6 +4,7 @@
 #ifndef VPA_FORM_FORM_VIEW_H_
 #define VPA_FORM_FORM_VIEW_H_
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,10 @@ class FormView {
   // holds it.
   virtual bool CopySelection(std::string_view box) = 0;
   virtual void Minimise() = 0;
+  // Opens a file, or a web address (in the store's code page), with the
+  // desktop's own program; the first says whether it could.
+  virtual bool OpenDocument(const std::filesystem::path& file) = 0;
+  virtual void OpenAddress(const std::string& address) = 0;
   // Shows one message (UTF-8).
   virtual void ShowMessage(Tone tone, const std::string& title,
                            const std::string& text) = 0;

@@ -1,15 +1,9 @@
 // The controls' notes and the keys, passed to the form's controller, and
-// the Help and web commands.
+// opening documents.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
-
-#include "base/files.h"
-#include "form/start_notes.h"
-#include "form/web_address.h"
 #include "win32/form_window.h"
-#include "win32/path_message.h"
 #include "win32/shell_open.h"
 #include "win32/wide_text.h"
 
@@ -32,10 +26,10 @@ void FormWindow::OnCommand(HWND control, int code) {
         controller_.Run(placed.design.row);
         return;
       case Role::kHelp:
-        OpenHelp();
+        controller_.Help();
         return;
       case Role::kWeb:
-        OpenWebSite();
+        controller_.Web();
         return;
       case Role::kExit:
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);
@@ -46,29 +40,12 @@ void FormWindow::OnCommand(HWND control, int code) {
   }
 }
 
-void FormWindow::OpenHelp() {
-  const std::filesystem::path page = core_folder_.HelpPage();
-  if (!ShellOpen(nullptr, page.wstring().c_str(), nullptr, nullptr)) {
-    Say(kFormCaption, FromUtf8(HelpNotOpenedMessage(PathText(page))),
-        MB_ICONWARNING);
-  }
+bool FormWindow::OpenDocument(const std::filesystem::path& file) {
+  return ShellOpen(nullptr, file.wstring().c_str(), nullptr, nullptr);
 }
 
-// Found at start, said once the form shows, which it does all the same.
-void FormWindow::TellMissingFolders() {
-  if (!missing_folders_) return;
-  const std::string missing = *missing_folders_;
-  missing_folders_.reset();
-  Say(kFormCaption, FromUtf8(missing), MB_ICONWARNING);
-}
-
-void FormWindow::OpenWebSite() {
-  std::optional<std::string> address = WebAddressToOpen(maker_.web_address);
-  if (!address) {
-    Say(kMissingWebTitle, FromBytes(kMissingWebText), MB_ICONERROR);
-    return;
-  }
-  ShellOpen(hwnd_, FromBytes(*address).c_str(), L"", folder_.wstring().c_str());
+void FormWindow::OpenAddress(const std::string& address) {
+  ShellOpen(hwnd_, FromBytes(address).c_str(), L"", folder_.wstring().c_str());
 }
 
 void FormWindow::Say(const std::string& title, const std::wstring& text,
@@ -101,7 +78,7 @@ FormKey KeyOf(const MSG& message, HWND focus) {
 bool FormWindow::HandleKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   if (message.wParam == VK_F1) {
-    OpenHelp();
+    controller_.Help();
     return true;
   }
   const HWND focus = GetFocus();

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "form/start_notes.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
 #include "win32/wide_text.h"
@@ -112,7 +111,6 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   KeepInWorkArea(hwnd_);
-  missing_folders_ = MissingFoldersMessage(core_folder_);
   // A box given its text tells the form (EN_CHANGE), which reads it then.
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
   controller_.Start();
@@ -244,7 +242,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       KillTimer(hwnd_, kAfterFirstPaint);
       GiveHints();
       spoken_.Start();
-      TellMissingFolders();
+      controller_.TellStartNotes();
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;

@@ -95,9 +95,8 @@ class FormWindow : private FormView {
 
   // commands.cpp
   void OnCommand(HWND control, int code);
-  void OpenHelp();
-  void OpenWebSite();
-  void TellMissingFolders();
+  bool OpenDocument(const std::filesystem::path& file) override;
+  void OpenAddress(const std::string& address) override;
   void Say(const std::string& title, const std::wstring& text, UINT icon);
   void ShowNotice(const std::string& text);
 
@@ -143,7 +142,6 @@ class FormWindow : private FormView {
   std::wstring macro_path_;
   HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
-  std::optional<std::string> missing_folders_;  // as found at start
   FormController controller_;
 };
 
