@@ -1,6 +1,5 @@
 #include "app/focus_mark.h"
 
-#include <QApplication>
 #include <QPainter>
 
 #include "form/layout.h"
@@ -11,20 +10,11 @@ FocusMark::FocusMark(QWidget* form) : QWidget(form) {
   setObjectName("FocusMark");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   hide();
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { Follow(now); });
 }
 
-// Only controls inside the client area get the mark; the carrier below it
-// never shows one.
-void FocusMark::Follow(QWidget* focused) {
-  QWidget* form = parentWidget();
-  if (!focused || focused->parentWidget() != form ||
-      !form->rect().contains(focused->geometry())) {
-    hide();
-    return;
-  }
-  setGeometry(focused->geometry());
+void FocusMark::Frame(QWidget* control) {
+  if (control == nullptr) return hide();
+  setGeometry(control->geometry());
   raise();
   show();
   update();

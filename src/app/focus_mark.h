@@ -1,5 +1,6 @@
 // A clear mark around the focused control: a 2 px frame in a colour that
-// stands out on the slate background and on every row band.
+// stands out on the slate background and on every row band. The form's
+// controller says which control it frames.
 #ifndef VPA_APP_FOCUS_MARK_H_
 #define VPA_APP_FOCUS_MARK_H_
 
@@ -9,14 +10,13 @@ namespace vpa {
 
 class FocusMark : public QWidget {
  public:
-  // Follows the focus among the direct children of `form`.
   explicit FocusMark(QWidget* form);
+
+  // Frames `control`, a child of the form; nullptr hides the mark.
+  void Frame(QWidget* control);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  void Follow(QWidget* focused);
 };
 
 }  // namespace vpa

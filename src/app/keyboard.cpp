@@ -1,6 +1,6 @@
-// The keyboard as on Windows: Enter presses the focused button, F1 opens
-// the help page, Delete clears a list's choice, and typing in a closed list
-// finds an item by the start of its name, blanks included.
+// The keys and the focus go to the form's controller, which answers as
+// Windows does (Enter presses the focused button, Delete clears a list's
+// choice, typing in a closed list finds an item); F1 opens the help page.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -10,7 +10,6 @@
 #include "app/focus_mark.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
-#include "form/list_search.h"
 
 namespace vpa {
 namespace {
@@ -28,12 +27,19 @@ class ShortPopupStyle : public QProxyStyle {
 
 constexpr int kPopupItems = 20;
 
-std::vector<std::string> Items(const QComboBox* list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list->count(); ++i) {
-    items.push_back(ToBytes(list->itemText(i)));
+FormKey KeyOf(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return FormKey::kEnter;
+    case Qt::Key_Space:
+      return FormKey::kSpace;
+    case Qt::Key_Delete:
+      return key.modifiers() == Qt::NoModifier ? FormKey::kDelete
+                                               : FormKey::kOther;
+    default:
+      return FormKey::kOther;
   }
-  return items;
 }
 
 }  // namespace
@@ -54,21 +60,21 @@ void MainWindow::InstallKeyboard() {
   }
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &MainWindow::OpenHelp);
-  new FocusMark(this);
+  focus_mark_ = new FocusMark(this);
+  connect(
+      qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const bool ours = now != nullptr && now->parentWidget() == this;
+        controller_.Focused(ours ? ToBytes(now->objectName()) : std::string());
+      });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const std::string name = ToBytes(watched->objectName());
   if (event->type() == QEvent::FocusOut) {
-    // A box without the focus shows the start of its entry.
-    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-      box->setCursorPosition(0);
-    }
-    SaveNow();
+    controller_.FocusLeft(name);
   } else if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
-      return ButtonKey(button, key);
-    }
+    if (controller_.Key(KeyOf(*key), name, key->isAutoRepeat())) return true;
     if (auto* list = qobject_cast<QComboBox*>(watched)) {
       return ListKey(list, key);
     }
@@ -76,32 +82,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-bool MainWindow::ButtonKey(QPushButton* button, QKeyEvent* key) {
-  if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
-    return false;
-  }
-  if (!key->isAutoRepeat()) button->click();
-  return true;
-}
-
 bool MainWindow::ListKey(QComboBox* list, QKeyEvent* key) {
-  if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-    list->setCurrentIndex(-1);
-    typed_.Clear();
-    return true;
-  }
   const QString text = key->text();
   if (text.size() != 1 || !text[0].isPrint()) return false;
-  const std::string typed = ToBytes(text);
-  if (typed.size() != 1) return false;
   const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
                           std::chrono::steady_clock::now().time_since_epoch())
                           .count();
-  const TypeAhead::Step step = typed_.Type(
-      Items(list), typed[0], now, QApplication::keyboardInputInterval());
-  if (!step.used) return false;
-  if (step.found >= 0) list->setCurrentIndex(step.found);
-  return true;
+  return controller_.TypeInList(ToBytes(list->objectName()), ToBytes(text), now,
+                                QApplication::keyboardInputInterval());
 }
 
 }  // namespace vpa

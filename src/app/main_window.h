@@ -1,11 +1,12 @@
-// The window Form1: a thin adapter over the core. Its handlers read the
-// widgets into plain values, call the core, and then show one clear error or
-// do the platform's part (clipboard, minimise, open a document).
+// The window Form1: a thin adapter over the form's controller. It tells the
+// controller what happened to which control and carries out the view's
+// primitives with Qt; the platform's part (opening a document, the
+// clipboard, minimising) is its own.
 //
-// Files: window.cpp builds it and shows errors, window_layout.cpp walks the
-// form's layout table into widgets, rows.cpp runs the row commands and the
-// live reading of entries, lifecycle.cpp restores and saves the fields,
-// commands.cpp holds Help, web and Exit.
+// Files: window.cpp builds it and shows messages, window_layout.cpp walks
+// the form's layout table into widgets, view.cpp carries out the view's
+// primitives, keyboard.cpp passes keys and focus to the controller,
+// commands.cpp opens documents.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
@@ -15,20 +16,17 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
-#include <optional>
 
 #include "app/window_layout.h"
 #include "base/program_folder.h"
-#include "base/result.h"
-#include "form/form_state.h"
-#include "form/list_search.h"
-#include "form/run_row.h"
-#include "staging/row_refusal.h"
-#include "store/field_store.h"
+#include "form/controller.h"
+#include "form/form_view.h"
 
 namespace vpa {
 
-class MainWindow : public QWidget, private RunOutcomeView {
+class FocusMark;
+
+class MainWindow : public QWidget, private FormView {
   Q_OBJECT
 
  public:
@@ -49,21 +47,21 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void SetErrorShower(ErrorShower shower) { show_error_ = std::move(shower); }
 
   // The row command of row `row` (1 to 5).
-  void RunRow(int row);
-  void OpenHelp();
-  void OpenWebSite();
-  // Names the folders the program folder lacks, if any.
-  void TellMissingFolders();
+  void RunRow(int row) { controller_.Run(row); }
+  void OpenHelp() { controller_.Help(); }
+  void OpenWebSite() { controller_.Web(); }
+  // Names the folders the program folder lacked at start, if any.
+  void TellMissingFolders() { controller_.TellStartNotes(); }
 
   // Saves the fields that changed without a word, as the session ends. A
   // logout may be cancelled: later changes are saved by the next save.
-  void ShutDown();
+  void ShutDown() { controller_.EndSession(); }
 
   // Brings the window back from the minimised state to the front.
   void BringToFront();
 
   // The row whose Run! wrote the current macro; 0 before the first.
-  int MarkedRow() const { return marked_row_; }
+  int MarkedRow() const { return controller_.marked_row(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -71,44 +69,47 @@ class MainWindow : public QWidget, private RunOutcomeView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void StartUp();
-  void MarkUnreadable();
   void LimitEntries();
   void KeepStorable(QLineEdit* box);
-  Status SaveFields();
-  // Row `row`'s entries as the form state holds them, and the whole form.
-  RowState ReadRow(int row) const;
-  FormState ReadState() const;
   void ConnectCommands();
   void InstallKeyboard();
   void ShowError(const QString& title, const QString& text,
                  QMessageBox::Icon icon = QMessageBox::Critical);
-  void ShowReading(QLineEdit* box, const QPalette& band);
-  void ShowRefusal(const RunOutcome& outcome) override;
-  void ShowFailure(const RunOutcome& outcome) override;
-  bool PutPathOnClipboard(const RunOutcome& outcome) override;
-  void MarkWritten(const RunOutcome& outcome) override;
-  void StepAside(const RunOutcome& outcome) override;
-  void ShowUnclipped(const RunOutcome& outcome) override;
-  void TellUnsaved(const std::string& message) override;
-  void ShowRefusedEdit(QLineEdit* box, const QString& reason);
-  // Entries are saved as they are typed: soon after a change, and at once
-  // when the focus leaves the control.
-  void SaveSoon();
-  void SaveNow();
+  void ShowNotice(const QString& text);
   void FocusOnReturn();
-  bool ButtonKey(QPushButton* button, QKeyEvent* key);
   bool ListKey(QComboBox* list, QKeyEvent* key);
+  QWidget* Widget(std::string_view name) const;
+  QLineEdit* Box(std::string_view name) const;
+
+  // The view's primitives (view.cpp).
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, std::string_view text) override;
+  int Index(std::string_view control) const override;
+  void SetIndex(std::string_view control, int index) override;
+  void Select(std::string_view control, int start, int length) override;
+  void Focus(std::string_view control) override;
+  void Press(std::string_view button) override;
+  void ShowReading(std::string_view control, const std::string& hint,
+                   bool refused, bool alert) override;
+  void SetHint(std::string_view control, const std::string& hint) override;
+  void MarkRow(int row) override;
+  void MarkFocus(std::string_view control) override;
+  bool CopySelection(std::string_view box) override;
+  void Minimise() override { showMinimized(); }
+  bool OpenDocument(const std::filesystem::path& file) override;
+  void OpenAddress(const std::string& address) override;
+  void ShowMessage(Tone tone, const std::string& title,
+                   const std::string& text) override;
+  void StartSaveTimer(int ms) override { save_timer_->start(ms); }
+  void StopSaveTimer() override { save_timer_->stop(); }
 
   ProgramFolder core_folder_;
   Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
-  StoredForm stored_;  // the fields as last loaded or saved
-  RunCommand run_{stored_};
-  int marked_row_ = 0;
-  TypeAhead typed_;     // type-ahead in a closed list
   QTimer* save_timer_;  // runs from a change until its save
+  FocusMark* focus_mark_ = nullptr;
+  FormController controller_;
 };
 
 }  // namespace vpa

@@ -1,4 +1,5 @@
-// The window's construction, and how it shows an error.
+// The window's construction, how it tells the controller of changes, and
+// how it shows a message.
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,41 +17,20 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
     : QWidget(parent),
       core_folder_(std::filesystem::absolute(folder).lexically_normal()),
       maker_(maker),
-      stored_(core_folder_),
-      save_timer_(new QTimer(this)) {
+      save_timer_(new QTimer(this)),
+      controller_(core_folder_, *this, maker_) {
   save_timer_->setSingleShot(true);
-  connect(save_timer_, &QTimer::timeout, this, &MainWindow::SaveNow);
+  connect(save_timer_, &QTimer::timeout, this,
+          [this] { controller_.SaveTimerFired(); });
   controls_ = BuildForm(this, maker_);
   LimitEntries();
   ConnectCommands();
   InstallKeyboard();
-  StartUp();
-  // A box restored empty saw no change; it gets its reading all the same.
-  // A long entry shows its start, not its end. A stored entry the rule
-  // would not take (written by another program) is shown as it is, and
-  // only the detailer's edits are refused out loud.
+  controls_.clipboard_carrier->setText(MacroPath());
+  controller_.Start();
   for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : row.DimensionBoxes()) {
-      ShowReading(box, row.band);
-      box->setCursorPosition(0);
-      KeepStorable(box);
-    }
+    for (QLineEdit* box : row.DimensionBoxes()) KeepStorable(box);
   }
-  MarkUnreadable();
-}
-
-// From now on the box takes only what the field files can hold, and tells
-// of what it does not take as it is; the entry restored into it is left as
-// it was stored.
-void MainWindow::KeepStorable(QLineEdit* box) {
-  auto* storable = new StorableText(box);
-  box->setValidator(storable);
-  connect(box, &QLineEdit::inputRejected, this, [this, box, storable] {
-    ShowRefusedEdit(box, QString::fromStdString(storable->reason()));
-  });
-  connect(storable, &StorableText::StoodIn, this,
-          [this, box](const QString& reason) { ShowRefusedEdit(box, reason); },
-          Qt::QueuedConnection);
 }
 
 // Entries of any length.
@@ -62,6 +42,22 @@ void MainWindow::LimitEntries() {
   }
 }
 
+// From now on the box takes only what the field files can hold, and tells
+// of what it does not take as it is; the entry restored into it is left as
+// it was stored (written by another program, perhaps).
+void MainWindow::KeepStorable(QLineEdit* box) {
+  auto* storable = new StorableText(box);
+  box->setValidator(storable);
+  const auto tell = [this, box, storable](const QString& reason) {
+    controller_.RefusedEdit(ToBytes(box->objectName()),
+                            ToBytes(storable->kept()), reason.toStdString());
+  };
+  connect(box, &QLineEdit::inputRejected, this, [storable, tell] {
+    tell(QString::fromStdString(storable->reason()));
+  });
+  connect(storable, &StorableText::StoodIn, this, tell, Qt::QueuedConnection);
+}
+
 void MainWindow::ConnectCommands() {
   for (int row = 1; row <= kRowCount; ++row) {
     const RowControls& controls = controls_.rows[row - 1];
@@ -69,12 +65,12 @@ void MainWindow::ConnectCommands() {
             [this, row] { RunRow(row); });
     for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
-              [this, box, band = controls.band] { ShowReading(box, band); });
-      connect(box, &QLineEdit::textChanged, this, &MainWindow::SaveSoon);
+              [this, box] { controller_.Changed(ToBytes(box->objectName())); });
     }
   }
   for (QComboBox* list : findChildren<QComboBox*>()) {
-    connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::SaveSoon);
+    connect(list, &QComboBox::currentIndexChanged, this,
+            [this, list] { controller_.Changed(ToBytes(list->objectName())); });
   }
   connect(controls_.help, &QPushButton::clicked, this, &MainWindow::OpenHelp);
   connect(controls_.web, &QPushButton::clicked, this, &MainWindow::OpenWebSite);
@@ -107,8 +103,7 @@ void MainWindow::ShowError(const QString& title, const QString& text,
 
 // Typing and Run go on while this shows: it takes no focus and waits for
 // no answer.
-void MainWindow::TellUnsaved(const std::string& message) {
-  const QString text = QString::fromStdString(message);
+void MainWindow::ShowNotice(const QString& text) {
   if (show_error_) {
     show_error_(QMessageBox::Warning, kFormCaption, text);
     return;
@@ -123,6 +118,23 @@ void MainWindow::TellUnsaved(const std::string& message) {
   box->show();
 }
 
+void MainWindow::ShowMessage(Tone tone, const std::string& title,
+                             const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  switch (tone) {
+    case Tone::kWarning:
+      return ShowError(QString::fromStdString(title), shown,
+                       QMessageBox::Warning);
+    case Tone::kError:
+      return ShowError(QString::fromStdString(title), shown);
+    case Tone::kWithPath:
+      return ShowError(QString::fromStdString(title),
+                       shown + "\n\n" + MacroPath());
+    case Tone::kNotice:
+      return ShowNotice(shown);
+  }
+}
+
 void MainWindow::BringToFront() {
   showNormal();
   raise();
@@ -130,6 +142,7 @@ void MainWindow::BringToFront() {
   FocusOnReturn();
 }
 
+// Back from minimised, the detailer is where the last Run left off.
 void MainWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
@@ -137,15 +150,14 @@ void MainWindow::changeEvent(QEvent* event) {
   }
 }
 
-// Back from minimised or brought forward, the detailer is where the last
-// Run left off.
 void MainWindow::FocusOnReturn() {
   QWidget* last = focusWidget();
-  const std::string name = FocusOnRestore(
-      marked_row_, last ? last->objectName().toStdString() : std::string());
-  if (auto* control = findChild<QWidget*>(QString::fromStdString(name))) {
-    control->setFocus(Qt::ActiveWindowFocusReason);
-  }
+  controller_.Returned(last ? ToBytes(last->objectName()) : std::string());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  controller_.Close();
+  event->accept();
 }
 
 }  // namespace vpa

@@ -155,7 +155,7 @@ void FormWindow::SetUpList(Placed& placed) {
     SendMessageW(list, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  KeepTypeAhead(list, &typed_);
+  KeepTypeAhead(list);
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (GetComboBoxInfo(list, &info)) placed.open_list = info.hwndList;

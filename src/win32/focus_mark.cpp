@@ -14,8 +14,8 @@ namespace vpa {
 
 void FormWindow::MakeFocusMark() {
   for (HWND& side : focus_mark_) {
-    side = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW, 0,
-                           0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    side = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW, 0, 0,
+                           0, 0, hwnd_, nullptr, instance_, nullptr);
   }
 }
 
@@ -45,35 +45,22 @@ bool IsFocusNote(ControlKind kind, int code) {
 void FormWindow::FollowFocus(HWND control, int code) {
   for (const Placed& placed : controls_) {
     if (placed.hwnd == control && IsFocusNote(placed.design.kind, code)) {
-      MarkFocus();
+      controller_.Focused(NameOf(GetFocus()));
     }
   }
 }
 
-// Only controls inside the client area get the mark; the carrier below it
-// never shows one, nor does a message box or the form itself. The mark's
-// windows are made when the first focus comes, after the window shows.
-void FormWindow::MarkFocus() {
+// The mark's windows are made when the first focus comes, after the window
+// shows.
+void FormWindow::MarkFocus(std::string_view control) {
   if (focus_mark_[0] == nullptr) MakeFocusMark();
-  const HWND focused = GetFocus();
-  bool ours = false;
-  for (const Placed& placed : controls_) {
-    ours = ours || (focused != nullptr && placed.hwnd == focused);
-  }
-  RECT place{};
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  if (ours) {
-    GetWindowRect(focused, &place);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&place), 2);
-  }
   // Hidden first, so the old place is given back at once.
   for (HWND side : focus_mark_) ShowWindow(side, SW_HIDE);
-  RECT inside;
-  if (!ours || !IntersectRect(&inside, &place, &client) ||
-      !EqualRect(&inside, &place)) {
-    return;
-  }
+  const Placed* focused = Named(control);
+  if (focused == nullptr) return;
+  RECT place{};
+  GetWindowRect(focused->hwnd, &place);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&place), 2);
   const int ring = FocusMarkWidth(int(dpi_));
   const RECT sides[] = {
       {place.left, place.top, place.right, place.top + ring},

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "form/start_notes.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
 #include "win32/wide_text.h"
@@ -74,9 +73,9 @@ FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
     : instance_(instance),
       folder_(std::move(folder)),
       core_folder_(folder_),
-      stored_(core_folder_),
       maker_(std::move(maker)),
-      macro_path_(core_folder_.MacroFile().wstring()) {}
+      macro_path_(core_folder_.MacroFile().wstring()),
+      controller_(core_folder_, *this, maker_) {}
 
 FormWindow::~FormWindow() {
   for (auto& [key, font] : fonts_) DeleteObject(font);
@@ -112,8 +111,9 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   KeepInWorkArea(hwnd_);
-  missing_folders_ = MissingFoldersMessage(core_folder_);
-  StartUp();
+  // A box given its text tells the form (EN_CHANGE), which reads it then.
+  SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
+  controller_.Start();
   ShowWindow(hwnd_, show);
   SetFocus(Control(Role::kH, 1));
   SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
@@ -141,7 +141,7 @@ void FormWindow::FitToDpi(UINT dpi, HMONITOR monitor) {
   dpi_ = FormDpi(hwnd_, dpi, monitor);
   FitFrame();
   PlaceControls();
-  MarkFocus();
+  controller_.Focused(NameOf(GetFocus()));
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -151,20 +151,7 @@ void FormWindow::PassFocusOn() {
 }
 
 // Back from minimised or brought forward, by the form's rule.
-void FormWindow::FocusOnReturn() {
-  std::string last;
-  for (const Placed& placed : controls_) {
-    if (placed.hwnd == focus_ && placed.hwnd != nullptr)
-      last = placed.design.name;
-  }
-  const std::string name = FocusOnRestore(last_run_row_, last);
-  for (const Placed& placed : controls_) {
-    if (placed.design.name == name && placed.hwnd != nullptr) {
-      focus_ = placed.hwnd;
-    }
-  }
-  if (IsWindow(focus_)) SetFocus(focus_);
-}
+void FormWindow::FocusOnReturn() { controller_.Returned(NameOf(focus_)); }
 
 LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
@@ -237,33 +224,38 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       if (w == SIZE_RESTORED) FocusOnReturn();
       return 0;
     case WM_CLOSE:
-      ShutDown(true);
+      controller_.Close();
       DestroyWindow(hwnd_);
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
       // The session ends without WM_CLOSE: save now, as closing would.
-      if (w) ShutDown(false);
+      if (w) controller_.EndSession();
       return 0;
     case WM_TIMER:
       if (w == kSaveTimer) {
-        SaveNow();
+        controller_.SaveTimerFired();
         return 0;
       }
       if (w != kAfterFirstPaint) break;
       KillTimer(hwnd_, kAfterFirstPaint);
       GiveHints();
       spoken_.Start();
-      TellMissingFolders();
+      controller_.TellStartNotes();
       return 0;
     case WM_DESTROY:
       running_form_ = nullptr;
       PostQuitMessage(0);
       return 0;
     case kRefusedEdit:
-      ShowRefusedEdit(HWND(w), *reinterpret_cast<const std::string*>(l));
+      controller_.RefusedEdit(NameOf(HWND(w)), ToBytes(WindowText(HWND(w))),
+                              *reinterpret_cast<const std::string*>(l));
       return 0;
+    case kTypedInList:
+      return controller_.TypeInList(
+          NameOf(HWND(w)), ToBytes(std::wstring(1, wchar_t(l))),
+          int64_t(GetTickCount64()), int(GetDoubleClickTime()));
     default:
       if (message == ShowYourselfMessage()) {
         if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);

@@ -1,14 +1,14 @@
-// The window Form1 in plain Win32: a thin adapter over the core and the
-// form's table. Handlers read the controls into plain values, call the
-// core, and then show one message or do the platform's part (clipboard,
-// minimise, open a document).
+// The window Form1 in plain Win32: a thin adapter over the form's table and
+// its controller. Handlers tell the controller what happened to which
+// control; the window carries out the view's primitives and the platform's
+// part (open a document, one instance, the dpi).
 //
 // Files: form_window.cpp registers the class and routes messages,
 // controls.cpp walks the table into controls and places them at the
 // window's dpi, painting.cpp draws the pictures, labels, lines and dots,
 // buttons.cpp the buttons, focus_mark.cpp the mark around the focused
-// control, commands.cpp runs the rows, Help, web and Exit,
-// lifecycle.cpp restores and saves the fields, pictures.cpp turns the
+// control, commands.cpp routes the controls' notes and keys and holds Help
+// and web, view.cpp carries out the view's primitives, pictures.cpp turns the
 // compiled-in pictures into bitmaps at the dpi, spoken_names.cpp and
 // named_object.cpp give the controls the names screen readers speak.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
@@ -24,18 +24,15 @@
 #include <vector>
 
 #include "base/program_folder.h"
-#include "form/form_state.h"
+#include "form/controller.h"
+#include "form/form_view.h"
 #include "form/layout.h"
-#include "form/list_search.h"
-#include "form/run_row.h"
-#include "staging/row_refusal.h"
-#include "store/field_store.h"
 #include "win32/pictures.h"
 #include "win32/spoken_names.h"
 
 namespace vpa {
 
-class FormWindow : private RunOutcomeView {
+class FormWindow : private FormView {
  public:
   FormWindow(HINSTANCE instance, std::filesystem::path folder,
              Maker maker = BuiltInMaker());
@@ -76,6 +73,8 @@ class FormWindow : private RunOutcomeView {
   RECT PixelRect(const TwipRect& place) const;
   int Px(int twips) const;
   HWND Control(Role role, int row = 0) const;
+  const Placed* Named(std::string_view name) const;
+  std::string NameOf(HWND control) const;
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
   void SetHint(HWND control, const std::wstring& text);
@@ -92,39 +91,34 @@ class FormWindow : private RunOutcomeView {
   void MakeFocusMark();
   bool IsFocusMark(HWND window) const;
   void FollowFocus(HWND control, int code);  // on a control's focus note
-  void MarkFocus();
   void DrawFocusMark(const DRAWITEMSTRUCT& item);
 
   // commands.cpp
   void OnCommand(HWND control, int code);
-  void RunRow(int row);
-  void ShowRefusal(const RunOutcome& outcome) override;
-  void ShowFailure(const RunOutcome& outcome) override;
-  bool PutPathOnClipboard(const RunOutcome& outcome) override;
-  void MarkWritten(const RunOutcome& outcome) override;
-  void StepAside(const RunOutcome& outcome) override;
-  void ShowUnclipped(const RunOutcome& outcome) override;
-  void ShowReading(HWND box);
-  void ShowRefusedEdit(HWND box, const std::string& refusal);
-  void TellUnsaved(const std::string& message) override;
-  void OpenHelp();
-  void OpenWebSite();
-  void TellMissingFolders();
-  void ShowMessage(const std::string& title, const std::wstring& text,
-                   UINT icon);
+  bool OpenDocument(const std::filesystem::path& file) override;
+  void OpenAddress(const std::string& address) override;
+  void Say(const std::string& title, const std::wstring& text, UINT icon);
+  void ShowNotice(const std::string& text);
 
-  // lifecycle.cpp
-  void StartUp();
-  void MarkUnreadable();
-  // `by_detailer`: closed by Exit or the close box, so a failed save is
-  // told; at the end of the session no one is there to read it.
-  void ShutDown(bool by_detailer);
-  FormState ReadState() const;
-  void ApplyState(const FormState& state);
-  // Entries are saved as they are typed: soon after a change, and at once
-  // when the focus leaves the control.
-  void SaveSoon();
-  void SaveNow();
+  // view.cpp: the view's primitives.
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, std::string_view text) override;
+  int Index(std::string_view control) const override;
+  void SetIndex(std::string_view control, int index) override;
+  void Select(std::string_view control, int start, int length) override;
+  void Focus(std::string_view control) override;
+  void Press(std::string_view button) override;
+  void ShowReading(std::string_view control, const std::string& hint,
+                   bool refused, bool alert) override;
+  void SetHint(std::string_view control, const std::string& hint) override;
+  void MarkRow(int row) override;
+  void MarkFocus(std::string_view control) override;
+  bool CopySelection(std::string_view box) override;
+  void Minimise() override;
+  void ShowMessage(Tone tone, const std::string& title,
+                   const std::string& text) override;
+  void StartSaveTimer(int ms) override;
+  void StopSaveTimer() override;
 
   HINSTANCE instance_;
   std::filesystem::path folder_;
@@ -146,15 +140,9 @@ class FormWindow : private RunOutcomeView {
   Pictures pictures_;
   SpokenNames spoken_;  // given after the first paint, with the tooltips
   std::wstring macro_path_;
-  int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red
-  StoredForm stored_;                // the fields as last loaded or saved
-  RunCommand run_{stored_};
-  TypeAhead typed_;  // type-ahead in a closed list
-  bool shut_down_ = false;
-  bool save_pending_ = false;                   // a change waits for its save
-  std::optional<std::string> missing_folders_;  // as found at start
+  FormController controller_;
 };
 
 // The timer that saves entries soon after they change.
@@ -167,9 +155,11 @@ inline constexpr UINT_PTR kSaveTimer = 2;
 void KeepStorable(HWND box);
 inline constexpr UINT kRefusedEdit = WM_APP + 2;
 
-// Lets typing in the closed list `list` find an item by the start of its
-// name, blanks included, through `typed`, which outlives the list.
-void KeepTypeAhead(HWND list, TypeAhead* typed);
+// Sends what is typed into the closed list `list` to its parent as
+// kTypedInList, with the list and the character; the parent returns
+// nonzero when the form used it.
+void KeepTypeAhead(HWND list);
+inline constexpr UINT kTypedInList = WM_APP + 3;
 
 // A colour of the table as a COLORREF; `fallback` for the toolkit's own.
 COLORREF ResolveColour(const Colour& colour, COLORREF fallback);

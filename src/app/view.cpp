@@ -1,0 +1,109 @@
+// The view's primitives in Qt widgets, each control found by its object
+// name. The controller decides; these only do.
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QToolTip>
+
+#include "app/focus_mark.h"
+#include "app/main_window.h"
+#include "app/text_bytes.h"
+#include "form/fields.h"
+
+namespace vpa {
+
+QWidget* MainWindow::Widget(std::string_view name) const {
+  return findChild<QWidget*>(FromBytes(name));
+}
+
+QLineEdit* MainWindow::Box(std::string_view name) const {
+  return qobject_cast<QLineEdit*>(Widget(name));
+}
+
+std::string MainWindow::Text(std::string_view control) const {
+  QLineEdit* box = Box(control);
+  return box ? ToBytes(box->text()) : std::string();
+}
+
+void MainWindow::SetText(std::string_view control, std::string_view text) {
+  if (QLineEdit* box = Box(control)) box->setText(FromBytes(text));
+}
+
+int MainWindow::Index(std::string_view control) const {
+  auto* list = qobject_cast<QComboBox*>(Widget(control));
+  return list ? list->currentIndex() : -1;
+}
+
+void MainWindow::SetIndex(std::string_view control, int index) {
+  if (auto* list = qobject_cast<QComboBox*>(Widget(control))) {
+    list->setCurrentIndex(index);
+  }
+}
+
+void MainWindow::Select(std::string_view control, int start, int length) {
+  QLineEdit* box = Box(control);
+  if (box == nullptr) return;
+  if (length == 0) return box->setCursorPosition(start);
+  box->setSelection(start,
+                    length == kToTheEnd ? int(box->text().size()) : length);
+}
+
+void MainWindow::Focus(std::string_view control) {
+  if (QWidget* widget = Widget(control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Press(std::string_view button) {
+  if (auto* pressed = qobject_cast<QPushButton*>(Widget(button))) {
+    pressed->click();
+  }
+}
+
+// A box's text on its row's band, in red when refused.
+void MainWindow::ShowReading(std::string_view control, const std::string& hint,
+                             bool refused, bool alert) {
+  QWidget* widget = Widget(control);
+  const StoredField* field = FieldOfControl(control);
+  if (widget == nullptr || field == nullptr) return;
+  QPalette palette = field->count == 0 ? controls_.rows[field->row - 1].band
+                                       : widget->palette();
+  if (refused) palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
+  widget->setPalette(palette);
+  const QString text = QString::fromStdString(hint);
+  ShowHint(widget, text);
+  if (!alert) return;
+  QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), text,
+                     widget);
+  QApplication::beep();
+}
+
+void MainWindow::SetHint(std::string_view control, const std::string& hint) {
+  if (QWidget* widget = Widget(control)) {
+    ShowHint(widget, QString::fromStdString(hint));
+  }
+}
+
+void MainWindow::MarkRow(int row) {
+  for (int n = 1; n <= kRowCount; ++n) {
+    QLabel* number = controls_.rows[n - 1].number;
+    QPalette palette = number->palette();
+    palette.setColor(QPalette::WindowText,
+                     n == row ? ColourOf(kMarkColour) : Qt::white);
+    number->setPalette(palette);
+  }
+}
+
+void MainWindow::MarkFocus(std::string_view control) {
+  focus_mark_->Frame(control.empty() ? nullptr : Widget(control));
+}
+
+// The path is on the clipboard only if the clipboard gives it back.
+bool MainWindow::CopySelection(std::string_view box) {
+  QLineEdit* carrier = Box(box);
+  if (carrier == nullptr) return false;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(carrier->selectedText());
+  return clipboard->text() == carrier->selectedText();
+}
+
+}  // namespace vpa

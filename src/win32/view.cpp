@@ -1,0 +1,177 @@
+// The view's primitives in Win32 controls, each found by its name in the
+// form's table. The controller decides; these only do.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "form/fields.h"
+#include "win32/form_window.h"
+#include "win32/path_message.h"
+#include "win32/wide_text.h"
+
+namespace vpa {
+
+const FormWindow::Placed* FormWindow::Named(std::string_view name) const {
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd != nullptr && placed.design.name == name) return &placed;
+  }
+  return nullptr;
+}
+
+std::string FormWindow::NameOf(HWND control) const {
+  for (const Placed& placed : controls_) {
+    if (placed.hwnd != nullptr && placed.hwnd == control) {
+      return placed.design.name;
+    }
+  }
+  return {};
+}
+
+std::string FormWindow::Text(std::string_view control) const {
+  const Placed* placed = Named(control);
+  return placed ? ToBytes(WindowText(placed->hwnd)) : std::string();
+}
+
+void FormWindow::SetText(std::string_view control, std::string_view text) {
+  if (const Placed* placed = Named(control)) {
+    SetWindowTextW(placed->hwnd, FromBytes(text).c_str());
+  }
+}
+
+int FormWindow::Index(std::string_view control) const {
+  const Placed* placed = Named(control);
+  return placed ? int(SendMessageW(placed->hwnd, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+void FormWindow::SetIndex(std::string_view control, int index) {
+  if (const Placed* placed = Named(control)) {
+    SendMessageW(placed->hwnd, CB_SETCURSEL, WPARAM(index), 0);
+  }
+}
+
+void FormWindow::Select(std::string_view control, int start, int length) {
+  const Placed* placed = Named(control);
+  if (placed == nullptr) return;
+  SendMessageW(placed->hwnd, EM_SETSEL, WPARAM(start),
+               LPARAM(length == kToTheEnd ? -1 : start + length));
+  if (length == 0) SendMessageW(placed->hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+void FormWindow::Focus(std::string_view control) {
+  if (const Placed* placed = Named(control)) focus_ = placed->hwnd;
+  if (IsWindow(focus_)) SetFocus(focus_);
+}
+
+void FormWindow::Press(std::string_view button) {
+  if (const Placed* placed = Named(button)) {
+    SendMessageW(placed->hwnd, BM_CLICK, 0, 0);
+  }
+}
+
+// A box's text turns red when refused; a list keeps its colours.
+void FormWindow::ShowReading(std::string_view control, const std::string& hint,
+                             bool refused, bool alert) {
+  const Placed* placed = Named(control);
+  if (placed == nullptr) return;
+  const HWND box = placed->hwnd;
+  const std::wstring reading = FromUtf8(hint);
+  SetHint(box, reading);
+  if (placed->design.kind != ControlKind::kTextBox) return;
+  std::erase(refused_boxes_, box);
+  if (refused) refused_boxes_.push_back(box);
+  InvalidateRect(box, nullptr, TRUE);
+  if (!alert) return;
+  const std::wstring title = FromUtf8(kFormCaption);
+  EDITBALLOONTIP tip = {sizeof tip, title.c_str(), reading.c_str(),
+                        TTI_WARNING};
+  SendMessageW(box, EM_SHOWBALLOONTIP, 0, LPARAM(&tip));
+  MessageBeep(MB_ICONWARNING);
+}
+
+void FormWindow::SetHint(std::string_view control, const std::string& hint) {
+  if (const Placed* placed = Named(control)) {
+    SetHint(placed->hwnd, FromUtf8(hint));
+  }
+}
+
+// The row's label is drawn in the mark's colour as the form paints.
+void FormWindow::MarkRow(int) { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+COLORREF FormWindow::MarkedColour(const FormControl& design,
+                                  COLORREF colour) const {
+  bool row_label = design.kind == ControlKind::kLabel && design.row != 0;
+  return row_label && design.row == controller_.marked_row()
+             ? ResolveColour(kMarkColour, colour)
+             : colour;
+}
+
+// The box's selection goes to the clipboard; another program may hold the
+// clipboard open.
+bool FormWindow::CopySelection(std::string_view box) {
+  const Placed* placed = Named(box);
+  if (placed == nullptr) return false;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(placed->hwnd, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  std::wstring selected = WindowText(placed->hwnd).substr(start, end - start);
+  if (!OpenClipboard(hwnd_)) return false;
+  bool put = false;
+  if (EmptyClipboard()) {
+    size_t bytes = (selected.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      memcpy(GlobalLock(memory), selected.c_str(), bytes);
+      GlobalUnlock(memory);
+      put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      if (!put) GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+  return put;
+}
+
+void FormWindow::Minimise() { ShowWindow(hwnd_, SW_MINIMIZE); }
+
+void FormWindow::ShowMessage(Tone tone, const std::string& title,
+                             const std::string& text) {
+  switch (tone) {
+    case Tone::kWarning:
+      return Say(title, FromUtf8(text), MB_ICONWARNING);
+    case Tone::kError:
+      return Say(title, FromUtf8(text), MB_ICONERROR);
+    case Tone::kWithPath:
+      return ShowPathMessage(hwnd_, FromUtf8(title), FromUtf8(text),
+                             macro_path_);
+    case Tone::kNotice:
+      return ShowNotice(text);
+  }
+}
+
+// Typing and Run go on while this shows: the message box has a thread of
+// its own and no owner, so it holds up nothing of the form.
+void FormWindow::ShowNotice(const std::string& message) {
+  auto* text = new std::wstring(FromUtf8(message));
+  HANDLE thread = CreateThread(
+      nullptr, 0,
+      [](void* given) -> DWORD {
+        std::unique_ptr<std::wstring> shown(static_cast<std::wstring*>(given));
+        MessageBoxW(nullptr, shown->c_str(), FromUtf8(kFormCaption).c_str(),
+                    MB_OK | MB_ICONWARNING);
+        return 0;
+      },
+      text, 0, nullptr);
+  if (thread == nullptr) {
+    delete text;
+    return;
+  }
+  CloseHandle(thread);
+}
+
+void FormWindow::StartSaveTimer(int ms) {
+  SetTimer(hwnd_, kSaveTimer, UINT(ms), nullptr);
+}
+
+void FormWindow::StopSaveTimer() { KillTimer(hwnd_, kSaveTimer); }
+
+}  // namespace vpa
