@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/main_window.h"
+#include "app/preview_widget.h"
 #include "app/storable_text.h"
 #include "app/text_bytes.h"
 
@@ -38,6 +39,7 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
     }
   }
   MarkUnreadable();
+  new PreviewFollower(this, controls_);
 }
 
 // Entries of any length, and only characters the field files can hold.

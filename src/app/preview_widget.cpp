@@ -1,0 +1,151 @@
+// The widget only walks the display list; what to draw, and when a row
+// shows none, is the form's.
+#include "app/preview_widget.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include "app/text_bytes.h"
+#include "form/preview_row.h"
+
+namespace vpa {
+namespace {
+
+Qt::Alignment AlignmentOf(Align align) {
+  switch (align) {
+    case Align::kCentre:
+      return Qt::AlignHCenter;
+    case Align::kRight:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+QPen PenOf(const PreviewItem& item) {
+  QPen pen(ColourOf(item.pen), 0, item.dashed ? Qt::DashLine : Qt::SolidLine);
+  pen.setCosmetic(true);
+  return pen;
+}
+
+}  // namespace
+
+PreviewWidget::PreviewWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName("Preview");
+  setAccessibleName("Preview of the row");
+  hide();
+}
+
+void PreviewWidget::Show(const PreviewDrawing* drawing) {
+  if (drawing == nullptr) {
+    hide();
+    return;
+  }
+  drawing_ = *drawing;
+  setAccessibleDescription(QString::fromStdString(drawing_.description));
+  show();
+  update();
+}
+
+void PreviewWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const double sx = double(width()) / kPreviewWidth;
+  const double sy = double(height()) / kPreviewHeight;
+  auto box = [&](const PreviewItem& item) {
+    return QRectF(QPointF(item.x1 * sx, item.y1 * sy),
+                  QPointF(item.x2 * sx, item.y2 * sy));
+  };
+  for (const PreviewItem& item : drawing_.items) {
+    switch (item.kind) {
+      case PreviewItem::Kind::kLine:
+        painter.setPen(PenOf(item));
+        painter.drawLine(QPointF(item.x1 * sx, item.y1 * sy),
+                         QPointF(item.x2 * sx, item.y2 * sy));
+        break;
+      case PreviewItem::Kind::kRect:
+        painter.setPen(PenOf(item));
+        painter.setBrush(item.fill.source == Colour::Source::kRgb
+                             ? QBrush(ColourOf(item.fill))
+                             : QBrush(Qt::NoBrush));
+        painter.drawRect(box(item));
+        break;
+      case PreviewItem::Kind::kText: {
+        QFont font("Arial");
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(true);
+        // A point is 20 twips; the zone is 256 pixels wide at 96 dpi.
+        font.setPointSizeF(item.points * width() * 15.0 / kPreviewWidth);
+        painter.setFont(font);
+        painter.setPen(ColourOf(item.pen));
+        painter.drawText(box(item),
+                         AlignmentOf(item.align) | Qt::AlignVCenter |
+                             Qt::TextDontClip | Qt::TextSingleLine,
+                         QString::fromStdString(item.text));
+        break;
+      }
+    }
+  }
+}
+
+PreviewFollower::PreviewFollower(QWidget* form, const FormControls& controls)
+    : QObject(form), controls_(controls), widget_(new PreviewWidget(form)) {
+  if (QWidget* logo = form->findChild<QWidget*>("Image2")) {
+    widget_->setGeometry(logo->geometry());
+  }
+  widget_->raise();
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+  for (int n = 1; n <= kRowCount; ++n) {
+    const RowControls& row = controls_.rows[n - 1];
+    auto changed = [this, n] {
+      if (n == row_) Redraw();
+    };
+    for (QLineEdit* box : row.DimensionBoxes()) {
+      connect(box, &QLineEdit::textChanged, this, changed);
+    }
+    for (QComboBox* list : {row.section, row.leg, row.pair}) {
+      connect(list, &QComboBox::currentIndexChanged, this, changed);
+    }
+  }
+  connect(controls_.end, &QComboBox::currentIndexChanged, this,
+          &PreviewFollower::Redraw);
+  FocusMoved(QApplication::focusWidget());
+}
+
+// Another row's control takes the focus; a control outside the rows keeps
+// the last row.
+void PreviewFollower::FocusMoved(QWidget* now) {
+  for (int n = 1; n <= kRowCount; ++n) {
+    const RowControls& row = controls_.rows[n - 1];
+    const QWidget* controls[] = {row.h, row.v1,  row.v2,   row.section,
+                                 row.l, row.leg, row.pair, row.go};
+    for (const QWidget* control : controls) {
+      if (now != nullptr && control == now && n != row_) {
+        row_ = n;
+        Redraw();
+        return;
+      }
+    }
+  }
+}
+
+void PreviewFollower::Redraw() {
+  if (row_ == 0) return;
+  const RowControls& row = controls_.rows[row_ - 1];
+  const RowEntries entries{
+      ToBytes(row.h->text()),          ToBytes(row.v1->text()),
+      ToBytes(row.v2->text()),         ToBytes(row.section->currentText()),
+      ToBytes(row.l->text()),          ToBytes(row.leg->currentText()),
+      ToBytes(row.pair->currentText())};
+  const std::optional<PreviewRow> preview =
+      PreviewRowOf(entries, ToBytes(controls_.end->currentText()));
+  if (!preview) {
+    widget_->Show(nullptr);
+    return;
+  }
+  const PreviewDrawing drawing = DrawPreview(*preview);
+  widget_->Show(&drawing);
+}
+
+}  // namespace vpa
