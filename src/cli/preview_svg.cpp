@@ -49,7 +49,7 @@ std::string AngleData(const PreviewDrawing& drawing, int index) {
   if (index < 0) return "";
   const PreviewAngle& a = drawing.angles[size_t(index)];
   return std::string(" data-end=\"") + (a.right ? "right" : "left") +
-         "\" data-face=\"" + (a.near ? "near" : "far") + "\" data-h=\"" +
+         "\" data-face=\"" + (a.near_face ? "near" : "far") + "\" data-h=\"" +
          DecimalText(a.h) + "\" data-top=\"" + DecimalText(a.top) +
          "\" data-bottom=\"" + DecimalText(a.bottom) + "\"";
 }

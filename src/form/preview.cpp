@@ -220,7 +220,10 @@ class Layout {
         kPreviewHeight - kMargin - kTitleBottom - kHDimRoom - 80 - kLineHeight;
     const double down = depth > 0 ? room / depth : across;
     scale_ = std::max(0.01, std::min(across, down));
-    top_steel_ = kTitleBottom + kHDimRoom - Round(Shallowest() * scale_);
+    // A drawing narrower than its room stands in the middle of it.
+    const double spare = depth > 0 ? room - depth * scale_ : 0;
+    top_steel_ = kTitleBottom + kHDimRoom - Round(Shallowest() * scale_) +
+                 Round(spare / 2);
     drawing_.twips_per_inch = scale_;
   }
 
@@ -262,12 +265,14 @@ class Layout {
       const PreviewAngle& a = drawing_.angles[i];
       if (a.right != right) continue;
       Elevation(int(i), end - out * Round(a.h * scale_), out);
-      const int column = end + out * (beyond + kDimStep * (a.near ? 1 : 2));
+      const int column =
+          end + out * (beyond + kDimStep * (a.near_face ? 1 : 2));
       canvas_.VerticalDimension(column, top_steel_, Y(a.top));
       canvas_.VerticalDimension(column, Y(a.top), Y(a.bottom));
       if (!Valued(right)) continue;
-      labels.push_back({(top_steel_ + Y(a.top)) / 2.0, VText(a.near)});
-      if (a.near) labels.push_back({(Y(a.top) + Y(a.bottom)) / 2.0, LText()});
+      labels.push_back({(top_steel_ + Y(a.top)) / 2.0, VText(a.near_face)});
+      if (a.near_face)
+        labels.push_back({(Y(a.top) + Y(a.bottom)) / 2.0, LText()});
     }
     const int text_x = end + out * (beyond + DimensionsWidth() + kTextGap);
     PlaceColumn(canvas_, labels, text_x, right ? Align::kLeft : Align::kRight,
@@ -282,14 +287,14 @@ class Layout {
     const PreviewAngle& a = drawing_.angles[size_t(i)];
     const int toe_x = heel_x - out * Round(legs_.flat * scale_);
     const Colour fill =
-        a.near ? kAngleFill : Colour{Colour::Source::kTransparent};
+        a.near_face ? kAngleFill : Colour{Colour::Source::kTransparent};
     canvas_
         .Rect(std::min(heel_x, toe_x), Y(a.top), std::max(heel_x, toe_x),
-              Y(a.bottom), kNavy, fill, !a.near)
+              Y(a.bottom), kNavy, fill, !a.near_face)
         .angle = i;
     const int edge =
         heel_x - out * std::max(kThinnest, Round(legs_.thickness * scale_));
-    canvas_.Line(edge, Y(a.top), edge, Y(a.bottom), kNavy, !a.near);
+    canvas_.Line(edge, Y(a.top), edge, Y(a.bottom), kNavy, !a.near_face);
   }
 
   // H above the highest steel; its text runs outward from the dimension's
@@ -317,14 +322,15 @@ class Layout {
     canvas_.Rect(web_left, top_steel_, web_right, bottom + 80, kSteel, kSteel);
     for (const PreviewAngle& a : drawing_.angles) {
       if (a.right != (row_.ends != PreviewEnds::kLeft)) continue;
-      const int face = a.near ? web_left : web_right;
-      const int toe = a.near ? face - out : face + out;
+      const int face = a.near_face ? web_left : web_right;
+      const int toe = a.near_face ? face - out : face + out;
       const Colour none{Colour::Source::kTransparent};
       canvas_.Rect(std::min(face, toe), Y(a.top), std::max(face, toe),
-                   Y(a.bottom), kNavy, a.near ? kAngleFill : none, !a.near);
-      const int cut = a.near ? face - thick : face + thick;
+                   Y(a.bottom), kNavy, a.near_face ? kAngleFill : none,
+                   !a.near_face);
+      const int cut = a.near_face ? face - thick : face + thick;
       canvas_.Rect(std::min(face, cut), Y(a.top), std::max(face, cut),
-                   Y(a.bottom), kNavy, kNavy, !a.near);
+                   Y(a.bottom), kNavy, kNavy, !a.near_face);
     }
     const int under = bottom + 80 + kLineHeight / 2;
     canvas_.Text(web_left - 20, under, "near", Align::kRight, 6);
@@ -343,7 +349,7 @@ class Layout {
 
 std::string Sentence(const PreviewAngle& a, bool long_leg) {
   return std::string(a.right ? "Right" : "Left") + " end, " +
-         (a.near ? "near" : "far") + " face: angle " + Inches(a.h) +
+         (a.near_face ? "near" : "far") + " face: angle " + Inches(a.h) +
          " from the end, " + Inches(a.top) + " to " + Inches(a.bottom) +
          " below the top of steel, " + (long_leg ? "long" : "short") +
          " leg out.";

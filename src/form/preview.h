@@ -40,7 +40,7 @@ struct PreviewRow {
 // `bottom` inches below the top of steel.
 struct PreviewAngle {
   bool right = true;
-  bool near = true;
+  bool near_face = true;
   double h = 0;
   double top = 0;
   double bottom = 0;

@@ -37,6 +37,7 @@ bool IsList(HWND control) {
 
 void FormWindow::OnCommand(HWND control, int code) {
   FollowFocus(control, code);
+  FollowPreview(control, code);
   // A box that loses the focus shows the start of its entry, so a long
   // "10-11 15/16" never reads as "-11 15/16".
   if (code == EN_KILLFOCUS) {

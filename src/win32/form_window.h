@@ -31,6 +31,7 @@
 #include "staging/row_refusal.h"
 #include "store/field_store.h"
 #include "win32/pictures.h"
+#include "win32/preview_window.h"
 #include "win32/spoken_names.h"
 
 namespace vpa {
@@ -113,6 +114,10 @@ class FormWindow : private RunOutcomeView {
   void ShowMessage(const std::string& title, const std::wstring& text,
                    UINT icon);
 
+  // preview_follow.cpp
+  void FollowPreview(HWND control, int code);  // on a control's note
+  void RedrawPreview();
+
   // lifecycle.cpp
   void StartUp();
   void MarkUnreadable();
@@ -145,6 +150,8 @@ class FormWindow : private RunOutcomeView {
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
   SpokenNames spoken_;  // given after the first paint, with the tooltips
+  PreviewWindow preview_;  // over the logo, for the row last focused
+  int preview_row_ = 0;
   std::wstring macro_path_;
   int last_run_row_ = 0;
   HWND focus_ = nullptr;  // the focused control when the window was left

@@ -102,7 +102,7 @@ TEST(Preview, StaysInItsZoneToScaleWithNoTextOverAnother) {
         if (item.angle < 0) continue;
         ++outlines;
         const PreviewAngle& angle = drawing.angles[size_t(item.angle)];
-        EXPECT_EQ(item.dashed, !angle.near);
+        EXPECT_EQ(item.dashed, !angle.near_face);
         EXPECT_NEAR(
             item.y2 - item.y1,
             std::max(15.0, (angle.bottom - angle.top) * drawing.twips_per_inch),
