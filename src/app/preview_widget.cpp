@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "app/text_bytes.h"
-#include "form/preview_row.h"
 
 namespace vpa {
 namespace {
@@ -88,8 +86,12 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
   }
 }
 
-PreviewFollower::PreviewFollower(QWidget* form, const FormControls& controls)
-    : QObject(form), controls_(controls), widget_(new PreviewWidget(form)) {
+PreviewFollower::PreviewFollower(QWidget* form, const FormControls& controls,
+                                 RowPreview preview)
+    : QObject(form),
+      controls_(controls),
+      preview_(std::move(preview)),
+      widget_(new PreviewWidget(form)) {
   if (QWidget* logo = form->findChild<QWidget*>("Image2")) {
     widget_->setGeometry(logo->geometry());
   }
@@ -132,14 +134,7 @@ void PreviewFollower::FocusMoved(QWidget* now) {
 
 void PreviewFollower::Redraw() {
   if (row_ == 0) return;
-  const RowControls& row = controls_.rows[row_ - 1];
-  const RowEntries entries{
-      ToBytes(row.h->text()),          ToBytes(row.v1->text()),
-      ToBytes(row.v2->text()),         ToBytes(row.section->currentText()),
-      ToBytes(row.l->text()),          ToBytes(row.leg->currentText()),
-      ToBytes(row.pair->currentText())};
-  const std::optional<PreviewRow> preview =
-      PreviewRowOf(entries, ToBytes(controls_.end->currentText()));
+  const std::optional<PreviewRow> preview = preview_(row_);
   if (!preview) {
     widget_->Show(nullptr);
     return;

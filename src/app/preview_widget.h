@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "app/window_layout.h"
 #include "form/preview.h"
@@ -31,8 +33,12 @@ class PreviewWidget : public QWidget {
 // row's entries, lists or the end choice change.
 class PreviewFollower : public QObject {
  public:
+  // What a row shows: nothing for a row a Run would refuse.
+  using RowPreview = std::function<std::optional<PreviewRow>(int row)>;
+
   // Places the preview over the logo picture of `form`.
-  PreviewFollower(QWidget* form, const FormControls& controls);
+  PreviewFollower(QWidget* form, const FormControls& controls,
+                  RowPreview preview);
 
   // The row the preview follows, 0 before any row had the focus.
   int row() const { return row_; }
@@ -42,6 +48,7 @@ class PreviewFollower : public QObject {
   void Redraw();
 
   FormControls controls_;
+  RowPreview preview_;
   PreviewWidget* widget_;
   int row_ = 0;
 };

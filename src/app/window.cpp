@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/preview_widget.h"
+#include "form/preview_row.h"
 #include "app/storable_text.h"
 #include "app/text_bytes.h"
 
@@ -39,7 +40,9 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
     }
   }
   MarkUnreadable();
-  new PreviewFollower(this, controls_);
+  new PreviewFollower(this, controls_, [this](int row) {
+    return PreviewFormRow(stored_, row, ReadState());
+  });
 }
 
 // Entries of any length, and only characters the field files can hold.

@@ -6,6 +6,8 @@
 
 #include "base/code_page_1252.h"
 #include "catalogue/angle_catalogue.h"
+#include "form/row_glue.h"
+#include "form/unreadable_fields.h"
 #include "staging/row_refusal.h"
 #include "units/dimension.h"
 
@@ -49,6 +51,14 @@ std::optional<PreviewRow> PreviewRowOf(const RowEntries& entries,
   row.pair = !IsSingle(entries.pair);
   row.ends = EndsOf(end);
   return row;
+}
+
+std::optional<PreviewRow> PreviewFormRow(const StoredForm& stored, int row,
+                                         const FormState& state) {
+  if (!UnreadableRowMessage(row, stored.Unreadable(state)).empty()) {
+    return std::nullopt;
+  }
+  return PreviewRowOf(EntriesOf(state.rows[row - 1]), EndChoiceAt(state.end));
 }
 
 }  // namespace vpa

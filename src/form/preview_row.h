@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "form/form_state.h"
 #include "form/preview.h"
 #include "staging/row_command.h"
 
@@ -15,6 +16,12 @@ namespace vpa {
 // page) with the end choice `end`; nothing for a row a Run would refuse.
 std::optional<PreviewRow> PreviewRowOf(const RowEntries& entries,
                                        std::string_view end);
+
+// PreviewRowOf for row `row` (1 to 5) of `state` with its end choice, as a
+// Run of it sees the row: nothing also while one of its stored entries
+// could not be read and has not been given again.
+std::optional<PreviewRow> PreviewFormRow(const StoredForm& stored, int row,
+                                         const FormState& state);
 
 }  // namespace vpa
 

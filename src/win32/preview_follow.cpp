@@ -1,7 +1,6 @@
 // The preview follows the row that holds or last held the focus, and
 // redraws as that row's entries or the end choice change.
 #include "form/preview_row.h"
-#include "form/row_glue.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
 
@@ -32,9 +31,8 @@ void FormWindow::FollowPreview(HWND control, int code) {
 
 void FormWindow::RedrawPreview() {
   if (preview_row_ == 0) return;
-  const FormState state = ReadState();
-  const std::optional<PreviewRow> row = PreviewRowOf(
-      EntriesOf(state.rows[preview_row_ - 1]), EndChoiceAt(state.end));
+  const std::optional<PreviewRow> row =
+      PreviewFormRow(stored_, preview_row_, ReadState());
   if (!row) {
     preview_.Show(nullptr);
     return;

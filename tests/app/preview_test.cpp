@@ -1,7 +1,11 @@
 // The preview in the Qt window: it follows the row that holds or last held
 // the focus, redraws as its entries change, and gives way to the logo for a
 // row a Run would refuse.
+#include <sys/stat.h>
+
 #include <QApplication>
+
+#include "store/field_store.h"
 
 #include "window_fixture.h"
 
@@ -10,7 +14,7 @@ namespace {
 
 class PreviewTest : public WindowTest {
  protected:
-  void SetUp() override {
+  void OpenActive() {
     Open().show();
     QApplication::setActiveWindow(window_.get());
   }
@@ -19,6 +23,7 @@ class PreviewTest : public WindowTest {
 };
 
 TEST_F(PreviewTest, FollowsTheFocusedRowAndEachChange) {
+  OpenActive();
   ASSERT_NE(Preview(), nullptr);
   EXPECT_FALSE(Preview()->isVisible());  // empty rows: the logo
   Box("zzH2")->setFocus();
@@ -51,6 +56,24 @@ TEST_F(PreviewTest, FollowsTheFocusedRowAndEachChange) {
   Box("zzL2")->setText("");  // not the followed row: nothing changes
   Button("Go2")->setFocus();
   EXPECT_FALSE(Preview()->isVisible());  // row 2 now refused
+}
+
+// A stored entry that could not be read shows as empty; a Run refuses its
+// row until the detailer gives the entry again, and so does the preview.
+TEST_F(PreviewTest, RowWithAnUnreadableStoredEntryShowsTheLogo) {
+  ASSERT_EQ(mkfifo(folder_.folder().FieldFile("H3").c_str(), 0600), 0);
+  const std::pair<const char*, const char*> texts[] = {
+      {"V3", "6"}, {"W3", "9"}, {"L3", "120"}};
+  for (const auto& [name, text] : texts) SaveField(folder_.folder(), name, text);
+  for (const auto& [name, index] :
+       {std::pair{"MAT3", 64}, {"OSL3", 1}, {"Pair3", 1}, {"BS", 2}}) {
+    SaveField(folder_.folder(), name, index);
+  }
+  OpenActive();
+  Box("zzL3")->setFocus();
+  EXPECT_FALSE(Preview()->isVisible());
+  Box("zzH3")->setText("0");
+  EXPECT_TRUE(Preview()->isVisible());
 }
 
 }  // namespace
