@@ -8,7 +8,7 @@ import traceback
 import unittest
 
 from . import (build, cases_cli, cases_detailer, cases_installer,
-               cases_trouble, cases_window)
+               cases_preview, cases_trouble, cases_window)
 from .case import WindowsCase
 from .session import Session
 
@@ -16,6 +16,7 @@ CASE_CLASSES = [cases_cli.CommandLine, cases_window.Window,
                 cases_detailer.Keyboard, cases_detailer.HelpAndWeb,
                 cases_detailer.FailedSaves, cases_detailer.SessionEnd,
                 cases_detailer.UnreadableFields, cases_window.Scaled,
+                cases_preview.Preview,
                 cases_trouble.Trouble, cases_installer.Installer]
 
 

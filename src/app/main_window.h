@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/preview_widget.h"
 #include "app/window_layout.h"
 #include "base/program_folder.h"
 #include "form/controller.h"
@@ -102,12 +103,14 @@ class MainWindow : public QWidget, private FormView {
                    const std::string& text) override;
   void StartSaveTimer(int ms) override { save_timer_->start(ms); }
   void StopSaveTimer() override { save_timer_->stop(); }
+  void ShowPreview(const PreviewDrawing* drawing) override;
 
   ProgramFolder core_folder_;
   Maker maker_;
   FormControls controls_;
   ErrorShower show_error_;
   QTimer* save_timer_;  // runs from a change until its save
+  PreviewWidget* preview_ = nullptr;  // over the logo
   FocusMark* focus_mark_ = nullptr;
   FormController controller_;
 };

@@ -76,6 +76,10 @@ void MainWindow::ShowReading(std::string_view control, const std::string& hint,
   QApplication::beep();
 }
 
+void MainWindow::ShowPreview(const PreviewDrawing* drawing) {
+  preview_->Show(drawing);
+}
+
 void MainWindow::SetHint(std::string_view control, const std::string& hint) {
   if (QWidget* widget = Widget(control)) {
     ShowHint(widget, QString::fromStdString(hint));

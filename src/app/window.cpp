@@ -23,6 +23,10 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
   connect(save_timer_, &QTimer::timeout, this,
           [this] { controller_.SaveTimerFired(); });
   controls_ = BuildForm(this, maker_);
+  preview_ = new PreviewWidget(this);
+  if (QWidget* logo = findChild<QWidget*>("Image2")) {
+    preview_->setGeometry(logo->geometry());
+  }
   LimitEntries();
   ConnectCommands();
   InstallKeyboard();

@@ -14,6 +14,8 @@
 #include "base/system_reason.h"
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
+#include "cli/preview_svg.h"
+#include "form/preview_row.h"
 #include "form/row_glue.h"
 #include "form/run_row.h"
 #include "form/unreadable_fields.h"
@@ -46,6 +48,8 @@ constexpr std::string_view kUsage =
     "  write --row N        write the macro for saved row N (1 to 5) and "
     "the\n"
     "                       saved end choice\n"
+    "  preview ROW          draw the row's angles as an SVG picture; ROW is\n"
+    "                       write's entry flags or --row N\n"
     "  catalogue            print the angle sections, one a line\n"
     "\n"
     "END is \"Right End\", \"Left End\" or \"BOTH Ends\" (or right, left, "
@@ -109,9 +113,9 @@ std::optional<Flags> ParseWriteFlags(const std::vector<std::string>& args,
 
 // The end choice --end names; the window's list is not at hand here, so a
 // missing or unknown choice is a usage error about --end.
-std::string EndChoice(const Flags& flags) {
+std::string EndChoice(const Flags& flags, const std::string& command) {
   auto flag = flags.find("end");
-  if (flag == flags.end()) throw UsageError{"write needs --end"};
+  if (flag == flags.end()) throw UsageError{command + " needs --end"};
   const std::string& end = flag->second;
   if (end == "right" || end == kRightEnd) return std::string(kRightEnd);
   if (end == "left" || end == kLeftEnd) return std::string(kLeftEnd);
@@ -223,15 +227,18 @@ std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
   return std::nullopt;
 }
 
-int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
-          std::ostream& err, const OutputCheck& check) {
-  int row = flags.count("row") ? SavedRow(flags) : 0;
-  if (auto missing = MissingFolder(folder, row != 0)) {
-    err << "vpa-macro: " << *missing << "\n";
-    return kExitFileError;
+// The row a command works on: saved row N with the saved end choice, or
+// the row the flags give; an exit status when it cannot be had.
+std::optional<int> TakeRow(const Flags& flags, const ProgramFolder& folder,
+                           bool writes, std::ostream& err, int& row,
+                           RowEntries& entries, std::string& end) {
+  row = flags.count("row") ? SavedRow(flags) : 0;
+  if (writes || row != 0) {
+    if (auto missing = MissingFolder(folder, row != 0)) {
+      err << "vpa-macro: " << *missing << "\n";
+      return kExitFileError;
+    }
   }
-  RowEntries entries;
-  std::string end;
   if (row) {
     if (std::optional<std::string> refused =
             LoadSavedRow(folder, row, entries, end)) {
@@ -242,15 +249,52 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
     // Entries go to the core in the store's code page, as the windows give
     // them.
     entries = RowFromFlags(flags, Utf8To1252);
-    end = EndChoice(flags);
+    end = EndChoice(flags, writes ? "write" : "preview");
+  }
+  return std::nullopt;
+}
+
+// A refusal quotes the entries as typed, with the hints read gives for
+// what the code page cannot hold (a word processor's minus sign).
+std::string TypedRefusal(const Flags& flags, int row, const std::string& end,
+                         std::string message) {
+  if (row != 0) return message;
+  auto typed = RowRefusals(RowFromFlags(flags, AsGiven), end);
+  return typed.empty() ? message : RefusalMessage(0, typed);
+}
+
+int Preview(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
+            std::ostream& err) {
+  int row = 0;
+  RowEntries entries;
+  std::string end;
+  if (auto status = TakeRow(flags, folder, false, err, row, entries, end)) {
+    return *status;
+  }
+  std::optional<PreviewRow> preview = PreviewRowOf(entries, end);
+  if (!preview) {
+    const std::string message =
+        Utf8From1252(RefusalMessage(row, RowRefusals(entries, end)));
+    err << "vpa-macro: " << OneLine(TypedRefusal(flags, row, end, message))
+        << "\n";
+    return kExitBadInput;
+  }
+  out << PreviewSvg(DrawPreview(*preview));
+  return kExitDone;
+}
+
+int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
+          std::ostream& err, const OutputCheck& check) {
+  int row = 0;
+  RowEntries entries;
+  std::string end;
+  if (auto status = TakeRow(flags, folder, true, err, row, entries, end)) {
+    return *status;
   }
   // The same road as the windows' Run!, without the clipboard and the saves.
   RunOutcome outcome = WriteRow(folder, row, entries, end, "");
-  // A refusal quotes the entries as typed, with the hints read gives for
-  // what the code page cannot hold (a word processor's minus sign).
-  if (outcome.kind == RunOutcome::Kind::kRefused && row == 0) {
-    auto typed = RowRefusals(RowFromFlags(flags, AsGiven), end);
-    if (!typed.empty()) outcome.message = RefusalMessage(0, typed);
+  if (outcome.kind == RunOutcome::Kind::kRefused) {
+    outcome.message = TypedRefusal(flags, row, end, outcome.message);
   }
   if (outcome.kind != RunOutcome::Kind::kWritten) {
     err << "vpa-macro: " << OneLine(outcome.message) << "\n";
@@ -311,7 +355,7 @@ int Run(const std::vector<std::string>& args, fs::path folder,
       for (std::string_view name : kAngleCatalogue) out << name << "\n";
       return kExitDone;
     }
-    if (arg == "write") {
+    if (arg == "write" || arg == "preview") {
       std::optional<Flags> flags = ParseWriteFlags(args, i + 1);
       if (!flags) return out << kUsage, kExitDone;
       if (flags->count("folder")) {
@@ -319,6 +363,8 @@ int Run(const std::vector<std::string>& args, fs::path folder,
         folder_flag = flags->at("folder");
       }
       if (folder_flag) folder = PathFromText(*folder_flag);
+      if (arg == "preview")
+        return Preview(*flags, ProgramFolder(folder), out, err);
       return Write(*flags, ProgramFolder(folder), out, err, check);
     }
     auto flag = TakeFlag(args, i);

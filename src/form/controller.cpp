@@ -3,6 +3,7 @@
 #include "base/code_page_1252.h"
 #include "base/files.h"
 #include "form/fields.h"
+#include "form/preview_row.h"
 #include "form/row_feedback.h"
 #include "form/start_notes.h"
 #include "form/unreadable_fields.h"
@@ -145,6 +146,22 @@ bool FormController::TypeInList(std::string_view list, std::string_view typed,
 void FormController::Changed(std::string_view control) {
   ShowReadingOf(control);
   SaveSoon();
+  const FormControl* found = Find(control);
+  if (found != nullptr &&
+      (found->role == Role::kEnd || found->row == preview_row_)) {
+    RedrawPreview();
+  }
+}
+
+// The preview follows each keystroke and choice of its row; a row a Run
+// would refuse shows the logo.
+void FormController::RedrawPreview() {
+  if (preview_row_ == 0) return;
+  const std::optional<PreviewRow> row =
+      PreviewFormRow(stored_, preview_row_, ReadState());
+  if (!row) return view_.ShowPreview(nullptr);
+  const PreviewDrawing drawing = DrawPreview(*row);
+  view_.ShowPreview(&drawing);
 }
 
 // Only controls inside the client area get the mark; the carrier below it
@@ -154,6 +171,12 @@ void FormController::Focused(std::string_view control) {
   const bool marked =
       found != nullptr && TakesFocus(found->kind) && InClientArea(found->place);
   view_.MarkFocus(marked ? control : std::string_view());
+  // Another row's control takes the preview there; one outside the rows
+  // leaves it on the last row.
+  if (found != nullptr && found->row != 0 && found->row != preview_row_) {
+    preview_row_ = found->row;
+    RedrawPreview();
+  }
 }
 
 // A box that loses the focus shows the start of its entry, so a long

@@ -83,12 +83,16 @@ class FormController : private RunOutcomeView {
 
   // The row whose Run! wrote the current macro; 0 before the first.
   int marked_row() const { return marked_row_; }
+  // The row the preview shows: the one that holds or last held the focus;
+  // 0 before any did.
+  int preview_row() const { return preview_row_; }
 
  private:
   const FormControl* Find(std::string_view name) const;
   bool IsKind(std::string_view name, ControlKind kind) const;
   void ShowReadingOf(std::string_view box);
   void MarkUnreadable();
+  void RedrawPreview();
   void SaveSoon();
   void SaveNow();
 
@@ -108,6 +112,7 @@ class FormController : private RunOutcomeView {
   RunCommand run_{stored_};
   TypeAhead typed_;
   int marked_row_ = 0;
+  int preview_row_ = 0;
   bool save_pending_ = false;
   bool closed_ = false;
   bool session_ended_ = false;

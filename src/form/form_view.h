@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "form/preview.h"
+
 namespace vpa {
 
 class FormView {
@@ -61,6 +63,9 @@ class FormView {
   // does not.
   virtual void StartSaveTimer(int ms) = 0;
   virtual void StopSaveTimer() = 0;
+  // Draws the row's preview over the logo, with its spoken description; no
+  // drawing shows the logo.
+  virtual void ShowPreview(const PreviewDrawing* drawing) = 0;
 };
 
 }  // namespace vpa

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "form/picture_places.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
 #include "win32/wide_text.h"
@@ -141,6 +142,7 @@ void FormWindow::FitToDpi(UINT dpi, HMONITOR monitor) {
   dpi_ = FormDpi(hwnd_, dpi, monitor);
   FitFrame();
   PlaceControls();
+  preview_.Place(PixelRect(kLogoPlace), dpi_);
   controller_.Focused(NameOf(GetFocus()));
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -173,6 +175,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       dpi_ = FormDpi(hwnd_, window_dpi_,
                      MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST));
       BuildControls();
+      preview_.Create(hwnd_, instance_);
+      preview_.Place(PixelRect(kLogoPlace), dpi_);
+      spoken_.Name(preview_.hwnd(), L"Preview of the row");
       FitFrame();
       return 0;
     case WM_DPICHANGED: {

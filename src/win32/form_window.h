@@ -28,6 +28,7 @@
 #include "form/form_view.h"
 #include "form/layout.h"
 #include "win32/pictures.h"
+#include "win32/preview_window.h"
 #include "win32/spoken_names.h"
 
 namespace vpa {
@@ -119,6 +120,7 @@ class FormWindow : private FormView {
                    const std::string& text) override;
   void StartSaveTimer(int ms) override;
   void StopSaveTimer() override;
+  void ShowPreview(const PreviewDrawing* drawing) override;
 
   HINSTANCE instance_;
   std::filesystem::path folder_;
@@ -139,6 +141,7 @@ class FormWindow : private FormView {
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
   SpokenNames spoken_;  // given after the first paint, with the tooltips
+  PreviewWindow preview_;  // over the logo, for the row last focused
   std::wstring macro_path_;
   HWND focus_ = nullptr;  // the focused control when the window was left
   std::vector<HWND> refused_boxes_;  // entries a Run would refuse, in red

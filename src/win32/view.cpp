@@ -174,4 +174,11 @@ void FormWindow::StartSaveTimer(int ms) {
 
 void FormWindow::StopSaveTimer() { KillTimer(hwnd_, kSaveTimer); }
 
+void FormWindow::ShowPreview(const PreviewDrawing* drawing) {
+  preview_.Show(drawing);
+  if (drawing != nullptr) {
+    spoken_.Describe(preview_.hwnd(), FromUtf8(drawing->description));
+  }
+}
+
 }  // namespace vpa

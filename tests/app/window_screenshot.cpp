@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QTextStream>
+#include <cstdlib>
 
 #include "app/main_window.h"
 #include "store/field_store.h"
@@ -34,22 +35,31 @@ void StoreSampleRows(const vpa::ProgramFolder& folder) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    QTextStream(stderr) << "usage: vpa_window_screenshot OUTPUT.png\n";
+  if (argc != 2 && argc != 3) {
+    QTextStream(stderr)
+        << "usage: vpa_window_screenshot OUTPUT.png [END_POSITION]\n";
     return 2;
   }
   vpa::testing::TestFolder folder;
   folder.InstallShippedTemplates();
   StoreSampleRows(folder.folder());
+  // Another end choice (0 BOTH, 1 Left, 2 Right) shows its preview.
+  if (argc == 3) vpa::SaveField(folder.folder(), "BS", std::atoi(argv[2]));
   vpa::Maker maker = vpa::BuiltInMaker();
   if (maker.web_address.empty()) maker.web_address = "www.example.com";
   if (maker.support_email.empty()) maker.support_email = "support@example.com";
   vpa::MainWindow window(folder.root(), maker);
   window.show();
   QApplication::setActiveWindow(&window);
-  // After a Run of row 2, restored: row 2 is marked and its Run! focused.
-  window.RunRow(2);
-  window.showNormal();
+  // After a Run of row 2, restored: row 2 is marked and its Run! focused,
+  // and it shows in preview. With an end choice given, row 1's pair shows
+  // instead, as a detailer checks it before its Run.
+  if (argc == 2) {
+    window.RunRow(2);
+    window.showNormal();
+  } else {
+    window.findChild<QWidget*>("zzL1")->setFocus();
+  }
   QApplication::processEvents();
 
   QFont font = window.findChild<QLabel*>("Label11")->font();

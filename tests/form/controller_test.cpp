@@ -52,6 +52,9 @@ struct FakeView : FormView {
   }
   void StartSaveTimer(int) override { ++timers; }
   void StopSaveTimer() override {}
+  void ShowPreview(const PreviewDrawing* drawing) override {
+    Do("preview", drawing != nullptr ? "drawn" : "logo");
+  }
 
   bool Do(std::string what, std::string_view on = "", std::string how = "") {
     if (!on.empty()) what += " " + std::string(on);
@@ -105,6 +108,32 @@ TEST(FormController, ListsAndBoxesAreSavedAsTheyChange) {
   controller.FocusLeft("Go5");
   EXPECT_EQ(view.done, Done{"select zzL5 0 0"});
   EXPECT_EQ(test.Read("TextFiles/L5.TXT"), "10-11 15/16\r\n");
+}
+
+// The preview follows the row that holds or last held the focus, and each
+// change of that row or of the end choice.
+TEST(FormController, PreviewFollowsTheFocusedRow) {
+  TestFolder test;
+  test.Write("TextFiles/H2.TXT", "1-0 1/2\r\n");
+  test.Write("TextFiles/L2.TXT", "48\r\n");
+  for (const char* list : {"MAT2", "OSL2", "Pair2", "BS"}) {
+    test.Write(std::string("TextFiles/") + list + ".TXT", " 0 \r\n");
+  }
+  FakeView view;
+  FormController controller(test.folder(), view);
+  controller.Start();
+  view.done.clear();
+  controller.Changed("zzH2");  // no row followed yet
+  controller.Focused("zzV2");
+  controller.Focused("Go2");  // the same row: nothing to redraw
+  controller.Focused("Help");
+  controller.Changed("zzH1");
+  controller.Changed("BS");
+  view.texts["zzL2"] = "0";
+  controller.Changed("zzL2");
+  controller.Focused("zzH1");  // row 1 is empty
+  EXPECT_EQ(view.done, (Done{"preview drawn", "preview drawn", "preview logo",
+                             "preview logo"}));
 }
 
 TEST(FormController, FocusMarkFramesEveryControlButTheCarrier) {
