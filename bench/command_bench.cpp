@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include "catalogue/angle_catalogue.h"
 #include "form/form_state.h"
 #include "form/run_row.h"
 #include "macro/macro_writers.h"

@@ -23,7 +23,7 @@
 #include "form/form_state.h"
 #include "form/list_search.h"
 #include "form/run_row.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 #include "store/field_store.h"
 
 namespace vpa {

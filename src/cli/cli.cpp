@@ -18,8 +18,7 @@
 #include "form/run_row.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
-#include "staging/row_command.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 #ifndef VPA_VERSION
 #define VPA_VERSION "0"
@@ -249,8 +248,8 @@ int Write(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   // A refusal quotes the entries as typed, with the hints read gives for
   // what the code page cannot hold (a word processor's minus sign).
   if (outcome.kind == RunOutcome::Kind::kRefused && row == 0) {
-    auto typed = RowRefusals(RowFromFlags(flags, AsGiven), end);
-    if (!typed.empty()) outcome.message = RefusalMessage(0, typed);
+    RowCheck typed = CheckRow(RowFromFlags(flags, AsGiven), end);
+    if (!typed.row) outcome.message = RefusalMessage(0, typed.refusals);
   }
   if (outcome.kind != RunOutcome::Kind::kWritten) {
     err << "vpa-macro: " << OneLine(outcome.message) << "\n";
@@ -281,15 +280,17 @@ int Read(std::vector<std::string> entries, std::ostream& out,
   if (entries.empty()) throw UsageError{"read needs at least one entry"};
   int status = kExitDone;
   for (const std::string& entry : entries) {
-    Result<std::string> staged = StageDimension(entry);
-    std::optional<FieldRefusal> refusal = DimensionRefusal(RowField::kH, entry);
-    if (staged.ok()) out << staged.value() << "\n";
-    if (!staged.ok()) {
-      err << "vpa-macro: " << staged.error() << "\n";
-    } else if (refusal) {
-      err << "vpa-macro: " << refusal->reason << "; a Run refuses it\n";
+    const DimensionCheck check = CheckDimension(RowField::kH, entry);
+    if (check.dimension) {
+      out << check.dimension->staged << "\n";
+      if (check.refusal) {
+        err << "vpa-macro: " << check.refusal->reason << "; a Run refuses it\n";
+      }
+    } else {
+      err << "vpa-macro: " << check.refusal->reason << ". " << kAcceptedForms
+          << "\n";
     }
-    if (refusal) status = kExitBadInput;
+    if (check.refusal) status = kExitBadInput;
   }
   return status;
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "form/layout.h"
-#include "staging/row_refusal.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 

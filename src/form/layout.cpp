@@ -11,7 +11,7 @@
 #include "form/picture_places.h"
 #include "form/row_feedback.h"
 #include "form/web_address.h"
-#include "staging/row_refusal.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 namespace {

@@ -56,10 +56,10 @@ std::string RefusedEditReading(std::string_view entry,
 EntryReading ReadEntry(RowField field, std::string_view entry) {
   const std::string shown =
       entry.empty() ? std::string("(empty)") : std::string(entry);
-  if (std::optional<FieldRefusal> refusal = DimensionRefusal(field, entry)) {
-    return {true, Wrapped(shown + "\n" + refusal->reason)};
-  }
-  std::string reading = "= " + StageDimension(entry).value() + " in";
+  const DimensionCheck check = CheckDimension(field, entry);
+  if (check.refusal)
+    return {true, Wrapped(shown + "\n" + check.refusal->reason)};
+  std::string reading = "= " + check.dimension->staged + " in";
   if (!HasDigit(entry)) reading += ", no digits";
   return {false, Wrapped(shown + "\n" + reading)};
 }

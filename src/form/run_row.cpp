@@ -1,5 +1,4 @@
-// Refusals are checked once: a row that passes is planned and written from
-// the same staging.
+// A row is checked once: a row that passes is written from its checked row.
 #include "form/run_row.h"
 
 #include <ctime>
@@ -13,8 +12,7 @@
 #include "form/row_glue.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
-#include "staging/row_command.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {
@@ -56,12 +54,9 @@ RunOutcome Written(const ProgramFolder& folder, int row,
 RunOutcome WriteRow(const ProgramFolder& folder, int row,
                     const RowEntries& entries, const std::string& end,
                     const std::string& time) {
-  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
-  if (!refusals.empty()) return Refused(row, refusals);
-  Result<RowCommand> command = PlanPassedRow(entries, end);
-  if (!command.ok()) return Failed(command.error());
-  Status written =
-      WriteMacro(folder, command.value().staging, command.value().passes);
+  const RowCheck check = CheckRow(entries, end);
+  if (!check.row) return Refused(row, check.refusals);
+  Status written = WriteMacro(folder, *check.row);
   if (!written.ok()) return Failed(written.error());
   return Written(folder, row, time);
 }

@@ -5,7 +5,7 @@
 #include "base/code_page_1252.h"
 #include "base/files.h"
 #include "form/form_state.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {

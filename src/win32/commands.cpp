@@ -12,7 +12,7 @@
 #include "form/run_row.h"
 #include "form/start_notes.h"
 #include "form/web_address.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 #include "win32/form_window.h"
 #include "win32/path_message.h"
 #include "win32/shell_open.h"

@@ -28,7 +28,7 @@
 #include "form/layout.h"
 #include "form/list_search.h"
 #include "form/run_row.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 #include "store/field_store.h"
 #include "win32/pictures.h"
 #include "win32/spoken_names.h"

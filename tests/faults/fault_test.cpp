@@ -13,8 +13,10 @@
 #endif
 
 #include "base/system_reason.h"
+#include "catalogue/angle_catalogue.h"
 #include "failing_file_system.h"
 #include "macro/macro_writers.h"
+#include "staging/row_check.h"
 #include "store/field_store.h"
 #include "test_folder.h"
 
@@ -28,7 +30,12 @@ using Call = FailingFileSystem::Call;
 
 constexpr std::string_view kFormer = "former macro\r\n";
 
-Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
+// A "BOTH Ends" pair row, which reads all four templates of a pair.
+CheckedRow Row() {
+  return *CheckRow({"12.5", "6", "9", "L4x4x1/2", "120", "Long", "2"},
+                   kBothEnds)
+              .row;
+}
 
 // A folder holding the shipped templates and a former macro.
 class MacroFaultTest : public ::testing::Test {
@@ -42,8 +49,7 @@ class MacroFaultTest : public ::testing::Test {
   // pair, and expects it to fail naming `file` and the reason; returns the
   // failure.
   Status ExpectRefusalNaming(const fs::path& file) {
-    Status written =
-        WriteMacro(test_.folder(), Row(), PairPasses(Row(), kBothEnds).value());
+    Status written = WriteMacro(test_.folder(), Row());
     EXPECT_FALSE(written.ok());
     if (written.ok()) return written;
     EXPECT_EQ(written.path(), file);

@@ -158,10 +158,10 @@ TEST(EntriesOf, ListPositionsBecomeItems) {
   SaveField(test.folder(), "BS", 1);
   FormState state = LoadFormState(test.folder());
   RowEntries row = EntriesOf(state.rows[1]);
-  EXPECT_EQ(row.h, "1-0 1/2");
-  EXPECT_EQ(row.section, "L1 3/4x1 3/4x1/4");
-  EXPECT_EQ(row.leg, "Long");
-  EXPECT_EQ(row.pair, "");
+  EXPECT_EQ(row[RowField::kH], "1-0 1/2");
+  EXPECT_EQ(row[RowField::kSection], "L1 3/4x1 3/4x1/4");
+  EXPECT_EQ(row[RowField::kLeg], "Long");
+  EXPECT_EQ(row[RowField::kPair], "");
   EXPECT_EQ(EndChoiceAt(state.end), "Left End");
   EXPECT_EQ(EndChoiceAt(-1), "");
   EXPECT_EQ(EndChoiceAt(3), "");
