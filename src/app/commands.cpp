@@ -38,7 +38,7 @@ void MainWindow::OpenWebSite() {
     ShowError(kMissingWebTitle, kMissingWebText);
     return;
   }
-  QDesktopServices::openUrl(QUrl(FromBytes(*address), QUrl::TolerantMode));
+  QDesktopServices::openUrl(QUrl(From1252(*address), QUrl::TolerantMode));
 }
 
 }  // namespace vpa

@@ -31,7 +31,7 @@ constexpr int kPopupItems = 20;
 std::vector<std::string> Items(const QComboBox* list) {
   std::vector<std::string> items;
   for (int i = 0; i < list->count(); ++i) {
-    items.push_back(ToBytes(list->itemText(i)));
+    items.push_back(To1252(list->itemText(i)));
   }
   return items;
 }
@@ -92,7 +92,7 @@ bool MainWindow::ListKey(QComboBox* list, QKeyEvent* key) {
   }
   const QString text = key->text();
   if (text.size() != 1 || !text[0].isPrint()) return false;
-  const std::string typed = ToBytes(text);
+  const std::string typed = To1252(text);
   if (typed.size() != 1) return false;
   const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
                           std::chrono::steady_clock::now().time_since_epoch())

@@ -11,28 +11,16 @@
 
 namespace vpa {
 
-RowState MainWindow::ReadRow(int row) const {
-  const RowControls& c = controls_.rows[row - 1];
-  return {ToBytes(c.h->text()),      ToBytes(c.v1->text()),
-          ToBytes(c.v2->text()),     ToBytes(c.l->text()),
-          c.section->currentIndex(), c.leg->currentIndex(),
-          c.pair->currentIndex()};
-}
-
 void MainWindow::StartUp() {
   const FormState state = stored_.Load();
-  for (int row = 1; row <= kRowCount; ++row) {
-    const RowState& stored = state.rows[row - 1];
-    const RowControls& c = controls_.rows[row - 1];
-    c.h->setText(FromBytes(stored.h));
-    c.v1->setText(FromBytes(stored.v1));
-    c.v2->setText(FromBytes(stored.v2));
-    c.l->setText(FromBytes(stored.l));
-    c.section->setCurrentIndex(stored.section);
-    c.leg->setCurrentIndex(stored.leg);
-    c.pair->setCurrentIndex(stored.pair);
+  for (const StoredField& field : StoredFields()) {
+    QWidget* control = controls_.Holding(field);
+    if (field.items.empty()) {
+      static_cast<QLineEdit*>(control)->setText(From1252(TextOf(state, field)));
+    } else {
+      static_cast<QComboBox*>(control)->setCurrentIndex(IndexOf(state, field));
+    }
   }
-  controls_.end->setCurrentIndex(state.end);
   controls_.clipboard_carrier->setText(MacroPath());
 }
 
@@ -65,8 +53,14 @@ void MainWindow::SaveNow() {
 
 FormState MainWindow::ReadState() const {
   FormState state;
-  for (int row = 1; row <= kRowCount; ++row) state.rows[row - 1] = ReadRow(row);
-  state.end = controls_.end->currentIndex();
+  for (const StoredField& field : StoredFields()) {
+    QWidget* control = controls_.Holding(field);
+    if (field.items.empty()) {
+      TextOf(state, field) = To1252(static_cast<QLineEdit*>(control)->text());
+    } else {
+      SetIndex(state, field, static_cast<QComboBox*>(control)->currentIndex());
+    }
+  }
   return state;
 }
 

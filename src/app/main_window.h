@@ -75,8 +75,7 @@ class MainWindow : public QWidget, private RunOutcomeView {
   void MarkUnreadable();
   void LimitEntries();
   Status SaveFields();
-  // Row `row`'s entries as the form state holds them, and the whole form.
-  RowState ReadRow(int row) const;
+  // The stored fields as the controls hold them.
   FormState ReadState() const;
   void ConnectCommands();
   void InstallKeyboard();

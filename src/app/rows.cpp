@@ -74,14 +74,14 @@ void MainWindow::ShowUnclipped(const RunOutcome& outcome) {
 
 // What the row command will make of the box's entry, as the detailer types.
 void MainWindow::ShowReading(QLineEdit* box, const QPalette& band) {
-  const StoredField* field = FieldOfControl(ToBytes(box->objectName()));
+  const StoredField* field = FieldOfControl(To1252(box->objectName()));
   if (field == nullptr) return;
-  EntryReading reading = ReadEntry(field->field, ToBytes(box->text()));
+  EntryReading reading = ReadEntry(field->field, To1252(box->text()));
   QPalette palette = band;
   if (reading.refused) {
     palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   }
-  ShowHint(box, FromBytes(reading.tooltip));
+  ShowHint(box, From1252(reading.tooltip));
   box->setPalette(palette);
 }
 
@@ -91,7 +91,7 @@ void MainWindow::ShowRefusedEdit(QLineEdit* box) {
   const auto* storable = qobject_cast<const StorableText*>(box->validator());
   if (storable == nullptr) return;
   const QString reading = QString::fromStdString(
-      RefusedEditReading(ToBytes(storable->kept()), storable->refusal()));
+      RefusedEditReading(To1252(storable->kept()), storable->refusal()));
   QPalette palette = box->palette();
   palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   box->setPalette(palette);

@@ -14,7 +14,6 @@
 #include "base/system_reason.h"
 #include "base/text.h"
 #include "catalogue/angle_catalogue.h"
-#include "form/row_glue.h"
 #include "form/run_row.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
@@ -122,14 +121,13 @@ std::string EndChoice(const Flags& flags) {
 
 // The saved end choice of the window; without one, --row cannot write.
 std::string SavedEnd(const FormState& saved) {
-  std::string end = EndChoiceAt(saved.end);
-  if (end.empty()) {
+  if (saved.end.empty()) {
     throw UsageError{
         "no end choice is saved; choose one under \"ADD ANGLES "
         "TO:\" in the window and close it, or give the row's "
         "entries with --end"};
   }
-  return end;
+  return saved.end;
 }
 
 template <size_t N>
@@ -217,7 +215,7 @@ std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
   FormState saved = LoadFormState(folder, &unreadable);
   std::string unread = UnreadableRowMessage(row, unreadable);
   if (!unread.empty()) return unread;
-  entries = EntriesOf(saved.rows[row - 1]);
+  entries = saved.rows[row - 1];
   end = SavedEnd(saved);
   return std::nullopt;
 }

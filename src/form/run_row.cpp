@@ -9,7 +9,6 @@
 #include "form/clipboard_finish.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
-#include "form/row_glue.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
 #include "staging/row_check.h"
@@ -23,7 +22,7 @@ RunOutcome Refused(int row, const std::vector<FieldRefusal>& refusals) {
   outcome.message = Utf8From1252(RefusalMessage(row, refusals));
   outcome.focus = FirstRefusedControl(row, refusals);
   const StoredField* field = FieldOfControl(outcome.focus);
-  outcome.select_all = field != nullptr && field->count == 0;
+  outcome.select_all = field != nullptr && field->items.empty();
   return outcome;
 }
 
@@ -63,8 +62,7 @@ RunOutcome WriteRow(const ProgramFolder& folder, int row,
 
 RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
                         const FormState& state, const std::string& time) {
-  return WriteRow(folder, row, EntriesOf(state.rows[row - 1]),
-                  EndChoiceAt(state.end), time);
+  return WriteRow(folder, row, state.rows[row - 1], state.end, time);
 }
 
 namespace {
@@ -78,7 +76,7 @@ RunOutcome RefusedUnreadable(int row,
   for (const UnreadableField& each : unreadable) {
     if (each.field->row != row && each.field->row != 0) continue;
     outcome.focus = ControlName(row, each.field->field);
-    outcome.select_all = each.field->count == 0;
+    outcome.select_all = each.field->items.empty();
     break;
   }
   return outcome;

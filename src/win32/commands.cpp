@@ -95,8 +95,8 @@ void FormWindow::ShowReading(HWND box) {
     }
     const StoredField* field = FieldOfControl(placed.design.name);
     if (field == nullptr) return;
-    EntryReading reading = ReadEntry(field->field, ToBytes(WindowText(box)));
-    SetHint(box, FromBytes(reading.tooltip));
+    EntryReading reading = ReadEntry(field->field, To1252(WindowText(box)));
+    SetHint(box, From1252(reading.tooltip));
     std::erase(refused_boxes_, box);
     if (reading.refused) refused_boxes_.push_back(box);
     InvalidateRect(box, nullptr, TRUE);
@@ -107,7 +107,7 @@ void FormWindow::ShowReading(HWND box) {
 // once and where the detailer is looking.
 void FormWindow::ShowRefusedEdit(HWND box, const std::string& refusal) {
   const std::wstring reading =
-      FromUtf8(RefusedEditReading(ToBytes(WindowText(box)), refusal));
+      FromUtf8(RefusedEditReading(To1252(WindowText(box)), refusal));
   SetHint(box, reading);
   if (std::find(refused_boxes_.begin(), refused_boxes_.end(), box) ==
       refused_boxes_.end()) {
@@ -217,15 +217,15 @@ void FormWindow::TellMissingFolders() {
 void FormWindow::OpenWebSite() {
   std::optional<std::string> address = WebAddressToOpen(maker_.web_address);
   if (!address) {
-    ShowMessage(kMissingWebTitle, FromBytes(kMissingWebText), MB_ICONERROR);
+    ShowMessage(kMissingWebTitle, From1252(kMissingWebText), MB_ICONERROR);
     return;
   }
-  ShellOpen(hwnd_, FromBytes(*address).c_str(), L"", folder_.wstring().c_str());
+  ShellOpen(hwnd_, From1252(*address).c_str(), L"", folder_.wstring().c_str());
 }
 
 void FormWindow::ShowMessage(const std::string& title, const std::wstring& text,
                              UINT icon) {
-  MessageBoxW(hwnd_, text.c_str(), FromBytes(title).c_str(), MB_OK | icon);
+  MessageBoxW(hwnd_, text.c_str(), From1252(title).c_str(), MB_OK | icon);
 }
 
 namespace {

@@ -115,7 +115,7 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   missing_folders_ = MissingFoldersMessage(core_folder_);
   StartUp();
   ShowWindow(hwnd_, show);
-  SetFocus(Control(Role::kH, 1));
+  SetFocus(Control(RowField::kH, 1));
   SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
   return true;
 }

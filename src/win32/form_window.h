@@ -76,6 +76,8 @@ class FormWindow : private RunOutcomeView {
   RECT PixelRect(const TwipRect& place) const;
   int Px(int twips) const;
   HWND Control(Role role, int row = 0) const;
+  // The box or list that holds `field` in row `row` (0 for BS).
+  HWND Control(RowField field, int row) const;
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
   void SetHint(HWND control, const std::wstring& text);

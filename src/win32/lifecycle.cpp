@@ -8,11 +8,11 @@ namespace vpa {
 FormState FormWindow::ReadState() const {
   FormState state;
   for (const StoredField& field : StoredFields()) {
-    HWND control = Control(field.role, field.row);
-    if (field.count == 0) {
-      TextOf(state, field) = ToBytes(WindowText(control));
+    HWND control = Control(field.field, field.row);
+    if (field.items.empty()) {
+      TextOf(state, field) = To1252(WindowText(control));
     } else {
-      IndexOf(state, field) = int(SendMessageW(control, CB_GETCURSEL, 0, 0));
+      SetIndex(state, field, int(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     }
   }
   return state;
@@ -20,9 +20,9 @@ FormState FormWindow::ReadState() const {
 
 void FormWindow::ApplyState(const FormState& state) {
   for (const StoredField& field : StoredFields()) {
-    HWND control = Control(field.role, field.row);
-    if (field.count == 0) {
-      SetWindowTextW(control, FromBytes(TextOf(state, field)).c_str());
+    HWND control = Control(field.field, field.row);
+    if (field.items.empty()) {
+      SetWindowTextW(control, From1252(TextOf(state, field)).c_str());
     } else {
       SendMessageW(control, CB_SETCURSEL, WPARAM(IndexOf(state, field)), 0);
     }
@@ -41,10 +41,10 @@ void FormWindow::StartUp() {
 // says why, in red, until the detailer gives it again.
 void FormWindow::MarkUnreadable() {
   for (const UnreadableField& each : stored_.Unreadable(ReadState())) {
-    HWND control = Control(each.field->role, each.field->row);
+    HWND control = Control(each.field->field, each.field->row);
     if (control == nullptr) continue;
     SetHint(control, FromUtf8(UnreadableReading(each)));
-    if (each.field->count == 0) refused_boxes_.push_back(control);
+    if (each.field->items.empty()) refused_boxes_.push_back(control);
   }
 }
 

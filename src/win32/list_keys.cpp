@@ -17,7 +17,7 @@ std::vector<std::string> Items(HWND list) {
   for (int i = 0; i < count; ++i) {
     std::wstring text(SendMessageW(list, CB_GETLBTEXTLEN, i, 0), L'\0');
     SendMessageW(list, CB_GETLBTEXT, i, LPARAM(text.data()));
-    items.push_back(ToBytes(text));
+    items.push_back(To1252(text));
   }
   return items;
 }
@@ -28,7 +28,7 @@ LRESULT CALLBACK TypeAheadList(HWND list, UINT message, WPARAM w, LPARAM l,
       SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)) {
     return DefSubclassProc(list, message, w, l);
   }
-  const std::string typed = ToBytes(std::wstring(1, wchar_t(w)));
+  const std::string typed = To1252(std::wstring(1, wchar_t(w)));
   auto* type_ahead = reinterpret_cast<TypeAhead*>(data);
   const TypeAhead::Step step =
       typed.size() == 1
