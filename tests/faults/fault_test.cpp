@@ -12,6 +12,7 @@
 #include <stdio.h>
 #endif
 
+#include "base/files.h"
 #include "base/system_reason.h"
 #include "catalogue/angle_catalogue.h"
 #include "failing_file_system.h"
@@ -93,6 +94,8 @@ TEST_F(MacroFaultTest, DiskFaultsKeepTheFormerMacro) {
        ErrorCode::kOtherSystemFailure},
       {Call::kRename, std::errc::device_or_resource_busy, macro,
        ErrorCode::kNoAccess},
+      // A disk over its quota may tell only when the file is closed.
+      {Call::kClose, std::errc::no_space_on_device, macro, ErrorCode::kNoSpace},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.call));
@@ -103,6 +106,21 @@ TEST_F(MacroFaultTest, DiskFaultsKeepTheFormerMacro) {
       EXPECT_EQ(written.reason(), SystemReason(std::make_error_code(c.error)));
     }
     ExpectFormerMacroOnly();
+  }
+}
+
+// A writer's leftovers are cleared through the file seam; a folder that
+// cannot be listed, or a leftover that cannot be removed, stays as it is
+// and the save goes on.
+TEST(ReplaceFile, LitterThatCannotGoStaysAndTheSaveGoesOn) {
+  for (Call call : {Call::kList, Call::kRemove}) {
+    SCOPED_TRACE(static_cast<int>(call));
+    TestFolder test;
+    test.Write("TextFiles/H1.TXT.tmp3861234567", "half");
+    FailingFileSystem failing(call, std::errc::permission_denied, "H1.TXT.tmp");
+    ASSERT_TRUE(ReplaceFile(test.folder().FieldFile("H1"), "6\r\n").ok());
+    EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "6\r\n");
+    EXPECT_TRUE(fs::exists(test.root() / "TextFiles/H1.TXT.tmp3861234567"));
   }
 }
 
