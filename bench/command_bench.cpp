@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include "catalogue/angle_catalogue.h"
 #include "form/form_state.h"
 #include "form/run_row.h"
 #include "macro/macro_writers.h"
@@ -53,17 +54,16 @@ BENCHMARK(BM_BothEndsPairCommand)->Unit(benchmark::kMicrosecond)->UseRealTime();
 // A form whose every stored field differs from `other`'s.
 vpa::FormState SampleForm(bool other) {
   vpa::FormState form;
-  for (vpa::RowState& row : form.rows) {
+  for (vpa::RowEntries& row : form.rows) {
     row = {other ? "1-0 1/2" : "12.5",
-           "6",
-           "9",
-           "120",
-           other ? 7 : 8,
-           other ? 0 : 1,
-           other ? 0 : 1};
-    if (other) row.v1 = row.v2 = row.l = "";
+           other ? "" : "6",
+           other ? "" : "9",
+           std::string(vpa::kAngleCatalogue[other ? 7 : 8]),
+           other ? "" : "120",
+           std::string(vpa::kLegChoices[other ? 0 : 1]),
+           std::string(vpa::kPairChoices[other ? 0 : 1])};
   }
-  form.end = other ? 1 : 2;
+  form.end = vpa::kEndChoices[other ? 1 : 2];
   return form;
 }
 

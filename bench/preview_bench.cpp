@@ -17,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const vpa::RowEntries kPair{"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long",
-                            "2"};
+const vpa::RowEntries kPair{{"1-0 1/2", "6", "9", "L4x4x1/2", "120", "Long",
+                            "2"}};
 
 void BM_PreviewDisplayList(benchmark::State& state) {
   for (auto _ : state) {

@@ -1,13 +1,14 @@
 // Reads and stages one arbitrary entry. Whatever the bytes, staging gives a
 // decimal text, the entry itself, or a refusal; what it gives stages again
-// as itself.
+// as itself, and its number is the one it reads back as.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "staging/row_command.h"
+#include "staging/row_check.h"
+#include "units/dimension.h"
 
 namespace {
 
@@ -45,14 +46,21 @@ bool IsDecimalText(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view entry(reinterpret_cast<const char*>(data), size);
-  vpa::Result<std::string> staged = vpa::StageDimension(entry);
-  if (!staged.ok()) return 0;
-  if (staged.value() != entry && !IsDecimalText(staged.value())) std::abort();
-  // The writers read staged texts back; they must stage as themselves. Past
-  // 300 digits the range of a double ends first.
-  if (staged.value().size() <= 300) {
-    vpa::Result<std::string> again = vpa::StageDimension(staged.value());
-    if (!again.ok() || again.value() != staged.value()) std::abort();
+  const std::optional<vpa::CheckedDimension> staged =
+      vpa::CheckDimension(vpa::RowField::kH, entry).dimension;
+  if (!staged) return 0;
+  if (staged->staged != entry && !IsDecimalText(staged->staged)) std::abort();
+  // The writers take staged values: a staged text must stage as itself, and
+  // its number be the one the reader reads it back as. Past 300 digits the
+  // range of a double ends first.
+  if (staged->staged.size() <= 300) {
+    const std::optional<vpa::CheckedDimension> again =
+        vpa::CheckDimension(vpa::RowField::kH, staged->staged).dimension;
+    if (!again || again->staged != staged->staged) std::abort();
+    vpa::Result<vpa::DimensionValue> read = vpa::ParseDimension(staged->staged);
+    if (!read.ok() || vpa::AsNumber(read.value()) != staged->inches) {
+      std::abort();
+    }
   }
   return 0;
 }

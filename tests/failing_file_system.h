@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "base/file_system.h"
 
@@ -20,7 +22,10 @@ class FailingFileSystem : public FileSystem {
     kWrite,
     kShortWrite,
     kFlush,
-    kRename
+    kRename,
+    kClose,
+    kList,
+    kRemove
   };
 
   // Fails `call` with `error`; a call that names a file fails only for
@@ -54,6 +59,20 @@ class FailingFileSystem : public FileSystem {
               const std::filesystem::path& to,
               std::error_code& error) override {
     if (!Fails(Call::kRename, to, error)) FileSystem::Rename(from, to, error);
+  }
+  // The file is closed all the same; only the report fails.
+  void Close(File file, std::error_code& error) override {
+    FileSystem::Close(std::move(file), error);
+    Fails(Call::kClose, "", error);
+  }
+  std::vector<std::filesystem::path> List(const std::filesystem::path& folder,
+                                          std::error_code& error) override {
+    if (Fails(Call::kList, "", error)) return {};
+    return FileSystem::List(folder, error);
+  }
+  void Remove(const std::filesystem::path& path,
+              std::error_code& error) override {
+    if (!Fails(Call::kRemove, path, error)) FileSystem::Remove(path, error);
   }
 
  private:

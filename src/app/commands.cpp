@@ -16,7 +16,7 @@ bool MainWindow::OpenDocument(const std::filesystem::path& file) {
 }
 
 void MainWindow::OpenAddress(const std::string& address) {
-  QDesktopServices::openUrl(QUrl(FromBytes(address), QUrl::TolerantMode));
+  QDesktopServices::openUrl(QUrl(From1252(address), QUrl::TolerantMode));
 }
 
 }  // namespace vpa

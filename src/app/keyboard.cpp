@@ -64,12 +64,12 @@ void MainWindow::InstallKeyboard() {
   connect(
       qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool ours = now != nullptr && now->parentWidget() == this;
-        controller_.Focused(ours ? ToBytes(now->objectName()) : std::string());
+        controller_.Focused(ours ? To1252(now->objectName()) : std::string());
       });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  const std::string name = ToBytes(watched->objectName());
+  const std::string name = To1252(watched->objectName());
   if (event->type() == QEvent::FocusOut) {
     controller_.FocusLeft(name);
   } else if (event->type() == QEvent::KeyPress) {
@@ -88,7 +88,7 @@ bool MainWindow::ListKey(QComboBox* list, QKeyEvent* key) {
   const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
                           std::chrono::steady_clock::now().time_since_epoch())
                           .count();
-  return controller_.TypeInList(ToBytes(list->objectName()), ToBytes(text), now,
+  return controller_.TypeInList(To1252(list->objectName()), To1252(text), now,
                                 QApplication::keyboardInputInterval());
 }
 

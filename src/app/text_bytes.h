@@ -13,12 +13,13 @@
 
 namespace vpa {
 
-inline std::string ToBytes(const QString& text) {
+// A window's text in Windows-1252, the core's bytes, and back.
+inline std::string To1252(const QString& text) {
   return Encode1252(std::u16string_view(
       reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
 }
 
-inline QString FromBytes(std::string_view bytes) {
+inline QString From1252(std::string_view bytes) {
   std::u16string text = Decode1252(bytes);
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }

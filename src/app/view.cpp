@@ -13,7 +13,7 @@
 namespace vpa {
 
 QWidget* MainWindow::Widget(std::string_view name) const {
-  return findChild<QWidget*>(FromBytes(name));
+  return findChild<QWidget*>(From1252(name));
 }
 
 QLineEdit* MainWindow::Box(std::string_view name) const {
@@ -22,11 +22,11 @@ QLineEdit* MainWindow::Box(std::string_view name) const {
 
 std::string MainWindow::Text(std::string_view control) const {
   QLineEdit* box = Box(control);
-  return box ? ToBytes(box->text()) : std::string();
+  return box ? To1252(box->text()) : std::string();
 }
 
 void MainWindow::SetText(std::string_view control, std::string_view text) {
-  if (QLineEdit* box = Box(control)) box->setText(FromBytes(text));
+  if (QLineEdit* box = Box(control)) box->setText(From1252(text));
 }
 
 int MainWindow::Index(std::string_view control) const {
@@ -64,7 +64,7 @@ void MainWindow::ShowReading(std::string_view control, const std::string& hint,
   QWidget* widget = Widget(control);
   const StoredField* field = FieldOfControl(control);
   if (widget == nullptr || field == nullptr) return;
-  QPalette palette = field->count == 0 ? controls_.rows[field->row - 1].band
+  QPalette palette = field->items.empty() ? controls_.rows[field->row - 1].band
                                        : widget->palette();
   if (refused) palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
   widget->setPalette(palette);

@@ -53,8 +53,8 @@ void MainWindow::KeepStorable(QLineEdit* box) {
   auto* storable = new StorableText(box);
   box->setValidator(storable);
   const auto tell = [this, box, storable](const QString& reason) {
-    controller_.RefusedEdit(ToBytes(box->objectName()),
-                            ToBytes(storable->kept()), reason.toStdString());
+    controller_.RefusedEdit(To1252(box->objectName()),
+                            To1252(storable->kept()), reason.toStdString());
   };
   connect(box, &QLineEdit::inputRejected, this, [storable, tell] {
     tell(QString::fromStdString(storable->reason()));
@@ -69,12 +69,12 @@ void MainWindow::ConnectCommands() {
             [this, row] { RunRow(row); });
     for (QLineEdit* box : controls.DimensionBoxes()) {
       connect(box, &QLineEdit::textChanged, this,
-              [this, box] { controller_.Changed(ToBytes(box->objectName())); });
+              [this, box] { controller_.Changed(To1252(box->objectName())); });
     }
   }
   for (QComboBox* list : findChildren<QComboBox*>()) {
     connect(list, &QComboBox::currentIndexChanged, this,
-            [this, list] { controller_.Changed(ToBytes(list->objectName())); });
+            [this, list] { controller_.Changed(To1252(list->objectName())); });
   }
   connect(controls_.help, &QPushButton::clicked, this, &MainWindow::OpenHelp);
   connect(controls_.web, &QPushButton::clicked, this, &MainWindow::OpenWebSite);
@@ -156,7 +156,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::FocusOnReturn() {
   QWidget* last = focusWidget();
-  controller_.Returned(last ? ToBytes(last->objectName()) : std::string());
+  controller_.Returned(last ? To1252(last->objectName()) : std::string());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

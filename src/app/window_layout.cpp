@@ -92,14 +92,14 @@ Qt::Alignment AlignmentOf(Align align) {
 
 // The table's text boxes take CR LF line ends; Qt's take LF.
 QString PlainText(const std::string& caption) {
-  QString text = FromBytes(caption);
+  QString text = From1252(caption);
   text.replace("\r\n", "\n");
   if (text.endsWith('\n')) text.chop(1);
   return text;
 }
 
 QWidget* MakeLabel(QWidget* form, const FormControl& control) {
-  QLabel* label = new QLabel(FromBytes(control.caption), form);
+  QLabel* label = new QLabel(From1252(control.caption), form);
   label->setAlignment(AlignmentOf(control.align) | Qt::AlignTop);
   label->setAutoFillBackground(IsSet(control.background));
   label->setFont(FontOf(control));
@@ -116,7 +116,7 @@ QWidget* MakeLabel(QWidget* form, const FormControl& control) {
 }
 
 QWidget* MakeButton(QWidget* form, const FormControl& control) {
-  const QString caption = FromBytes(control.caption);
+  const QString caption = From1252(control.caption);
   QPushButton* button =
       IsSet(control.background)
           ? new ColouredButton(caption, ColourOf(control.background),
@@ -141,7 +141,7 @@ QWidget* MakeInstructions(QWidget* form, const FormControl& control) {
 // (a frame, a view, scroll bars and their connections) at every change of
 // palette, style or font; before it exists, such a change needs only a
 // repaint, and the pop-up takes the list's looks when it is built.
-class BandList : public QComboBox {
+class LazyPopupList : public QComboBox {
  public:
   using QComboBox::QComboBox;
 
@@ -163,7 +163,7 @@ class Lists {
   explicit Lists(QObject* owner) : owner_(owner) {}
 
   QWidget* Make(QWidget* form, const FormControl& control) {
-    QComboBox* list = new BandList(form);
+    QComboBox* list = new LazyPopupList(form);
     list->setModel(ModelFor(control.items));
     list->setCurrentIndex(-1);
     return list;
@@ -174,7 +174,7 @@ class Lists {
     QStringListModel*& model = models_[items.data()];
     if (model == nullptr) {
       QStringList texts;
-      for (std::string_view item : items) texts << FromBytes(item);
+      for (std::string_view item : items) texts << From1252(item);
       model = new QStringListModel(texts, owner_);
     }
     return model;
@@ -187,7 +187,7 @@ class Lists {
 QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
   switch (control.kind) {
     case ControlKind::kTextBox:
-      return new QLineEdit(FromBytes(control.caption), form);
+      return new QLineEdit(From1252(control.caption), form);
     case ControlKind::kMultiLineText:
       return MakeInstructions(form, control);
     case ControlKind::kList:
@@ -213,12 +213,12 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
 
 // Name, spoken name and hint, place, font, colours and focus, as the table
 // gives them.
-void Dress(QWidget* widget, const FormControl& control) {
-  widget->setObjectName(FromBytes(control.name));
+void ApplyDesign(QWidget* widget, const FormControl& control) {
+  widget->setObjectName(From1252(control.name));
   if (!control.accessible_name.empty()) {
-    widget->setAccessibleName(FromBytes(control.accessible_name));
+    widget->setAccessibleName(From1252(control.accessible_name));
   }
-  if (!control.hint.empty()) ShowHint(widget, FromBytes(control.hint));
+  if (!control.hint.empty()) ShowHint(widget, From1252(control.hint));
   if (control.kind == ControlKind::kLine || control.kind == ControlKind::kDot) {
     return;  // placed by their own geometry
   }
@@ -242,46 +242,35 @@ void Dress(QWidget* widget, const FormControl& control) {
 }
 
 template <typename Widget>
-void Keep(Widget*& slot, QWidget* widget) {
+void Hold(Widget*& slot, QWidget* widget) {
   slot = static_cast<Widget*>(widget);
 }
 
-// Files the widget where behaviour finds it, by its role.
-void Record(FormControls& controls, const FormControl& control,
-            QWidget* widget) {
+// Files the widget where behaviour finds it: a field's control by its field,
+// the others by their role.
+void FileControl(FormControls& controls, const FormControl& control,
+                 QWidget* widget) {
   RowControls* row = control.row ? &controls.rows[control.row - 1] : nullptr;
   switch (control.role) {
-    case Role::kH:
-      row->band = widget->palette();
-      return Keep(row->h, widget);
-    case Role::kV1:
-      return Keep(row->v1, widget);
-    case Role::kV2:
-      return Keep(row->v2, widget);
-    case Role::kSection:
-      return Keep(row->section, widget);
-    case Role::kL:
-      return Keep(row->l, widget);
-    case Role::kLeg:
-      return Keep(row->leg, widget);
-    case Role::kPair:
-      return Keep(row->pair, widget);
+    case Role::kField:
+      if (row == nullptr) return Hold(controls.end, widget);
+      row->fields[size_t(control.field)] = widget;
+      if (control.kind == ControlKind::kTextBox) row->band = widget->palette();
+      return;
     case Role::kRun:
-      return Keep(row->go, widget);
+      return Hold(row->go, widget);
     case Role::kRowNumber:
-      return Keep(row->number, widget);
-    case Role::kEnd:
-      return Keep(controls.end, widget);
+      return Hold(row->number, widget);
     case Role::kHelp:
-      return Keep(controls.help, widget);
+      return Hold(controls.help, widget);
     case Role::kWeb:
-      return Keep(controls.web, widget);
+      return Hold(controls.web, widget);
     case Role::kExit:
-      return Keep(controls.exit, widget);
+      return Hold(controls.exit, widget);
     case Role::kInstructions:
-      return Keep(controls.instructions, widget);
+      return Hold(controls.instructions, widget);
     case Role::kClipboard:
-      return Keep(controls.clipboard_carrier, widget);
+      return Hold(controls.clipboard_carrier, widget);
     default:
       return;
   }
@@ -293,7 +282,7 @@ void LabelList(QWidget* form, QWidget* list, const FormControl& control) {
   if (control.kind != ControlKind::kList || control.accessible_name.empty()) {
     return;
   }
-  QLabel* label = new QLabel(FromBytes(control.accessible_name), form);
+  QLabel* label = new QLabel(From1252(control.accessible_name), form);
   label->setBuddy(list);
   label->adjustSize();
   label->hide();
@@ -307,7 +296,7 @@ void SetTabOrder(std::map<int, QWidget*> chain) {
   }
 }
 
-void DressForm(QWidget* form) {
+void ApplyFormDesign(QWidget* form) {
   form->setObjectName(kFormName);
   form->setWindowTitle(kFormCaption);
   form->setWindowIcon(PictureIcon(kFormIcon));
@@ -323,8 +312,22 @@ void DressForm(QWidget* form) {
 
 }  // namespace
 
+std::vector<QLineEdit*> RowControls::DimensionBoxes() const {
+  std::vector<QLineEdit*> boxes;
+  for (const FieldColumn& column : FieldColumns()) {
+    if (column.field != RowField::kEnd && column.items.empty()) {
+      boxes.push_back(static_cast<QLineEdit*>(fields[size_t(column.field)]));
+    }
+  }
+  return boxes;
+}
+
+QWidget* FormControls::Holding(const StoredField& field) const {
+  return field.row == 0 ? end : rows[field.row - 1].fields[size_t(field.field)];
+}
+
 FormControls BuildForm(QWidget* form, const Maker& maker) {
-  DressForm(form);
+  ApplyFormDesign(form);
   const std::vector<FormControl> layout = FormLayout(maker);
   // The form takes the lists' font, so most controls need none of their own.
   auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
@@ -336,9 +339,9 @@ FormControls BuildForm(QWidget* form, const Maker& maker) {
   std::map<int, QWidget*> tab_chain;
   for (const FormControl& control : layout) {
     QWidget* widget = MakeWidget(form, control, lists);
-    Dress(widget, control);
+    ApplyDesign(widget, control);
     LabelList(form, widget, control);
-    Record(controls, control, widget);
+    FileControl(controls, control, widget);
     if (control.tab >= 0) tab_chain[control.tab] = widget;
   }
   SetTabOrder(std::move(tab_chain));

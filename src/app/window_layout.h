@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <vector>
 
+#include "form/fields.h"
 #include "form/layout.h"
 #include "form/maker.h"
 
@@ -20,19 +22,15 @@ namespace vpa {
 
 // One entry row's controls, and the colours of its band.
 struct RowControls {
-  QLineEdit* h = nullptr;
-  QLineEdit* v1 = nullptr;
-  QLineEdit* v2 = nullptr;
-  QComboBox* section = nullptr;
-  QLineEdit* l = nullptr;
-  QComboBox* leg = nullptr;
-  QComboBox* pair = nullptr;
+  // The boxes and lists by field: QLineEdit for a text, QComboBox for a
+  // list, as the field table has it.
+  std::array<QWidget*, kRowFieldCount> fields = {};
   QPushButton* go = nullptr;
   QLabel* number = nullptr;  // the row label "1." .. "5."
   QPalette band;
 
-  // The four dimension boxes, in row order.
-  std::array<QLineEdit*, 4> DimensionBoxes() const { return {h, v1, v2, l}; }
+  // The dimension boxes, in row order.
+  std::vector<QLineEdit*> DimensionBoxes() const;
 };
 
 // The controls that behaviour touches. The labels, lines and pictures are
@@ -40,6 +38,9 @@ struct RowControls {
 struct FormControls {
   std::array<RowControls, kRowCount> rows;
   QComboBox* end = nullptr;  // BS
+
+  // The box or list that holds the stored field.
+  QWidget* Holding(const StoredField& field) const;
   QPushButton* help = nullptr;
   QPushButton* web = nullptr;
   QPushButton* exit = nullptr;

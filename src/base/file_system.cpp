@@ -144,6 +144,49 @@ void FileSystem::Rename(const fs::path& from, const fs::path& to,
 #endif
 
 #ifdef _WIN32
+// ReplaceFileW carries the former file's ACL and attributes over.
+void FileSystem::KeepOwnership(std::FILE*, const fs::path&) {}
+#else
+// So that a folder shared by a group stays shared. chown may clear set-id
+// bits: the mode comes last.
+void FileSystem::KeepOwnership(std::FILE* file, const fs::path& former) {
+  struct stat info;
+  int saved_errno = errno;
+  if (stat(former.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+    int fd = fileno(file);
+    [[maybe_unused]] int chowned =
+        fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+    fchmod(fd, info.st_mode & 07777);
+  }
+  errno = saved_errno;
+}
+#endif
+
+void FileSystem::Close(File file, std::error_code& error) {
+  errno = 0;
+  if (std::fclose(file.release()) != 0) error = LastErrno();
+}
+
+fs::file_status FileSystem::Status(const fs::path& path,
+                                   std::error_code& error) {
+  return fs::status(path, error);
+}
+
+std::vector<fs::path> FileSystem::List(const fs::path& folder,
+                                       std::error_code& error) {
+  std::vector<fs::path> entries;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    entries.push_back(entry->path());
+  }
+  return entries;
+}
+
+void FileSystem::Remove(const fs::path& path, std::error_code& error) {
+  fs::remove(path, error);
+}
+
+#ifdef _WIN32
 // Links are rare there and need rights to make; a replacement keeps
 // replacing the path itself.
 fs::path FileSystem::LinkTarget(const fs::path& path, std::error_code&) {

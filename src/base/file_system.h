@@ -11,6 +11,7 @@
 #include <memory>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace vpa {
 
@@ -45,6 +46,22 @@ class FileSystem {
   // Moves `from` over `to`, replacing it.
   virtual void Rename(const std::filesystem::path& from,
                       const std::filesystem::path& to, std::error_code& error);
+  // Closes a file that was written; a failure here is a failed write.
+  virtual void Close(File file, std::error_code& error);
+  // Gives the new file `file` the group and the mode of the file `former`,
+  // where the writer may give them (root, or a member of that group).
+  // Windows: nothing, for the replacement itself carries them over.
+  virtual void KeepOwnership(std::FILE* file,
+                             const std::filesystem::path& former);
+  // What `path` is, and its permissions.
+  virtual std::filesystem::file_status Status(const std::filesystem::path& path,
+                                              std::error_code& error);
+  // The entries of the folder `folder`.
+  virtual std::vector<std::filesystem::path> List(
+      const std::filesystem::path& folder, std::error_code& error);
+  // Removes the file `path`.
+  virtual void Remove(const std::filesystem::path& path,
+                      std::error_code& error);
 
   // The clock's time now. It sits here with the files so that a test sets
   // the time as it sets a failure.

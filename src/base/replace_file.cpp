@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include "base/file_system.h"
 #include "base/files.h"
@@ -18,7 +19,6 @@
 #undef ReplaceFile
 #else
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -43,31 +43,12 @@ bool ProcessRuns(long long id) {
   CloseHandle(process);
   return runs;
 }
-
-// ReplaceFileW carries the former file's ACL and attributes over.
-void KeepOwnership(std::FILE*, const fs::path&) {}
 #else
 long long OwnProcess() { return getpid(); }
 
 bool ProcessRuns(long long id) {
   if (id <= 0 || id != static_cast<pid_t>(id)) return false;
   return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
-}
-
-// The new file takes the former file's group where the writer may give it
-// (root, or a member of that group; anyone else keeps their own) and then
-// its mode, so that a folder shared by a group stays shared. chown may
-// clear set-id bits: the mode comes last.
-void KeepOwnership(std::FILE* file, const fs::path& former) {
-  struct stat info;
-  int saved_errno = errno;
-  if (stat(former.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-    int fd = fileno(file);
-    [[maybe_unused]] int chowned =
-        fchown(fd, static_cast<uid_t>(-1), info.st_gid);
-    fchmod(fd, info.st_mode & 07777);
-  }
-  errno = saved_errno;
 }
 #endif
 
@@ -86,18 +67,17 @@ fs::path TemporaryBeside(const fs::path& path) {
 // Removes the temporary files of `path` whose writer no longer runs. A name
 // that carries no process id counts as no one's.
 void RemoveLitter(const fs::path& path) {
+  FileSystem& system = FileSystem::Current();
   const std::string prefix = LitterPrefix(path);
-  std::error_code error;
-  for (fs::directory_iterator entry(path.parent_path(), error), end;
-       !error && entry != end; entry.increment(error)) {
-    std::string name = entry->path().filename().string();
+  std::error_code ignored;
+  for (const fs::path& entry : system.List(path.parent_path(), ignored)) {
+    std::string name = entry.filename().string();
     if (name.compare(0, prefix.size(), prefix) != 0) continue;
     long long writer = 0;
     const char* digits = name.data() + prefix.size();
     std::from_chars(digits, name.data() + name.size(), writer);
     if (ProcessRuns(writer)) continue;
-    std::error_code ignored;
-    fs::remove(entry->path(), ignored);
+    system.Remove(entry, ignored);
   }
 }
 
@@ -105,7 +85,7 @@ void RemoveLitter(const fs::path& path) {
 // read-only is kept, as Windows keeps it.
 bool IsReadOnlyFile(const fs::path& path) {
   std::error_code ignored;
-  fs::file_status status = fs::status(path, ignored);
+  fs::file_status status = FileSystem::Current().Status(path, ignored);
   return fs::is_regular_file(status) &&
          (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
@@ -118,17 +98,15 @@ std::error_code WriteNewFile(const fs::path& path, const std::string& bytes,
   std::error_code error;
   File file = system.CreateNew(path, error);
   if (!file) return error ? error : std::make_error_code(std::errc::io_error);
-  KeepOwnership(file.get(), former);
+  system.KeepOwnership(file.get(), former);
   // A short write with no error of its own is the disk's failure.
   if (system.Write(file.get(), bytes, error) != bytes.size() && !error) {
     error = std::make_error_code(std::errc::io_error);
   }
   if (!error) system.Flush(file.get(), error);
-  errno = 0;
-  if (std::fclose(file.release()) != 0 && !error) {
-    error = std::error_code(errno ? errno : EIO, std::generic_category());
-  }
-  return error;
+  std::error_code closed;
+  system.Close(std::move(file), closed);
+  return error ? error : closed;
 }
 
 }  // namespace
@@ -147,7 +125,7 @@ Status ReplaceFile(const fs::path& path, const std::string& bytes) {
   if (!error) FileSystem::Current().Rename(temporary, target, error);
   if (error) {
     std::error_code ignored;
-    fs::remove(temporary, ignored);
+    FileSystem::Current().Remove(temporary, ignored);
     return WriteError(path, error);
   }
   return Ok();

@@ -16,12 +16,10 @@
 #include "catalogue/angle_catalogue.h"
 #include "cli/preview_svg.h"
 #include "form/preview_row.h"
-#include "form/row_glue.h"
 #include "form/run_row.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
-#include "staging/row_command.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 #ifndef VPA_VERSION
 #define VPA_VERSION "0"
@@ -127,14 +125,13 @@ std::string EndChoice(const Flags& flags, const std::string& command) {
 
 // The saved end choice of the window; without one, --row cannot write.
 std::string SavedEnd(const FormState& saved) {
-  std::string end = EndChoiceAt(saved.end);
-  if (end.empty()) {
+  if (saved.end.empty()) {
     throw UsageError{
         "no end choice is saved; choose one under \"ADD ANGLES "
         "TO:\" in the window and close it, or give the row's "
         "entries with --end"};
   }
-  return end;
+  return saved.end;
 }
 
 template <size_t N>
@@ -222,7 +219,7 @@ std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
   FormState saved = LoadFormState(folder, &unreadable);
   std::string unread = UnreadableRowMessage(row, unreadable);
   if (!unread.empty()) return unread;
-  entries = EntriesOf(saved.rows[row - 1]);
+  entries = saved.rows[row - 1];
   end = SavedEnd(saved);
   return std::nullopt;
 }
@@ -259,8 +256,8 @@ std::optional<int> TakeRow(const Flags& flags, const ProgramFolder& folder,
 std::string TypedRefusal(const Flags& flags, int row, const std::string& end,
                          std::string message) {
   if (row != 0) return message;
-  auto typed = RowRefusals(RowFromFlags(flags, AsGiven), end);
-  return typed.empty() ? message : RefusalMessage(0, typed);
+  RowCheck typed = CheckRow(RowFromFlags(flags, AsGiven), end);
+  return typed.row ? message : RefusalMessage(0, typed.refusals);
 }
 
 int Preview(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
@@ -271,15 +268,15 @@ int Preview(const Flags& flags, const ProgramFolder& folder, std::ostream& out,
   if (auto status = TakeRow(flags, folder, false, err, row, entries, end)) {
     return *status;
   }
-  std::optional<PreviewRow> preview = PreviewRowOf(entries, end);
-  if (!preview) {
+  const RowCheck check = CheckRow(entries, end);
+  if (!check.row) {
     const std::string message =
-        Utf8From1252(RefusalMessage(row, RowRefusals(entries, end)));
+        Utf8From1252(RefusalMessage(row, check.refusals));
     err << "vpa-macro: " << OneLine(TypedRefusal(flags, row, end, message))
         << "\n";
     return kExitBadInput;
   }
-  out << PreviewSvg(DrawPreview(*preview));
+  out << PreviewSvg(DrawPreview(PreviewOf(*check.row)));
   return kExitDone;
 }
 
@@ -325,15 +322,17 @@ int Read(std::vector<std::string> entries, std::ostream& out,
   if (entries.empty()) throw UsageError{"read needs at least one entry"};
   int status = kExitDone;
   for (const std::string& entry : entries) {
-    Result<std::string> staged = StageDimension(entry);
-    std::optional<FieldRefusal> refusal = DimensionRefusal(RowField::kH, entry);
-    if (staged.ok()) out << staged.value() << "\n";
-    if (!staged.ok()) {
-      err << "vpa-macro: " << staged.error() << "\n";
-    } else if (refusal) {
-      err << "vpa-macro: " << refusal->reason << "; a Run refuses it\n";
+    const DimensionCheck check = CheckDimension(RowField::kH, entry);
+    if (check.dimension) {
+      out << check.dimension->staged << "\n";
+      if (check.refusal) {
+        err << "vpa-macro: " << check.refusal->reason << "; a Run refuses it\n";
+      }
+    } else {
+      err << "vpa-macro: " << check.refusal->reason << ". " << kAcceptedForms
+          << "\n";
     }
-    if (refusal) status = kExitBadInput;
+    if (check.refusal) status = kExitBadInput;
   }
   return status;
 }

@@ -52,14 +52,14 @@ void FormController::Start() {
   missing_folders_ = MissingFoldersMessage(stored_.folder());
   const FormState state = stored_.Load();
   for (const StoredField& field : StoredFields()) {
-    if (field.count == 0) {
+    if (field.items.empty()) {
       view_.SetText(field.control, TextOf(state, field));
     } else {
       view_.SetIndex(field.control, IndexOf(state, field));
     }
   }
   for (const StoredField& field : StoredFields()) {
-    if (field.count != 0) continue;
+    if (!field.items.empty()) continue;
     ShowReadingOf(field.control);
     view_.Select(field.control, 0, 0);
   }
@@ -69,10 +69,10 @@ void FormController::Start() {
 FormState FormController::ReadState() const {
   FormState state;
   for (const StoredField& field : StoredFields()) {
-    if (field.count == 0) {
+    if (field.items.empty()) {
       TextOf(state, field) = view_.Text(field.control);
     } else {
-      IndexOf(state, field) = view_.Index(field.control);
+      SetIndex(state, field, view_.Index(field.control));
     }
   }
   return state;
@@ -82,7 +82,7 @@ FormState FormController::ReadState() const {
 // says it, and an entry it would refuse shows in red.
 void FormController::ShowReadingOf(std::string_view box) {
   const StoredField* field = FieldOfControl(box);
-  if (field == nullptr || field->count != 0) return;
+  if (field == nullptr || !field->items.empty()) return;
   const EntryReading reading = ReadEntry(field->field, view_.Text(box));
   view_.ShowReading(box, Utf8From1252(reading.tooltip), reading.refused, false);
 }
@@ -130,7 +130,7 @@ bool FormController::Key(FormKey key, std::string_view focused, bool repeat) {
 bool FormController::TypeInList(std::string_view list, std::string_view typed,
                                 int64_t now_ms, int pause_ms) {
   const StoredField* field = FieldOfControl(list);
-  if (field == nullptr || field->count == 0 || typed.size() != 1) return false;
+  if (field == nullptr || field->items.empty() || typed.size() != 1) return false;
   const auto& items = ColumnOf(field->field).items;
   const TypeAhead::Step step =
       typed_.Type(std::vector<std::string>(items.begin(), items.end()),
@@ -148,7 +148,8 @@ void FormController::Changed(std::string_view control) {
   SaveSoon();
   const FormControl* found = Find(control);
   if (found != nullptr &&
-      (found->role == Role::kEnd || found->row == preview_row_)) {
+      ((found->role == Role::kField && found->field == RowField::kEnd) ||
+       found->row == preview_row_)) {
     RedrawPreview();
   }
 }

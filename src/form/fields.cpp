@@ -10,15 +10,14 @@ namespace vpa {
 namespace {
 
 constexpr FieldColumn kColumns[] = {
-    {RowField::kH, "H", "zzH", "H", Role::kH, {}},
-    {RowField::kV1, "V", "zzV", "V1", Role::kV1, {}},
-    {RowField::kV2, "W", "zzW", "V2", Role::kV2, {}},
-    {RowField::kL, "L", "zzL", "L", Role::kL, {}},
-    {RowField::kSection, "MAT", "MAT", "material", Role::kSection,
-     kAngleCatalogue},
-    {RowField::kLeg, "OSL", "OSL", "outstanding leg", Role::kLeg, kLegChoices},
-    {RowField::kPair, "Pair", "Pair", "pairs", Role::kPair, kPairChoices},
-    {RowField::kEnd, "BS", "BS", "Add angles to", Role::kEnd, kEndChoices},
+    {RowField::kH, "H", "zzH", "H", {}},
+    {RowField::kV1, "V", "zzV", "V1", {}},
+    {RowField::kV2, "W", "zzW", "V2", {}},
+    {RowField::kL, "L", "zzL", "L", {}},
+    {RowField::kSection, "MAT", "MAT", "material", kAngleCatalogue},
+    {RowField::kLeg, "OSL", "OSL", "outstanding leg", kLegChoices},
+    {RowField::kPair, "Pair", "Pair", "pairs", kPairChoices},
+    {RowField::kEnd, "BS", "BS", "Add angles to", kEndChoices},
 };
 
 std::vector<StoredField> AllFields() {
@@ -28,8 +27,8 @@ std::vector<StoredField> AllFields() {
     for (int row = end ? 0 : 1; row <= (end ? 0 : kRowCount); ++row) {
       const std::string n = end ? "" : std::to_string(row);
       fields.push_back({std::string(column.store_stem) + n,
-                        std::string(column.control_stem) + n, column.field,
-                        column.role, row, int(column.items.size())});
+                        std::string(column.control_stem) + n, column.field, row,
+                        column.items});
     }
   }
   return fields;
@@ -42,13 +41,6 @@ std::span<const FieldColumn> FieldColumns() { return kColumns; }
 const FieldColumn& ColumnOf(RowField field) {
   return *std::find_if(std::begin(kColumns), std::end(kColumns),
                        [&](const FieldColumn& c) { return c.field == field; });
-}
-
-const FieldColumn* ColumnOf(Role role) {
-  auto column =
-      std::find_if(std::begin(kColumns), std::end(kColumns),
-                   [&](const FieldColumn& c) { return c.role == role; });
-  return column == std::end(kColumns) ? nullptr : &*column;
 }
 
 const std::vector<StoredField>& StoredFields() {

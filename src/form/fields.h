@@ -1,6 +1,6 @@
 // The 36 stored fields as one table: each column's store name, control
-// name, role and items, from which every name and every mapping between
-// field, control and caption is derived. A control can thus be renamed
+// name and items, from which every name and every mapping between field,
+// control and caption is derived. A control can thus be renamed
 // without cutting detailers off from their saved entries.
 #ifndef VPA_FORM_FIELDS_H_
 #define VPA_FORM_FIELDS_H_
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "form/layout.h"
-#include "staging/row_refusal.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 
@@ -22,7 +22,6 @@ struct FieldColumn {
   std::string_view store_stem;    // "H" keeps row 1's H in TextFiles/H1.TXT
   std::string_view control_stem;  // "zzH" names row 1's box zzH1
   std::string_view spoken;        // the caption in words: "outstanding leg"
-  Role role;
   std::span<const std::string_view> items;  // a list's items; empty: a text
 };
 
@@ -30,19 +29,16 @@ struct FieldColumn {
 // and L, then the lists MAT, OSL and Pair, then BS.
 std::span<const FieldColumn> FieldColumns();
 
-// The column of `field`, or of the control role `role`; nullptr for a role
-// that holds no stored field.
+// The column of `field`.
 const FieldColumn& ColumnOf(RowField field);
-const FieldColumn* ColumnOf(Role role);
 
 // A stored field: one column's field in one row.
 struct StoredField {
   std::string name;     // the store's name: "H1", "MAT3", "BS"
   std::string control;  // the control's name: "zzH1", "MAT3", "BS"
   RowField field;
-  Role role;
-  int row;    // 1 to 5, 0 for BS
-  int count;  // a list's number of items; 0 for a text
+  int row;                                  // 1 to 5, 0 for BS
+  std::span<const std::string_view> items;  // a list's items; empty: a text
 
   std::string_view caption() const { return FieldCaption(field); }
 };

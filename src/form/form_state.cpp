@@ -2,76 +2,38 @@
 // the field table's order.
 #include "form/form_state.h"
 
+#include <algorithm>
+
 #include "store/field_store.h"
 
 namespace vpa {
-namespace {
-
-template <typename State>
-auto& TextIn(State& state, const StoredField& field) {
-  auto& row = state.rows[field.row - 1];
-  switch (field.field) {
-    case RowField::kH:
-      return row.h;
-    case RowField::kV1:
-      return row.v1;
-    case RowField::kV2:
-      return row.v2;
-    default:
-      return row.l;
-  }
-}
-
-template <typename State>
-auto& IndexIn(State& state, const StoredField& field) {
-  if (field.field == RowField::kEnd) return state.end;
-  auto& row = state.rows[field.row - 1];
-  switch (field.field) {
-    case RowField::kSection:
-      return row.section;
-    case RowField::kLeg:
-      return row.leg;
-    default:
-      return row.pair;
-  }
-}
-
-}  // namespace
 
 std::string& TextOf(FormState& state, const StoredField& field) {
-  return TextIn(state, field);
+  return field.row == 0 ? state.end : state.rows[field.row - 1][field.field];
 }
 const std::string& TextOf(const FormState& state, const StoredField& field) {
-  return TextIn(state, field);
+  return field.row == 0 ? state.end : state.rows[field.row - 1][field.field];
 }
-int& IndexOf(FormState& state, const StoredField& field) {
-  return IndexIn(state, field);
-}
+
 int IndexOf(const FormState& state, const StoredField& field) {
-  return IndexIn(state, field);
+  auto item =
+      std::find(field.items.begin(), field.items.end(), TextOf(state, field));
+  return item == field.items.end() ? -1 : int(item - field.items.begin());
+}
+
+void SetIndex(FormState& state, const StoredField& field, int index) {
+  TextOf(state, field) = index >= 0 && index < int(field.items.size())
+                             ? std::string(field.items[index])
+                             : std::string();
 }
 
 namespace {
-
-// A field's value as text, for comparing two states.
-std::string ShownText(const FormState& state, const StoredField& field) {
-  return field.count == 0 ? TextOf(state, field)
-                          : std::to_string(IndexOf(state, field));
-}
 
 Status SaveOne(const ProgramFolder& folder, const FormState& state,
                const StoredField& field) {
-  return field.count == 0
+  return field.items.empty()
              ? SaveField(folder, field.name, TextOf(state, field))
              : SaveField(folder, field.name, IndexOf(state, field));
-}
-
-void CopyField(const FormState& from, FormState& to, const StoredField& field) {
-  if (field.count == 0) {
-    TextOf(to, field) = TextOf(from, field);
-  } else {
-    IndexOf(to, field) = IndexOf(from, field);
-  }
 }
 
 }  // namespace
@@ -85,10 +47,10 @@ FormState LoadFormState(const ProgramFolder& folder,
       unreadable->push_back(
           {&field, folder.FieldFile(field.name), *stored.unreadable});
     }
-    if (field.count == 0) {
+    if (field.items.empty()) {
       TextOf(state, field) = std::move(stored.text);
     } else {
-      IndexOf(state, field) = StoredIndex(stored.text, field.count);
+      SetIndex(state, field, StoredIndex(stored.text, int(field.items.size())));
     }
   }
   return state;
@@ -112,7 +74,7 @@ std::vector<UnreadableField> StoredForm::Unreadable(
     const FormState& now) const {
   std::vector<UnreadableField> untouched;
   for (const UnreadableField& each : unreadable_) {
-    if (ShownText(now, *each.field) == ShownText(stored_, *each.field)) {
+    if (TextOf(now, *each.field) == TextOf(stored_, *each.field)) {
       untouched.push_back(each);
     }
   }
@@ -122,10 +84,10 @@ std::vector<UnreadableField> StoredForm::Unreadable(
 Status StoredForm::Save(const FormState& now) {
   Status first = Ok();
   for (const StoredField& field : StoredFields()) {
-    if (ShownText(now, field) == ShownText(stored_, field)) continue;
+    if (TextOf(now, field) == TextOf(stored_, field)) continue;
     Status saved = SaveOne(folder_, now, field);
     if (saved.ok()) {
-      CopyField(now, stored_, field);
+      TextOf(stored_, field) = TextOf(now, field);
       std::erase_if(unreadable_, [&](const UnreadableField& each) {
         return each.field == &field;
       });

@@ -12,41 +12,32 @@
 #include "form/fields.h"
 #include "form/layout.h"
 #include "form/unreadable_fields.h"
+#include "staging/row_entries.h"
 #include "store/field_store.h"
 
 namespace vpa {
 
-// One entry row: its four texts as typed, and its lists' positions (-1 when
-// nothing is selected).
-struct RowState {
-  std::string h;
-  std::string v1;
-  std::string v2;
-  std::string l;
-  int section = -1;
-  int leg = -1;
-  int pair = -1;
-
-  friend bool operator==(const RowState&, const RowState&) = default;
-};
-
+// The stored fields as the row check takes them: each row's entries, and
+// the end choice; a list with nothing selected gives the empty text.
 struct FormState {
-  std::array<RowState, kRowCount> rows;
-  int end = -1;  // the position of the end choice BS
+  std::array<RowEntries, kRowCount> rows;
+  std::string end;
 
   friend bool operator==(const FormState&, const FormState&) = default;
 };
 
-// The field's text in `state`; only for text fields.
+// The field's text in `state`: a list's item, or the empty text.
 std::string& TextOf(FormState& state, const StoredField& field);
 const std::string& TextOf(const FormState& state, const StoredField& field);
-// The field's list position in `state`; only for list fields.
-int& IndexOf(FormState& state, const StoredField& field);
+
+// A list field's position in `state` (-1 when nothing is selected), and
+// the item at `index` (none for a position that is not one of the list's).
 int IndexOf(const FormState& state, const StoredField& field);
+void SetIndex(FormState& state, const StoredField& field, int index);
 
 // The stored form, each field read once. A missing or unreadable field
-// reads as the empty text, and a position that is not one of its list's as
-// -1; the unreadable ones are added to `unreadable` when it is given.
+// reads as the empty text, and so does a position that is not one of its
+// list's; the unreadable ones are added to `unreadable` when it is given.
 FormState LoadFormState(const ProgramFolder& folder,
                         std::vector<UnreadableField>* unreadable = nullptr);
 

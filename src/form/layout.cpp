@@ -11,7 +11,7 @@
 #include "form/picture_places.h"
 #include "form/row_feedback.h"
 #include "form/web_address.h"
-#include "staging/row_refusal.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 namespace {
@@ -165,22 +165,18 @@ void Band(FormControl& control, int row) {
   control.text = row % 2 == 1 ? kNavy : kSystemText;
 }
 
-// The row's columns in their order on the form; names and items come from
-// the field table.
+// The row's columns in their order on the form; names, items and kinds
+// come from the field table.
 struct Column {
   RowField field;
-  ControlKind kind;
   int left;
   int width;
 };
 const Column kColumns[] = {
-    {RowField::kH, ControlKind::kTextBox, 8640, 830},
-    {RowField::kV1, ControlKind::kTextBox, 9480, 830},
-    {RowField::kV2, ControlKind::kTextBox, 10320, 830},
-    {RowField::kSection, ControlKind::kList, 11160, 1935},
-    {RowField::kL, ControlKind::kTextBox, 13200, 830},
-    {RowField::kLeg, ControlKind::kList, 14040, 975},
-    {RowField::kPair, ControlKind::kList, 15120, 735},
+    {RowField::kH, 8640, 830},     {RowField::kV1, 9480, 830},
+    {RowField::kV2, 10320, 830},   {RowField::kSection, 11160, 1935},
+    {RowField::kL, 13200, 830},    {RowField::kLeg, 14040, 975},
+    {RowField::kPair, 15120, 735},
 };
 constexpr int kColumnCount = std::size(kColumns);
 static_assert(kColumnCount + 1 == kTabsPerRow);
@@ -202,9 +198,12 @@ void AddRow(std::vector<FormControl>& form, int row) {
   for (int i = 0; i < kColumnCount; ++i) {
     const Column& column = kColumns[i];
     const FieldColumn& stored = ColumnOf(column.field);
-    FormControl control = Control(ControlName(row, column.field), column.kind,
-                                  {column.left, top, column.width, 345});
-    control.role = stored.role;
+    FormControl control = Control(
+        ControlName(row, column.field),
+        stored.items.empty() ? ControlKind::kTextBox : ControlKind::kList,
+        {column.left, top, column.width, 345});
+    control.role = Role::kField;
+    control.field = column.field;
     control.row = row;
     control.points = 9;
     control.items = stored.items;
@@ -230,7 +229,8 @@ void AddBottomBar(std::vector<FormControl>& form) {
   const FieldColumn& stored = ColumnOf(RowField::kEnd);
   FormControl end = Control(ControlName(0, RowField::kEnd), ControlKind::kList,
                             {11160, 8040, 1935, 360});
-  end.role = stored.role;
+  end.role = Role::kField;
+  end.field = RowField::kEnd;
   end.points = 9.75;
   end.items = stored.items;
   end.tab = kFirstBarTab;
@@ -261,10 +261,9 @@ void AddUnseen(std::vector<FormControl>& form) {
 // so a detailer who cannot see the headings hears "Row 2, material"; the
 // bar's controls by their legends or their use.
 std::string WordsFor(const FormControl& control) {
-  if (const FieldColumn* column = ColumnOf(control.role)) {
-    return std::string(column->spoken);
-  }
   switch (control.role) {
+    case Role::kField:
+      return std::string(ColumnOf(control.field).spoken);
     case Role::kRun:
       return "Run";
     case Role::kHelp:

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "form/maker.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 
@@ -65,17 +66,10 @@ enum class ControlKind {
 
 // What behaviour does with a control; the windows find their controls by it.
 enum class Role {
-  kNone,  // passive: labels, pictures, lines, dots
-  kH,
-  kV1,
-  kV2,
-  kSection,
-  kL,
-  kLeg,
-  kPair,
+  kNone,   // passive: labels, pictures, lines, dots
+  kField,  // a stored field's box or list: a row's entry, or BS
   kRun,
   kRowNumber,  // the row's label "1." .. "5."
-  kEnd,
   kHelp,
   kWeb,
   kExit,
@@ -99,7 +93,8 @@ struct FormControl {
   std::string name;  // the control's object name
   ControlKind kind = ControlKind::kLabel;
   Role role = Role::kNone;
-  int row = 0;  // 1 to 5 for an entry row's controls, else 0
+  RowField field = RowField::kH;  // the field a kField control holds
+  int row = 0;                    // 1 to 5 for an entry row's controls, else 0
   TwipRect place;
   double points = 0;  // Arial bold at this size; 0: the toolkit's own font
   Colour background;

@@ -8,9 +8,13 @@
 
 #include "form/form_state.h"
 #include "form/preview.h"
-#include "staging/row_command.h"
+#include "staging/checked_row.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
+
+// What the preview draws of a checked row.
+PreviewRow PreviewOf(const CheckedRow& checked);
 
 // What the preview draws for a row holding `entries` (in the store's code
 // page) with the end choice `end`; nothing for a row a Run would refuse.

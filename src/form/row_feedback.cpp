@@ -60,12 +60,13 @@ constexpr std::string_view kStandInHint =
 EntryReading ReadEntry(RowField field, std::string_view entry) {
   const std::string shown =
       entry.empty() ? std::string("(empty)") : std::string(entry);
-  if (std::optional<FieldRefusal> refusal = DimensionRefusal(field, entry)) {
-    std::string reading = shown + "\n" + refusal->reason;
+  const DimensionCheck check = CheckDimension(field, entry);
+  if (check.refusal) {
+    std::string reading = shown + "\n" + check.refusal->reason;
     if (entry.find('?') != std::string_view::npos) reading += kStandInHint;
     return {true, Wrapped(reading)};
   }
-  std::string reading = "= " + StageDimension(entry).value() + " in";
+  std::string reading = "= " + check.dimension->staged + " in";
   if (!HasDigit(entry)) reading += ", no digits";
   return {false, Wrapped(shown + "\n" + reading)};
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 

@@ -1,5 +1,4 @@
-// Refusals are checked once: a row that passes is planned and written from
-// the same staging.
+// A row is checked once: a row that passes is written from its checked row.
 #include "form/run_row.h"
 
 #include <ctime>
@@ -10,11 +9,9 @@
 #include "form/clipboard_finish.h"
 #include "form/fields.h"
 #include "form/row_feedback.h"
-#include "form/row_glue.h"
 #include "form/unreadable_fields.h"
 #include "macro/macro_writers.h"
-#include "staging/row_command.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {
@@ -25,7 +22,7 @@ RunOutcome Refused(int row, const std::vector<FieldRefusal>& refusals) {
   outcome.message = Utf8From1252(RefusalMessage(row, refusals));
   outcome.focus = FirstRefusedControl(row, refusals);
   const StoredField* field = FieldOfControl(outcome.focus);
-  outcome.select_all = field != nullptr && field->count == 0;
+  outcome.select_all = field != nullptr && field->items.empty();
   return outcome;
 }
 
@@ -56,20 +53,16 @@ RunOutcome Written(const ProgramFolder& folder, int row,
 RunOutcome WriteRow(const ProgramFolder& folder, int row,
                     const RowEntries& entries, const std::string& end,
                     const std::string& time) {
-  std::vector<FieldRefusal> refusals = RowRefusals(entries, end);
-  if (!refusals.empty()) return Refused(row, refusals);
-  Result<RowCommand> command = PlanPassedRow(entries, end);
-  if (!command.ok()) return Failed(command.error());
-  Status written =
-      WriteMacro(folder, command.value().staging, command.value().passes);
+  const RowCheck check = CheckRow(entries, end);
+  if (!check.row) return Refused(row, check.refusals);
+  Status written = WriteMacro(folder, *check.row);
   if (!written.ok()) return Failed(written.error());
   return Written(folder, row, time);
 }
 
 RunOutcome WriteFormRow(const ProgramFolder& folder, int row,
                         const FormState& state, const std::string& time) {
-  return WriteRow(folder, row, EntriesOf(state.rows[row - 1]),
-                  EndChoiceAt(state.end), time);
+  return WriteRow(folder, row, state.rows[row - 1], state.end, time);
 }
 
 namespace {
@@ -83,7 +76,7 @@ RunOutcome RefusedUnreadable(int row,
   for (const UnreadableField& each : unreadable) {
     if (each.field->row != row && each.field->row != 0) continue;
     outcome.focus = ControlName(row, each.field->field);
-    outcome.select_all = each.field->count == 0;
+    outcome.select_all = each.field->items.empty();
     break;
   }
   return outcome;

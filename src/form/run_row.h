@@ -10,7 +10,7 @@
 
 #include "base/program_folder.h"
 #include "form/form_state.h"
-#include "staging/row_command.h"
+#include "staging/row_entries.h"
 
 namespace vpa {
 

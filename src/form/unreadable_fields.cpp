@@ -5,7 +5,7 @@
 #include "base/code_page_1252.h"
 #include "base/files.h"
 #include "form/form_state.h"
-#include "staging/row_refusal.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {
@@ -42,8 +42,8 @@ std::string UnreadableRowMessage(
 std::string UnreadableReading(const UnreadableField& unreadable) {
   std::string reading = CannotRead(unreadable);
   reading[0] = 'T';
-  return reading + (unreadable.field->count == 0 ? "; type the entry again"
-                                                 : "; choose again");
+  return reading + (unreadable.field->items.empty() ? "; type the entry again"
+                                                    : "; choose again");
 }
 
 }  // namespace vpa

@@ -2,11 +2,8 @@
 // left-end passes get V itself. Both ends thus span V to V + L.
 #include "macro/macro_writers.h"
 
-#include <cmath>
-
 #include "base/files.h"
 #include "units/decimal_text.h"
-#include "units/dimension.h"
 
 namespace vpa {
 namespace {
@@ -17,34 +14,14 @@ constexpr std::string_view kLeftFirst = "WALLBEARANGl.PY";
 constexpr std::string_view kBothLeftFirst = "WALLBEARANGla.PY";
 constexpr std::string_view kLeftSecond = "WALLBEARANGl2.PY";
 
-// A staged text read back as a number. Staged texts are decimal texts or
-// entries the reader passed through, so they always read back.
-double StagedNumber(const std::string& staged) {
-  Result<DimensionValue> value = ParseDimension(staged);
-  return value.ok() ? AsNumber(value.value()) : 0;
+// V + L as decimal text: the depth of the angle's lower end.
+Pass RightPass(std::string_view file, const CheckedDimension& v,
+               const CheckedRow& row) {
+  return Pass{file, v.staged, DecimalText(v.inches + row.l.inches)};
 }
 
-std::string StagedText(const std::string& staged) {
-  Result<DimensionValue> value = ParseDimension(staged);
-  return value.ok() ? AsText(value.value()) : std::string();
-}
-
-// V + L as decimal text; a sum too large for a number refuses the command.
-Result<Pass> RightPass(std::string_view file, std::string_view v_name,
-                       const std::string& v, const Staging& staging) {
-  double sum = StagedNumber(v) + StagedNumber(staging.LFin);
-  if (!std::isfinite(sum)) {
-    return Error{std::string(v_name) + " and L: " + std::string(v_name) +
-                 " + L is too large to write as a number; enter smaller "
-                 "values. No macro was written."};
-  }
-  return Pass{file, v, DecimalText(sum)};
-}
-
-Error NoEndChosen() {
-  return Error{
-      "Choose the end of the beam under \"ADD ANGLES TO:\" (Right End, "
-      "Left End or BOTH Ends); no macro was written."};
+Pass LeftPass(std::string_view file, const CheckedDimension& v) {
+  return Pass{file, v.staged, v.staged};
 }
 
 // A template saved as Unicode (Notepad's UTF-16) or holding NUL bytes would
@@ -67,38 +44,37 @@ Status CheckTemplateText(const std::filesystem::path& path,
 
 }  // namespace
 
-Result<std::vector<Pass>> PairPasses(const Staging& staging,
-                                     std::string_view end) {
-  const std::string& v1 = staging.V1Fin;
-  const std::string& v2 = staging.V2Fin;
-  if (end == kLeftEnd) return {{{kLeftFirst, v1, v1}, {kLeftSecond, v2, v2}}};
-  if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
-  Result<Pass> first = RightPass(kRightFirst, "V1", v1, staging);
-  if (!first.ok()) return first.failure();
-  Result<Pass> second = RightPass(kRightSecond, "V2", v2, staging);
-  if (!second.ok()) return second.failure();
-  std::vector<Pass> passes = {first.value(), second.value()};
-  if (end == kRightEnd) return passes;
-  passes.push_back({kBothLeftFirst, v1, v1});
-  passes.push_back({kLeftSecond, v2, v2});
+std::vector<Pass> PairPasses(const CheckedRow& row) {
+  if (row.end == EndChoice::kLeft) {
+    return {LeftPass(kLeftFirst, row.v1), LeftPass(kLeftSecond, row.v2)};
+  }
+  std::vector<Pass> passes = {RightPass(kRightFirst, row.v1, row),
+                              RightPass(kRightSecond, row.v2, row)};
+  if (row.end == EndChoice::kBoth) {
+    passes.push_back(LeftPass(kBothLeftFirst, row.v1));
+    passes.push_back(LeftPass(kLeftSecond, row.v2));
+  }
   return passes;
 }
 
-Result<std::vector<Pass>> SinglePasses(const Staging& staging,
-                                       std::string_view end) {
-  const std::string& v1 = staging.V1Fin;
-  if (end == kLeftEnd) return {{{kLeftFirst, v1, StagedText(v1)}}};
-  if (end != kRightEnd && end != kBothEnds) return NoEndChosen();
-  Result<Pass> right = RightPass(kRightFirst, "V1", v1, staging);
-  if (!right.ok()) return right.failure();
-  if (end == kRightEnd) return {{right.value()}};
-  return {{right.value(), {kBothLeftFirst, v1, StagedText(v1)}}};
+std::vector<Pass> SinglePasses(const CheckedRow& row) {
+  if (row.end == EndChoice::kLeft) return {LeftPass(kLeftFirst, row.v1)};
+  std::vector<Pass> passes = {RightPass(kRightFirst, row.v1, row)};
+  if (row.end == EndChoice::kBoth) {
+    passes.push_back(LeftPass(kBothLeftFirst, row.v1));
+  }
+  return passes;
 }
 
-Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
-                  const std::vector<Pass>& passes) {
+Staging StagingOf(const CheckedRow& row) {
+  return {row.h.staged, row.v1.staged, row.v2.staged,
+          row.section,  row.l.staged,  row.leg};
+}
+
+Status WriteMacro(const ProgramFolder& folder, const CheckedRow& row) {
+  const Staging staging = StagingOf(row);
   std::string macro;
-  for (const Pass& pass : passes) {
+  for (const Pass& pass : row.single ? SinglePasses(row) : PairPasses(row)) {
     const std::filesystem::path path = folder.Template(pass.template_file);
     Result<std::string> text = ReadFile(path, kMaxTemplateBytes);
     if (!text.ok()) return text.failure();

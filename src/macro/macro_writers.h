@@ -9,8 +9,8 @@
 
 #include "base/program_folder.h"
 #include "base/result.h"
-#include "catalogue/angle_catalogue.h"
 #include "macro/template_pass.h"
+#include "staging/checked_row.h"
 
 namespace vpa {
 
@@ -25,17 +25,16 @@ struct Pass {
 };
 
 // The passes of a pair command (two angles at each chosen end) and of a
-// single command (one angle at each chosen end). An end text that is none of
-// the three choices is an error.
-Result<std::vector<Pass>> PairPasses(const Staging& staging,
-                                     std::string_view end);
-Result<std::vector<Pass>> SinglePasses(const Staging& staging,
-                                       std::string_view end);
+// single command (one angle at each chosen end).
+std::vector<Pass> PairPasses(const CheckedRow& row);
+std::vector<Pass> SinglePasses(const CheckedRow& row);
 
-// Expands every pass in memory, then replaces the macro file in one step; on
-// any failure the former macro file stays as it was.
-Status WriteMacro(const ProgramFolder& folder, const Staging& staging,
-                  const std::vector<Pass>& passes);
+// The staging fields of a checked row, as the templates receive them.
+Staging StagingOf(const CheckedRow& row);
+
+// Expands every pass the row asks for in memory, then replaces the macro
+// file in one step; on any failure the former macro file stays as it was.
+Status WriteMacro(const ProgramFolder& folder, const CheckedRow& row);
 
 }  // namespace vpa
 

@@ -30,7 +30,7 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   HGDIOBJ former = SelectObject(dc, Font(design.points));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)));
-  std::wstring caption = FromBytes(design.caption);
+  std::wstring caption = From1252(design.caption);
   DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, former);

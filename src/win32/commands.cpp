@@ -45,12 +45,12 @@ bool FormWindow::OpenDocument(const std::filesystem::path& file) {
 }
 
 void FormWindow::OpenAddress(const std::string& address) {
-  ShellOpen(hwnd_, FromBytes(address).c_str(), L"", folder_.wstring().c_str());
+  ShellOpen(hwnd_, From1252(address).c_str(), L"", folder_.wstring().c_str());
 }
 
 void FormWindow::Say(const std::string& title, const std::wstring& text,
                      UINT icon) {
-  MessageBoxW(hwnd_, text.c_str(), FromBytes(title).c_str(), MB_OK | icon);
+  MessageBoxW(hwnd_, text.c_str(), From1252(title).c_str(), MB_OK | icon);
 }
 
 namespace {

@@ -113,7 +113,7 @@ void FormWindow::BuildControls() {
         design.kind == ControlKind::kTextBox ? WS_EX_CLIENTEDGE : 0;
     std::wstring caption = design.kind == ControlKind::kList
                                ? std::wstring()
-                               : FromBytes(design.caption);
+                               : From1252(design.caption);
     // Made in its place at once: moving each control after would cost the
     // start a second round of window changes.
     const RECT bounds = PixelRect(design.place);
@@ -129,8 +129,8 @@ void FormWindow::BuildControls() {
       Place(placed, false);
     }
     if (!placed.design.hint.empty())
-      SetHint(hwnd, FromBytes(placed.design.hint));
-    spoken_.Name(hwnd, FromBytes(placed.design.accessible_name));
+      SetHint(hwnd, From1252(placed.design.hint));
+    spoken_.Name(hwnd, From1252(placed.design.accessible_name));
     if (placed.design.kind == ControlKind::kTextBox && placed.design.row != 0) {
       KeepStorable(hwnd);
       // An edit box cuts what is pasted beyond 30,000 characters without a
@@ -152,7 +152,7 @@ void FormWindow::SetUpList(Placed& placed) {
   Place(placed, false);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   for (std::string_view item : placed.design.items) {
-    SendMessageW(list, CB_ADDSTRING, 0, LPARAM(FromBytes(item).c_str()));
+    SendMessageW(list, CB_ADDSTRING, 0, LPARAM(From1252(item).c_str()));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   KeepTypeAhead(list);
@@ -260,6 +260,15 @@ void FormWindow::PlaceControls() {
 HWND FormWindow::Control(Role role, int row) const {
   for (const Placed& placed : controls_) {
     if (placed.design.role == role && placed.design.row == row)
+      return placed.hwnd;
+  }
+  return nullptr;
+}
+
+HWND FormWindow::Control(RowField field, int row) const {
+  for (const Placed& placed : controls_) {
+    if (placed.design.role == Role::kField && placed.design.field == field &&
+        placed.design.row == row)
       return placed.hwnd;
   }
   return nullptr;

@@ -116,7 +116,7 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
   controller_.Start();
   ShowWindow(hwnd_, show);
-  SetFocus(Control(Role::kH, 1));
+  SetFocus(Control(RowField::kH, 1));
   SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
   return true;
 }
@@ -254,12 +254,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       PostQuitMessage(0);
       return 0;
     case kRefusedEdit:
-      controller_.RefusedEdit(NameOf(HWND(w)), ToBytes(WindowText(HWND(w))),
+      controller_.RefusedEdit(NameOf(HWND(w)), To1252(WindowText(HWND(w))),
                               *reinterpret_cast<const std::string*>(l));
       return 0;
     case kTypedInList:
       return controller_.TypeInList(
-          NameOf(HWND(w)), ToBytes(std::wstring(1, wchar_t(l))),
+          NameOf(HWND(w)), To1252(std::wstring(1, wchar_t(l))),
           int64_t(GetTickCount64()), int(GetDoubleClickTime()));
     default:
       if (message == ShowYourselfMessage()) {

@@ -70,7 +70,7 @@ void FormWindow::PaintLabel(HDC dc, const FormControl& design, RECT place) {
   HGDIOBJ former = SelectObject(dc, Font(design.points));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, MarkedColour(design, ResolveColour(design.text, 0)));
-  std::wstring text = FromBytes(design.caption);
+  std::wstring text = From1252(design.caption);
   // A label never clips its text: a font a little wider than Arial's
   // must not cut off a letter.
   UINT flags = AlignFlag(design.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |

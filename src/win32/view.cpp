@@ -31,12 +31,12 @@ std::string FormWindow::NameOf(HWND control) const {
 
 std::string FormWindow::Text(std::string_view control) const {
   const Placed* placed = Named(control);
-  return placed ? ToBytes(WindowText(placed->hwnd)) : std::string();
+  return placed ? To1252(WindowText(placed->hwnd)) : std::string();
 }
 
 void FormWindow::SetText(std::string_view control, std::string_view text) {
   if (const Placed* placed = Named(control)) {
-    SetWindowTextW(placed->hwnd, FromBytes(text).c_str());
+    SetWindowTextW(placed->hwnd, From1252(text).c_str());
   }
 }
 

@@ -13,13 +13,14 @@
 
 namespace vpa {
 
-// wchar_t is UTF-16 on Windows, so the core's mapping serves as it is.
-inline std::string ToBytes(std::wstring_view text) {
+// A window's text in Windows-1252, the core's bytes, and back. wchar_t
+// is UTF-16 on Windows, so the core's mapping serves as it is.
+inline std::string To1252(std::wstring_view text) {
   return Encode1252(std::u16string_view(
       reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
-inline std::wstring FromBytes(std::string_view bytes) {
+inline std::wstring From1252(std::string_view bytes) {
   std::u16string text = Decode1252(bytes);
   return std::wstring(text.begin(), text.end());
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/code_page_1252.h"
-#include "staging/row_command.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {
@@ -52,10 +52,11 @@ TEST(QuoteEntry, RefusalsAreOneShortLine) {
   for (std::string entry :
        {std::string("1x\n-2\n"), std::string(100000, '7') + "x-1",
         "x-" + std::string(100000, '7'), std::string(100000, '9') + "-x"}) {
-    Result<std::string> staged = StageDimension(entry);
-    ASSERT_FALSE(staged.ok());
-    EXPECT_EQ(staged.error().find('\n'), std::string::npos) << staged.error();
-    EXPECT_LT(staged.error().size(), 300u) << staged.error();
+    const DimensionCheck check = CheckDimension(RowField::kH, entry);
+    ASSERT_FALSE(check.dimension);
+    EXPECT_EQ(check.refusal->reason.find('\n'), std::string::npos)
+        << check.refusal->reason;
+    EXPECT_LT(check.refusal->reason.size(), 300u) << check.refusal->reason;
   }
 }
 

@@ -13,7 +13,9 @@
 #include <sys/stat.h>
 #endif
 
+#include "catalogue/angle_catalogue.h"
 #include "macro/macro_writers.h"
+#include "staging/row_check.h"
 #include "store/field_store.h"
 #include "test_folder.h"
 
@@ -25,7 +27,12 @@ using testing::TestFolder;
 
 constexpr std::string_view kFormer = "former macro\r\n";
 
-Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
+// A "BOTH Ends" pair row, which reads all four templates of a pair.
+CheckedRow Row() {
+  return *CheckRow({"12.5", "6", "9", "L4x4x1/2", "120", "Long", "2"},
+                   kBothEnds)
+              .row;
+}
 
 // A file of `size` bytes that takes no room on the disk, ending in `tail`.
 void MakeSparse(const fs::path& path, uintmax_t size, const std::string& tail) {
@@ -94,8 +101,7 @@ TEST(OddFiles, AsTemplates) {
     fs::path second = test.folder().Template("WALLBEARANGr2.PY");
     fs::remove(second);
     odd.make(second);
-    Status written =
-        WriteMacro(test.folder(), Row(), PairPasses(Row(), kBothEnds).value());
+    Status written = WriteMacro(test.folder(), Row());
     ASSERT_FALSE(written.ok());
     EXPECT_NE(written.error().find("Cannot read " + second.string() + ": "),
               std::string::npos)
@@ -110,8 +116,7 @@ TEST(FileErrors, NameAFolderUnderAnyNameInUtf8) {
   TestFolder test;
   const fs::path root = test.root() / fs::path(u8"D\u00e9tailleur \u0416");
   fs::create_directories(root / "0PY");
-  Status written = WriteMacro(ProgramFolder(root), Row(),
-                              PairPasses(Row(), kBothEnds).value());
+  Status written = WriteMacro(ProgramFolder(root), Row());
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("D\xc3\xa9tailleur \xd0\x96"),
             std::string::npos)

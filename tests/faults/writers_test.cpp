@@ -21,6 +21,7 @@
 #endif
 
 #include "base/files.h"
+#include "catalogue/angle_catalogue.h"
 #include "form/run_row.h"
 #include "test_folder.h"
 

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
+#include "catalogue/angle_catalogue.h"
 #include "failing_file_system.h"
-#include "form/row_glue.h"
 #include "store/field_store.h"
 #include "test_folder.h"
 
@@ -16,15 +16,27 @@ namespace {
 
 using testing::TestFolder;
 
+// The stored field named `name` ("MAT2").
+const StoredField& Field(std::string_view name) {
+  for (const StoredField& field : StoredFields()) {
+    if (field.name == name) return field;
+  }
+  throw std::invalid_argument(std::string(name));
+}
+
 FormState Sample() {
   FormState state;
   for (int row = 1; row <= kRowCount; ++row) {
     const std::string n = std::to_string(row);
-    state.rows[row - 1] = {"h" + n,          "1-0 1/" + n, "",
-                           "  spaced" + n,   row * 20,     row % 2,
-                           row == 3 ? -1 : 1};
+    state.rows[row - 1] = {"h" + n,
+                           "1-0 1/" + n,
+                           "",
+                           std::string(kAngleCatalogue[row * 20]),
+                           "  spaced" + n,
+                           std::string(kLegChoices[row % 2]),
+                           row == 3 ? "" : "2"};
   }
-  state.end = 2;
+  state.end = kRightEnd;
   return state;
 }
 
@@ -39,9 +51,9 @@ TEST(StoredFields, AreTheThirtySixInSaveOrder) {
   std::vector<std::string> names;
   for (const StoredField& field : StoredFields()) names.push_back(field.name);
   EXPECT_EQ(names, expected);
-  EXPECT_EQ(StoredFields()[25].count, 2);    // OSL1
-  EXPECT_EQ(StoredFields()[20].count, 131);  // MAT1
-  EXPECT_EQ(StoredFields()[35].count, 3);    // BS
+  EXPECT_EQ(StoredFields()[25].items.size(), 2u);    // OSL1
+  EXPECT_EQ(StoredFields()[20].items.size(), 131u);  // MAT1
+  EXPECT_EQ(StoredFields()[35].items.size(), 3u);    // BS
 }
 
 TEST(FormState, RoundTripsThroughTheStore) {
@@ -51,7 +63,7 @@ TEST(FormState, RoundTripsThroughTheStore) {
   FormState expected = saved;
   // The store trims spaces at a text's ends.
   for (int row = 1; row <= kRowCount; ++row) {
-    expected.rows[row - 1].l = "spaced" + std::to_string(row);
+    expected.rows[row - 1][RowField::kL] = "spaced" + std::to_string(row);
   }
   EXPECT_EQ(LoadFormState(test.folder()), expected);
   EXPECT_EQ(test.Read("TextFiles/V2.TXT"), "1-0 1/2\r\n");
@@ -77,12 +89,13 @@ TEST(FormState, PositionsOutsideTheirListsSelectNothing) {
     test.Write(std::string("TextFiles/") + name + ".TXT", stored);
   }
   FormState state = LoadFormState(test.folder());
-  EXPECT_EQ(state.rows[0].section, -1);
-  EXPECT_EQ(state.rows[0].leg, -1);
-  EXPECT_EQ(state.rows[0].pair, -1);
-  EXPECT_EQ(state.end, -1);
-  EXPECT_EQ(state.rows[1].section, 130);
-  EXPECT_EQ(state.rows[1].leg, 1);
+  for (const char* name : {"MAT1", "OSL1", "Pair1", "BS"}) {
+    EXPECT_EQ(TextOf(state, Field(name)), "") << name;
+    EXPECT_EQ(IndexOf(state, Field(name)), -1) << name;
+  }
+  EXPECT_EQ(IndexOf(state, Field("MAT2")), 130);
+  EXPECT_EQ(state.rows[1][RowField::kSection], kAngleCatalogue[130]);
+  EXPECT_EQ(state.rows[1][RowField::kLeg], "Long");
 }
 
 // A field whose file exists but cannot be read (here a folder in its place)
@@ -93,13 +106,13 @@ TEST(StoredForm, UnreadableFieldsAreKeptUntilChanged) {
   std::filesystem::create_directory(test.root() / "TextFiles" / "MAT2.TXT");
   StoredForm stored(test.folder());
   FormState state = stored.Load();
-  EXPECT_EQ(state.rows[0].h, "");
-  EXPECT_EQ(state.rows[1].section, -1);
+  EXPECT_EQ(state.rows[0][RowField::kH], "");
+  EXPECT_EQ(state.rows[1][RowField::kSection], "");
   EXPECT_TRUE(stored.Save(state).ok());
   EXPECT_TRUE(std::filesystem::is_directory(test.root() / "TextFiles/H1.TXT"));
 
-  state.rows[1].section = 4;
-  state.end = 1;
+  SetIndex(state, Field("MAT2"), 4);
+  SetIndex(state, Field("BS"), 1);
   Status saved = stored.Save(state);
   EXPECT_FALSE(saved.ok());
   EXPECT_NE(saved.error().find("MAT2"), std::string::npos) << saved.error();
@@ -115,19 +128,20 @@ TEST(StoredForm, SavesOnlyWhatChangedSinceLoadOrSave) {
   StoredForm second(test.folder());
   FormState in_first = first.Load();
   FormState in_second = second.Load();
-  in_second.rows[0].h = "7";
-  in_second.rows[2].section = 9;
+  in_second.rows[0][RowField::kH] = "7";
+  SetIndex(in_second, Field("MAT3"), 9);
   ASSERT_TRUE(second.Save(in_second).ok());
-  in_first.rows[4].v1 = "2-6";
+  in_first.rows[4][RowField::kV1] = "2-6";
   ASSERT_TRUE(first.Save(in_first).ok());
   FormState loaded = LoadFormState(test.folder());
-  EXPECT_EQ(loaded.rows[0].h, "7");
-  EXPECT_EQ(loaded.rows[2].section, 9);
-  EXPECT_EQ(loaded.rows[4].v1, "2-6");
+  EXPECT_EQ(loaded.rows[0][RowField::kH], "7");
+  EXPECT_EQ(IndexOf(loaded, Field("MAT3")), 9);
+  EXPECT_EQ(loaded.rows[4][RowField::kV1], "2-6");
   // Saved once, a value counts as stored: a change back is saved again.
-  in_first.rows[4].v1 = Sample().rows[4].v1;
+  in_first.rows[4][RowField::kV1] = Sample().rows[4][RowField::kV1];
   ASSERT_TRUE(first.Save(in_first).ok());
-  EXPECT_EQ(LoadFormState(test.folder()).rows[4].v1, Sample().rows[4].v1);
+  EXPECT_EQ(LoadFormState(test.folder()).rows[4][RowField::kV1],
+            Sample().rows[4][RowField::kV1]);
 }
 
 // Saves as entries are typed tell a failure once, until one succeeds, and
@@ -139,32 +153,31 @@ TEST(StoredForm, SaveAsTypedTellsAFailureOnceAndTriesAgain) {
   {
     testing::FailingFileSystem full(testing::FailingFileSystem::Call::kWrite,
                                     std::errc::no_space_on_device);
-    state.rows[0].h = "4";
+    state.rows[0][RowField::kH] = "4";
     EXPECT_NE(stored.SaveAsTyped(state).find("could not be saved"),
               std::string::npos);
-    state.rows[0].h = "4-4";
+    state.rows[0][RowField::kH] = "4-4";
     EXPECT_EQ(stored.SaveAsTyped(state), "");
   }
   EXPECT_EQ(stored.SaveAsTyped(state), "");
   EXPECT_EQ(test.Read("TextFiles/H1.TXT"), "4-4\r\n");
 }
 
-TEST(EntriesOf, ListPositionsBecomeItems) {
+// The row check takes a loaded row as it is: positions become items.
+TEST(FormState, ListPositionsLoadAsTheirItems) {
   TestFolder test;
-  SaveField(test.folder(), "H2", "1-0 1/2");
   SaveField(test.folder(), "MAT2", 7);
   SaveField(test.folder(), "OSL2", 1);
   SaveField(test.folder(), "Pair2", 5);
   SaveField(test.folder(), "BS", 1);
   FormState state = LoadFormState(test.folder());
-  RowEntries row = EntriesOf(state.rows[1]);
-  EXPECT_EQ(row.h, "1-0 1/2");
-  EXPECT_EQ(row.section, "L1 3/4x1 3/4x1/4");
-  EXPECT_EQ(row.leg, "Long");
-  EXPECT_EQ(row.pair, "");
-  EXPECT_EQ(EndChoiceAt(state.end), "Left End");
-  EXPECT_EQ(EndChoiceAt(-1), "");
-  EXPECT_EQ(EndChoiceAt(3), "");
+  EXPECT_EQ(state.rows[1][RowField::kSection], "L1 3/4x1 3/4x1/4");
+  EXPECT_EQ(state.rows[1][RowField::kLeg], "Long");
+  EXPECT_EQ(state.rows[1][RowField::kPair], "");
+  EXPECT_EQ(state.end, "Left End");
+  SetIndex(state, Field("BS"), 3);
+  EXPECT_EQ(state.end, "");
+  EXPECT_EQ(IndexOf(state, Field("BS")), -1);
 }
 
 }  // namespace

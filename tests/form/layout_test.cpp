@@ -133,7 +133,8 @@ TEST(FormLayout, RowsAreBandedAndLabelledByRole) {
   EXPECT_EQ(form.at("OSL2").text, system_text);
   EXPECT_EQ(form.at("zzL4").background, system_back);
   EXPECT_EQ(form.at("zzL4").text, system_text);
-  EXPECT_EQ(form.at("zzW2").role, Role::kV2);
+  EXPECT_EQ(form.at("zzW2").role, Role::kField);
+  EXPECT_EQ(form.at("zzW2").field, RowField::kV2);
   EXPECT_EQ(form.at("zzW2").row, 2);
   EXPECT_EQ(form.at("Go4").role, Role::kRun);
   EXPECT_EQ(form.at("MAT1").items.size(), 131u);

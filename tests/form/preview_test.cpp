@@ -12,7 +12,7 @@ namespace {
 RowEntries Row(std::string h, std::string v1, std::string v2, std::string l,
                std::string section = "L4x4x1/2", std::string leg = "Long",
                std::string pair = "2") {
-  return {h, v1, v2, section, l, leg, pair};
+  return {{h, v1, v2, section, l, leg, pair}};
 }
 
 TEST(Preview, SectionSizes) {
@@ -89,8 +89,9 @@ TEST(Preview, StaysInItsZoneToScaleWithNoTextOverAnother) {
   };
   for (const RowEntries& entries : rows) {
     for (std::string_view end : {"Right End", "Left End", "BOTH Ends"}) {
-      SCOPED_TRACE(entries.h + " " + entries.v1 + " " + entries.v2 + " " +
-                   entries.l + " " + entries.section + " " + std::string(end));
+      SCOPED_TRACE(entries[RowField::kH] + " " + entries[RowField::kV1] + " " +
+                   entries[RowField::kV2] + " " + entries[RowField::kL] + " " +
+                   entries[RowField::kSection] + " " + std::string(end));
       PreviewDrawing drawing = DrawPreview(*PreviewRowOf(entries, end));
       ASSERT_GT(drawing.twips_per_inch, 0);
       int outlines = 0;

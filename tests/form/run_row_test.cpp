@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "base/file_system.h"
+#include "catalogue/angle_catalogue.h"
 #include "form/clipboard_finish.h"
 #include "test_folder.h"
 
@@ -17,8 +18,9 @@ using testing::TestFolder;
 
 FormState Filled() {
   FormState state;
-  state.rows[2] = {"1-0 1/2", "6", "9", "120", 0, 1, 1};
-  state.end = 0;
+  state.rows[2] = {"1-0 1/2", "6",    "9", std::string(kAngleCatalogue[0]),
+                   "120",     "Long", "2"};
+  state.end = kBothEnds;
   return state;
 }
 
@@ -30,11 +32,12 @@ TEST(RunFormRow, RefusedFocusesTheFirstBadControlAndSavesNothing) {
     const char* message_part;
   } cases[] = {
       // An entry is quoted in the store's code page; the message is UTF-8.
-      {[](FormState& s) { s.rows[2].v2 = "9\xB0"; }, "zzW3", true,
+      {[](FormState& s) { s.rows[2][RowField::kV2] = "9\xB0"; }, "zzW3", true,
        "V2: \xC2\xB0 is not part of a dimension; 9\xC2\xB0 would be read "
        "as 9 in"},
-      {[](FormState& s) { s.rows[2].leg = -1; }, "OSL3", false, "OSL: choose"},
-      {[](FormState& s) { s.end = -1; }, "BS", false, "ADD ANGLES TO: choose"},
+      {[](FormState& s) { s.rows[2][RowField::kLeg] = ""; }, "OSL3", false,
+       "OSL: choose"},
+      {[](FormState& s) { s.end = ""; }, "BS", false, "ADD ANGLES TO: choose"},
   };
   for (const auto& c : cases) {
     TestFolder test;
@@ -78,8 +81,8 @@ TEST(RunFormRow, UnreadableStoredEntryRefusesItsRowUntilChanged) {
   StoredForm stored(test.folder());
   FormState state = stored.Load();
   state.rows[2] = Filled().rows[2];
-  state.rows[2].v1 = "";
-  state.end = 0;
+  state.rows[2][RowField::kV1] = "";
+  state.end = kBothEnds;
   RunOutcome outcome = RunFormRow(stored, 3, state, "");
   ASSERT_EQ(outcome.kind, RunOutcome::Kind::kRefused);
   EXPECT_EQ(outcome.focus, "zzV3");
@@ -90,7 +93,7 @@ TEST(RunFormRow, UnreadableStoredEntryRefusesItsRowUntilChanged) {
   EXPECT_EQ(test.Read("TextFiles/V3.TXT"), std::string("\xFF\xFE"
                                                        "6\0",
                                                        4));
-  state.rows[2].v1 = "6";
+  state.rows[2][RowField::kV1] = "6";
   EXPECT_EQ(RunFormRow(stored, 3, state, "").kind, RunOutcome::Kind::kWritten);
   EXPECT_EQ(test.Read("TextFiles/V3.TXT"), "6\r\n");
 }

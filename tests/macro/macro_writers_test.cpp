@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/angle_catalogue.h"
+#include "staging/row_check.h"
 #include "test_folder.h"
 
 namespace vpa {
@@ -17,15 +19,21 @@ std::string Block(const std::string& name, const std::string& v,
          "\r\nh=12.5 l=120 s=L4x4x1/2 k=" + leg + "\r\n";
 }
 
-Staging Row() { return {"12.5", "6", "9", "L4x4x1/2", "120", "Long"}; }
+// A checked row of the given entries.
+CheckedRow Checked(std::string_view end, const char* v1 = "6",
+                   const char* v2 = "9", const char* l = "120",
+                   const char* pair = "2", const char* leg = "Long") {
+  const RowCheck check =
+      CheckRow({"12.5", v1, v2, "L4x4x1/2", l, leg, pair}, end);
+  EXPECT_TRUE(check.row) << RefusalMessage(0, check.refusals);
+  return check.row.value_or(CheckedRow{});
+}
 
 // Writes the macro of a pair command, or of a single one.
-Status Write(const TestFolder& test, const Staging& staging,
-             std::string_view end, bool single = false) {
-  Result<std::vector<Pass>> passes =
-      single ? SinglePasses(staging, end) : PairPasses(staging, end);
-  if (!passes.ok()) return passes.failure();
-  return WriteMacro(test.folder(), staging, passes.value());
+Status Write(const TestFolder& test, std::string_view end,
+             bool single = false) {
+  return WriteMacro(test.folder(),
+                    Checked(end, "6", "9", "120", single ? "1" : "2"));
 }
 
 struct Command {
@@ -41,7 +49,7 @@ TEST_P(WritesMacro, ExactBytes) {
   test.InstallNamedTemplates();
   test.Write("0PY/0.PY", "former macro\r\n");
   const Command& command = GetParam();
-  Status written = Write(test, Row(), command.end, command.single);
+  Status written = Write(test, command.end, command.single);
   ASSERT_TRUE(written.ok()) << written.error();
   EXPECT_EQ(test.Read("0PY/0.PY"), command.macro);
 }
@@ -69,97 +77,42 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WriteMacro, ShortLegReachesEveryBlock) {
   TestFolder test;
   test.InstallNamedTemplates();
-  Staging staging = Row();
-  staging.OSLFin = "Short";
-  ASSERT_TRUE(Write(test, staging, kBothEnds, true).ok());
+  ASSERT_TRUE(WriteMacro(test.folder(),
+                         Checked(kBothEnds, "6", "9", "120", "1", "Short"))
+                  .ok());
   EXPECT_EQ(test.Read("0PY/0.PY"),
             Block("WALLBEARANG.PY", "6", "126", "Hz.") +
                 Block("WALLBEARANGla.PY", "6", "6", "Hz."));
 }
 
+// The sum is of the staged texts read back: 1/3 stages as 0.333333333333333.
 TEST(Passes, RightEndDepthIsVPlusL) {
   struct Case {
     const char *l, *v1, *v2, *fs1, *fs2;
   } cases[] = {
       {"120", "12.5", "0", "132.5", "120"},
-      {"36", "0", "0", "36", "36"},
-      {"0", "6", "9", "6", "9"},
-      {"", "6", "9", "6", "9"},
-      {"abc", "6", "9", "6", "9"},
-      {"-12", "-6", "-1.50", "-18", "-13.5"},
+      {"36", "", "0", "36", "36"},
+      {"12", "-6", "-1.50", "6", "10.5"},
       {"1/3", "0.1", "0.2", "0.433333333333333", "0.533333333333333"},
+      {"1-0 1/3", "-1/3", "1/3", "12", "12.6666666666666"},
   };
   for (const Case& c : cases) {
-    Staging staging{"1", c.v1, c.v2, "L4x4x1/2", c.l, "Long"};
-    std::vector<Pass> pair = PairPasses(staging, kRightEnd).value();
+    std::vector<Pass> pair = PairPasses(Checked(kRightEnd, c.v1, c.v2, c.l));
     EXPECT_EQ(pair[0].fsv01, c.fs1) << c.l << " " << c.v1;
     EXPECT_EQ(pair[1].fsv01, c.fs2) << c.l << " " << c.v2;
-    EXPECT_EQ(SinglePasses(staging, kRightEnd).value()[0].fsv01, c.fs1);
+    EXPECT_EQ(SinglePasses(Checked(kRightEnd, c.v1, c.v2, c.l, "1"))[0].fsv01,
+              c.fs1);
   }
 }
 
 TEST(Passes, LeftEndTakesVAsStaged) {
-  Staging staging{"1", "-1.50", "", "L4x4x1/2", "12", "Long"};
-  std::vector<Pass> pair = PairPasses(staging, kLeftEnd).value();
+  std::vector<Pass> pair = PairPasses(Checked(kLeftEnd, "-1.50", "1 1/2"));
   EXPECT_EQ(pair[0].zzv1, "-1.50");
   EXPECT_EQ(pair[0].fsv01, "-1.50");
-  EXPECT_EQ(pair[1].fsv01, "");
-  staging.V1Fin = "";
-  Pass single = SinglePasses(staging, kLeftEnd).value()[0];
-  EXPECT_EQ(single.zzv1, "");
+  EXPECT_EQ(pair[1].fsv01, "1.5");
+  Pass single = SinglePasses(Checked(kLeftEnd, "", "9", "120", "1"))[0];
+  EXPECT_EQ(single.zzv1, "0");
   EXPECT_EQ(single.fsv01, "0");
-}
-
-TEST(Passes, NoEndChosenIsAnError) {
-  for (std::string_view end : {"", "right end", "Right End ", "BOTH ENDS"}) {
-    EXPECT_FALSE(PairPasses(Row(), end).ok()) << end;
-    EXPECT_FALSE(SinglePasses(Row(), end).ok()) << end;
-  }
-}
-
-// V + L beyond the largest number has no decimal text: the command is
-// refused, naming the fields, and writes nothing.
-TEST(Passes, SumTooLargeIsRefusedNamingTheFields) {
-  const struct {
-    const char *v1, *v2, *l;
-    bool pair_refused, single_refused;
-    const char* named;
-  } cases[] = {
-      {"1e308", "1", "1e308", true, true, "V1 and L"},
-      {"1", "-1e308", "-1e308", true, false, "V2 and L"},
-      {"1.7e308", "1.7e308", "1.7e308", true, true, "V1 and L"},
-      {"1e308", "1e308", "-1e308", false, false, ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.v1 + std::string(" ") + c.v2 + " " + c.l);
-    Staging row = {"12.5", c.v1, c.v2, "L4x4x1/2", c.l, "Long"};
-    for (std::string_view end : {kRightEnd, kBothEnds}) {
-      Result<std::vector<Pass>> pair = PairPasses(row, end);
-      Result<std::vector<Pass>> single = SinglePasses(row, end);
-      EXPECT_EQ(!pair.ok(), c.pair_refused);
-      EXPECT_EQ(!single.ok(), c.single_refused);
-      if (!pair.ok()) EXPECT_EQ(pair.error().rfind(c.named, 0), 0u);
-    }
-    // The left end adds nothing, so it writes.
-    EXPECT_TRUE(PairPasses(row, kLeftEnd).ok());
-  }
-  TestFolder test;
-  test.InstallNamedTemplates();
-  test.Write("0PY/0.PY", "former macro\r\n");
-  EXPECT_FALSE(Write(test, {"12.5", "1e308", "9", "L4x4x1/2", "1e308", "Long"},
-                     kRightEnd)
-                   .ok());
-  EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
-}
-
-TEST(WriteMacro, NoEndChosenLeavesTheFormerMacro) {
-  TestFolder test;
-  test.InstallNamedTemplates();
-  test.Write("0PY/0.PY", "former macro\r\n");
-  Status written = Write(test, Row(), "");
-  ASSERT_FALSE(written.ok());
-  EXPECT_NE(written.error().find("Right End"), std::string::npos);
-  EXPECT_EQ(test.Read("0PY/0.PY"), "former macro\r\n");
 }
 
 TEST(WriteMacro, FailingSecondPassLeavesTheFormerMacro) {
@@ -167,7 +120,7 @@ TEST(WriteMacro, FailingSecondPassLeavesTheFormerMacro) {
   test.InstallNamedTemplates();
   std::filesystem::remove(test.root() / "PythonFiles" / "WALLBEARANGr2.PY");
   test.Write("0PY/0.PY", "former macro\r\n");
-  Status written = Write(test, Row(), kBothEnds);
+  Status written = Write(test, kBothEnds);
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("WALLBEARANGr2.PY"), std::string::npos);
   EXPECT_NE(written.error().find("No such file"), std::string::npos);
@@ -190,7 +143,7 @@ TEST(WriteMacro, TemplateThatIsNotTextIsRefusedByName) {
     test.InstallNamedTemplates();
     test.Write("PythonFiles/WALLBEARANGr2.PY", c.bytes);
     test.Write("0PY/0.PY", "former macro\r\n");
-    Status written = Write(test, Row(), kRightEnd);
+    Status written = Write(test, kRightEnd);
     ASSERT_FALSE(written.ok()) << c.reason;
     EXPECT_EQ(written.code(), ErrorCode::kNotText);
     EXPECT_NE(written.error().find("WALLBEARANGr2.PY"), std::string::npos);
@@ -204,7 +157,7 @@ TEST(WriteMacro, MissingMacroFolderIsAnErrorAndNothingIsCreated) {
   TestFolder test;
   test.InstallNamedTemplates();
   std::filesystem::remove(test.root() / "0PY");
-  Status written = Write(test, Row(), kRightEnd, true);
+  Status written = Write(test, kRightEnd, true);
   ASSERT_FALSE(written.ok());
   EXPECT_NE(written.error().find("0.PY"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(test.root() / "0PY"));
@@ -213,9 +166,9 @@ TEST(WriteMacro, MissingMacroFolderIsAnErrorAndNothingIsCreated) {
 TEST(WriteMacro, SecondCommandRewritesTheSameBlocks) {
   TestFolder test;
   test.InstallNamedTemplates();
-  ASSERT_TRUE(Write(test, Row(), kBothEnds).ok());
+  ASSERT_TRUE(Write(test, kBothEnds).ok());
   std::string first = test.Read("0PY/0.PY");
-  ASSERT_TRUE(Write(test, Row(), kBothEnds).ok());
+  ASSERT_TRUE(Write(test, kBothEnds).ok());
   EXPECT_EQ(test.Read("0PY/0.PY"), first);
   EXPECT_EQ(
       std::distance(std::filesystem::directory_iterator(test.root() / "0PY"),

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "catalogue/angle_catalogue.h"
-#include "macro/template_pass.h"
-#include "staging/row_command.h"
+#include "macro/macro_writers.h"
+#include "staging/row_check.h"
 
 namespace vpa {
 namespace {
@@ -22,20 +22,20 @@ const std::string& ShippedTemplate(std::string_view name) {
   static std::map<std::string, std::string, std::less<>> read;
   auto found = read.find(name);
   if (found != read.end()) return found->second;
-  std::ifstream file(std::string(VPA_SOURCE_DATA) + "/PythonFiles/" +
-                         std::string(name),
-                     std::ios::binary);
+  std::ifstream file(
+      std::string(VPA_SOURCE_DATA) + "/PythonFiles/" + std::string(name),
+      std::ios::binary);
   EXPECT_TRUE(file) << name;
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return read[std::string(name)] = bytes.str();
 }
 
-std::string Macro(const RowCommand& command) {
+std::string Macro(const CheckedRow& row) {
   std::string macro;
-  for (const Pass& pass : command.passes) {
-    macro += TemplatePass(ShippedTemplate(pass.template_file),
-                          command.staging, pass.zzv1, pass.fsv01);
+  for (const Pass& pass : row.single ? SinglePasses(row) : PairPasses(row)) {
+    macro += TemplatePass(ShippedTemplate(pass.template_file), StagingOf(row),
+                          pass.zzv1, pass.fsv01);
   }
   return macro;
 }
@@ -80,12 +80,13 @@ TEST(ShippedMacros, AreAsciiWithoutByteOrderMark) {
   std::string first;
   for (const RowEntries& row : EveryRow()) {
     for (std::string_view end : {kRightEnd, kLeftEnd, kBothEnds}) {
-      Result<RowCommand> command = PlanPassedRow(row, end);
-      ASSERT_TRUE(command.ok()) << command.error();
-      const std::string stray = Stray(Macro(command.value()));
+      const RowCheck check = CheckRow(row, end);
+      ASSERT_TRUE(check.row) << RefusalMessage(0, check.refusals);
+      const std::string stray = Stray(Macro(*check.row));
       if (stray.empty() || strays++ > 0) continue;
-      first = stray + " in " + row.section + ", " + std::string(end) +
-              ", pair " + row.pair + ", " + row.leg;
+      first = stray + " in " + row[RowField::kSection] + ", " +
+              std::string(end) + ", pair " + row[RowField::kPair] + ", " +
+              row[RowField::kLeg];
     }
   }
   EXPECT_EQ(strays, 0) << "first: " << first;
