@@ -74,6 +74,8 @@ class FormWindow : private FormView {
   RECT PixelRect(const TwipRect& place) const;
   int Px(int twips) const;
   HWND Control(Role role, int row = 0) const;
+  // The box or list that holds `field` in row `row` (0 for BS).
+  HWND Control(RowField field, int row) const;
   const Placed* Named(std::string_view name) const;
   std::string NameOf(HWND control) const;
   HBRUSH Colours(HWND control, HDC dc);
