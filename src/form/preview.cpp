@@ -41,6 +41,21 @@ int TextWidth(const std::string& text) {
 
 int Round(double twips) { return int(std::lround(twips)); }
 
+// An entry as its label shows it: a long one (a spreadsheet's 15 digits,
+// leading zeros) is cut with an ellipsis, so its label never shrinks the
+// drawing.
+constexpr size_t kLabelCharacters = 11;  // "10-11 15/16"
+std::string Clipped(const std::string& text) {
+  size_t characters = 0;
+  size_t cut = 0;  // where the ellipsis goes if the text is too long
+  for (size_t at = 0; at < text.size(); ++at) {
+    if ((text[at] & 0xC0) == 0x80) continue;  // inside a UTF-8 sequence
+    if (++characters == kLabelCharacters) cut = at;
+    if (characters > kLabelCharacters) return text.substr(0, cut) + "\u2026";
+  }
+  return text;
+}
+
 class Canvas {
  public:
   explicit Canvas(std::vector<PreviewItem>& items) : items_(items) {}
@@ -54,9 +69,9 @@ class Canvas {
   }
   PreviewItem& Rect(int x1, int y1, int x2, int y2, Colour pen, Colour fill,
                     bool dashed = false) {
-    // Never thinner than a pixel, so a thin leg still shows.
+    // Never narrower than a pixel, so a thin leg still shows; its height
+    // stays at the drawing's scale, for it tells the angle's length.
     if (x2 - x1 < kThinnest) x2 = x1 + kThinnest;
-    if (y2 - y1 < kThinnest) y2 = y1 + kThinnest;
     Line(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
          pen, dashed);
     items_.back().kind = PreviewItem::Kind::kRect;
@@ -189,7 +204,7 @@ class Layout {
     if (!valued) return 0;
     int width = 0;
     for (const std::string& text :
-         {VText(true), VText(false), LText(), "H " + row_.h_text})
+         {VText(true), row_.pair ? VText(false) : "", LText(), HText()})
       width = std::max(width, TextWidth(text));
     return kTextGap + width;
   }
@@ -219,7 +234,7 @@ class Layout {
     const int room =
         kPreviewHeight - kMargin - kTitleBottom - kHDimRoom - 80 - kLineHeight;
     const double down = depth > 0 ? room / depth : across;
-    scale_ = std::max(0.01, std::min(across, down));
+    scale_ = std::max(1e-12, std::min(across, down));
     // A drawing narrower than its room stands in the middle of it.
     const double spare = depth > 0 ? room - depth * scale_ : 0;
     top_steel_ = kTitleBottom + kHDimRoom - Round(Shallowest() * scale_) +
@@ -242,9 +257,10 @@ class Layout {
     }
   }
   std::string VText(bool near) const {
-    return near ? "V1 " + row_.v1_text : "V2 " + row_.v2_text;
+    return near ? "V1 " + Clipped(row_.v1_text) : "V2 " + Clipped(row_.v2_text);
   }
-  std::string LText() const { return "L " + row_.l_text; }
+  std::string LText() const { return "L " + Clipped(row_.l_text); }
+  std::string HText() const { return "H " + Clipped(row_.h_text); }
 
   // One end's elevation from `left`; returns its right edge. The outward
   // side holds the dimension columns and their texts.
@@ -304,7 +320,7 @@ class Layout {
     canvas_.HorizontalDimension(h_line, end, heel_x);
     if (!Valued(right)) return;
     canvas_.Text(right ? std::min(end, heel_x) : std::max(end, heel_x),
-                 h_line - kLineHeight / 2 - kTick, "H " + row_.h_text,
+                 h_line - kLineHeight / 2 - kTick, HText(),
                  right ? Align::kLeft : Align::kRight);
   }
 

@@ -73,6 +73,29 @@ bool Overlap(const PreviewItem& a, const PreviewItem& b) {
   return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
 }
 
+// However long an entry is typed, its label is cut, so the drawing keeps
+// most of its size; an entry the row does not draw takes no room at all.
+TEST(Preview, LabelsNeverShrinkTheDrawingMuch) {
+  const struct {
+    RowEntries a, b;
+    double least;  // b's scale at least this share of a's
+  } cases[] = {
+      {Row("3", "6", "9", "48"), Row("0000000000000000000000003", "6", "9", "48"),
+       0.5},
+      {Row("12 1/3", "6", "9", "48"), Row("12.3333333333333", "6", "9", "48"),
+       0.5},
+      {Row("3", "6", "1", "48", "L4x4x1/2", "Long", "1"),
+       Row("3", "6", "-900000", "48", "L4x4x1/2", "Long", "1"), 1},
+  };
+  for (const auto& c : cases) {
+    for (std::string_view end : {"Right End", "BOTH Ends"}) {
+      const double a = DrawPreview(*PreviewRowOf(c.a, end)).twips_per_inch;
+      const double b = DrawPreview(*PreviewRowOf(c.b, end)).twips_per_inch;
+      EXPECT_GE(b, a * c.least - 1e-9) << c.b[RowField::kH] << " " << end;
+    }
+  }
+}
+
 // Rows at the edges of what a detailer types: long and short angles, angles
 // above the top of steel and beyond the end, the widest sections, long
 // entries.
@@ -86,6 +109,7 @@ TEST(Preview, StaysInItsZoneToScaleWithNoTextOverAnother) {
           "1"),
       Row("3", "1 1/2", "2", "1-0 1/2", "L2 1/2x2x3/16"),
       Row("-50", "-50", "50", "3", "L5x3 1/2x5/8"),
+      Row("1000000", "0", "0", "999000", "L4x4x1/2", "Long", "2"),
   };
   for (const RowEntries& entries : rows) {
     for (std::string_view end : {"Right End", "Left End", "BOTH Ends"}) {
@@ -106,7 +130,7 @@ TEST(Preview, StaysInItsZoneToScaleWithNoTextOverAnother) {
         EXPECT_EQ(item.dashed, !angle.near_face);
         EXPECT_NEAR(
             item.y2 - item.y1,
-            std::max(15.0, (angle.bottom - angle.top) * drawing.twips_per_inch),
+            (angle.bottom - angle.top) * drawing.twips_per_inch,
             1);
       }
       EXPECT_EQ(outlines, int(drawing.angles.size()));
