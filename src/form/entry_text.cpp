@@ -140,7 +140,9 @@ BroughtText Bring(std::u16string_view brought) {
                                  [](char16_t c) { return IsLineBreak(c); });
   if (lines) {
     brought = FirstFilledLine(brought);
-    if (brought.empty()) return {u"", "Not taken: the paste held no text.", ""};
+    if (brought.empty()) {
+      return {u"", "Not taken: the paste held no text.", ""};
+    }
   }
   BroughtText taken;
   for (size_t at = 0; at < brought.size();) {
