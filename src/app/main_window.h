@@ -40,6 +40,7 @@ class MainWindow : public QWidget, private FormView {
   explicit MainWindow(const std::filesystem::path& folder,
                       const Maker& maker = BuiltInMaker(),
                       QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The macro file's full path, as the clipboard gets it.
   QString MacroPath() const;

@@ -37,6 +37,17 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
   }
 }
 
+// The base class's destructor hides the window and deletes the controls,
+// which moves the focus and may change a list: by then the controller is
+// gone, so nothing reaches it any more.
+MainWindow::~MainWindow() {
+  disconnect(qApp, nullptr, this, nullptr);
+  for (QObject* child : findChildren<QObject*>()) {
+    child->removeEventFilter(this);
+    child->disconnect(this);
+  }
+}
+
 // Entries of any length.
 void MainWindow::LimitEntries() {
   for (const RowControls& row : controls_.rows) {
