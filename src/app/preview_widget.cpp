@@ -2,25 +2,13 @@
 // shows none, is the form's.
 #include "app/preview_widget.h"
 
-#include "app/window_layout.h"
-
 #include <QApplication>
 #include <QPainter>
 
+#include "app/window_layout.h"
 
 namespace vpa {
 namespace {
-
-Qt::Alignment AlignmentOf(Align align) {
-  switch (align) {
-    case Align::kCentre:
-      return Qt::AlignHCenter;
-    case Align::kRight:
-      return Qt::AlignRight;
-    default:
-      return Qt::AlignLeft;
-  }
-}
 
 QPen PenOf(const PreviewItem& item) {
   QPen pen(ColourOf(item.pen), 0, item.dashed ? Qt::DashLine : Qt::SolidLine);

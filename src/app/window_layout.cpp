@@ -28,6 +28,17 @@ QRect PlaceOf(const FormControl& control) {
 
 }  // namespace
 
+Qt::Alignment AlignmentOf(Align align) {
+  switch (align) {
+    case Align::kCentre:
+      return Qt::AlignHCenter;
+    case Align::kRight:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
 QColor ColourOf(const Colour& colour) {
   switch (colour.source) {
     case Colour::Source::kRgb:
@@ -77,17 +88,6 @@ QPalette PaletteOf(const FormControl& control) {
     }
   }
   return palette;
-}
-
-Qt::Alignment AlignmentOf(Align align) {
-  switch (align) {
-    case Align::kCentre:
-      return Qt::AlignHCenter;
-    case Align::kRight:
-      return Qt::AlignRight;
-    default:
-      return Qt::AlignLeft;
-  }
 }
 
 // The table's text boxes take CR LF line ends; Qt's take LF.

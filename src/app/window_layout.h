@@ -58,6 +58,8 @@ void ShowHint(QWidget* widget, const QString& hint);
 
 // A colour of the form as Qt's; an invalid QColor for the toolkit's own.
 QColor ColourOf(const Colour& colour);
+// The table's alignment of a text as Qt's.
+Qt::Alignment AlignmentOf(Align align);
 
 }  // namespace vpa
 

@@ -33,6 +33,9 @@
 
 namespace vpa {
 
+// The table's alignment of a text as DrawText's flag.
+UINT AlignFlag(Align align);
+
 class FormWindow : private FormView {
  public:
   FormWindow(HINSTANCE instance, std::filesystem::path folder,

@@ -6,7 +6,6 @@
 #include "win32/wide_text.h"
 
 namespace vpa {
-namespace {
 
 UINT AlignFlag(Align align) {
   switch (align) {
@@ -18,8 +17,6 @@ UINT AlignFlag(Align align) {
       return DT_LEFT;
   }
 }
-
-}  // namespace
 
 void FormWindow::Paint(HDC dc) {
   RECT client;

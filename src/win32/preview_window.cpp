@@ -14,17 +14,6 @@ namespace {
 
 constexpr wchar_t kClass[] = L"VpaPreview";
 
-UINT AlignFlag(Align align) {
-  switch (align) {
-    case Align::kCentre:
-      return DT_CENTER;
-    case Align::kRight:
-      return DT_RIGHT;
-    default:
-      return DT_LEFT;
-  }
-}
-
 HPEN PenFor(const PreviewItem& item, int width) {
   LOGBRUSH brush{BS_SOLID, ResolveColour(item.pen, 0), 0};
   const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER |
