@@ -98,6 +98,8 @@ class MainWindow : public QWidget, private FormView {
   void MarkFocus(std::string_view control) override;
   bool CopySelection(std::string_view box) override;
   void Minimise() override { showMinimized(); }
+  // Exit takes the same road as the close box, through closeEvent.
+  void Close() override { close(); }
   bool OpenDocument(const std::filesystem::path& file) override;
   void OpenAddress(const std::string& address) override;
   void ShowMessage(Tone tone, const std::string& title,

@@ -74,23 +74,19 @@ void MainWindow::KeepStorable(QLineEdit* box) {
 }
 
 void MainWindow::ConnectCommands() {
-  for (int row = 1; row <= kRowCount; ++row) {
-    const RowControls& controls = controls_.rows[row - 1];
-    connect(controls.go, &QPushButton::clicked, this,
-            [this, row] { RunRow(row); });
-    for (QLineEdit* box : controls.DimensionBoxes()) {
-      connect(box, &QLineEdit::textChanged, this,
-              [this, box] { controller_.Changed(To1252(box->objectName())); });
-    }
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    connect(button, &QPushButton::clicked, this, [this, button] {
+      controller_.Clicked(To1252(button->objectName()));
+    });
+  }
+  for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    connect(box, &QLineEdit::textChanged, this,
+            [this, box] { controller_.Changed(To1252(box->objectName())); });
   }
   for (QComboBox* list : findChildren<QComboBox*>()) {
     connect(list, &QComboBox::currentIndexChanged, this,
             [this, list] { controller_.Changed(To1252(list->objectName())); });
   }
-  connect(controls_.help, &QPushButton::clicked, this, &MainWindow::OpenHelp);
-  connect(controls_.web, &QPushButton::clicked, this, &MainWindow::OpenWebSite);
-  // Exit takes the same road as the close box, through closeEvent.
-  connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
   // The session may end without closing the window first.
   connect(qApp, &QGuiApplication::commitDataRequest, this,
           &MainWindow::ShutDown);

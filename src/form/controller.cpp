@@ -105,6 +105,23 @@ void FormController::RefusedEdit(std::string_view box, std::string_view entry,
 
 void FormController::Run(int row) { run_.Run(row, ReadState(), *this); }
 
+void FormController::Clicked(std::string_view button) {
+  const FormControl* control = Find(button);
+  if (control == nullptr) return;
+  switch (control->role) {
+    case Role::kRun:
+      return Run(control->row);
+    case Role::kHelp:
+      return Help();
+    case Role::kWeb:
+      return Web();
+    case Role::kExit:
+      return view_.Close();
+    default:
+      return;
+  }
+}
+
 bool FormController::Key(FormKey key, std::string_view focused, bool repeat) {
   switch (key) {
     case FormKey::kEnter:
@@ -143,13 +160,13 @@ bool FormController::TypeInList(std::string_view list, std::string_view typed,
   return true;
 }
 
+// Only a stored field's change counts: the carrier's is the window's own.
 void FormController::Changed(std::string_view control) {
+  const FormControl* found = Find(control);
+  if (found == nullptr || found->role != Role::kField) return;
   ShowReadingOf(control);
   SaveSoon();
-  const FormControl* found = Find(control);
-  if (found != nullptr &&
-      ((found->role == Role::kField && found->field == RowField::kEnd) ||
-       found->row == preview_row_)) {
+  if (found->field == RowField::kEnd || found->row == preview_row_) {
     RedrawPreview();
   }
 }

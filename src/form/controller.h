@@ -41,6 +41,8 @@ class FormController : private RunOutcomeView {
 
   // Row `row`'s Run! (1 to 5); a Run while one runs is dropped.
   void Run(int row);
+  // A button was clicked: a row's Run!, Help, the web button or Exit.
+  void Clicked(std::string_view button);
 
   // A key pressed in the control named `focused`; `repeat`: the keyboard
   // repeats a held key. Delete is the form's only in a closed list. True

@@ -52,6 +52,8 @@ class FormView {
   // holds it.
   virtual bool CopySelection(std::string_view box) = 0;
   virtual void Minimise() = 0;
+  // Closes the window as its close box does.
+  virtual void Close() = 0;
   // Opens a file, or a web address (in the store's code page), with the
   // desktop's own program; the first says whether it could.
   virtual bool OpenDocument(const std::filesystem::path& file) = 0;

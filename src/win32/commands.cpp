@@ -18,26 +18,7 @@ void FormWindow::OnCommand(HWND control, int code) {
   if (code == EN_CHANGE || code == CBN_SELCHANGE) {
     return controller_.Changed(name);
   }
-  if (code != BN_CLICKED) return;
-  for (const Placed& placed : controls_) {
-    if (placed.hwnd != control) continue;
-    switch (placed.design.role) {
-      case Role::kRun:
-        controller_.Run(placed.design.row);
-        return;
-      case Role::kHelp:
-        controller_.Help();
-        return;
-      case Role::kWeb:
-        controller_.Web();
-        return;
-      case Role::kExit:
-        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-        return;
-      default:
-        return;
-    }
-  }
+  if (code == BN_CLICKED) controller_.Clicked(name);
 }
 
 bool FormWindow::OpenDocument(const std::filesystem::path& file) {

@@ -121,6 +121,7 @@ class FormWindow : private FormView {
   void MarkFocus(std::string_view control) override;
   bool CopySelection(std::string_view box) override;
   void Minimise() override;
+  void Close() override;
   void ShowMessage(Tone tone, const std::string& title,
                    const std::string& text) override;
   void StartSaveTimer(int ms) override;

@@ -133,6 +133,8 @@ bool FormWindow::CopySelection(std::string_view box) {
 
 void FormWindow::Minimise() { ShowWindow(hwnd_, SW_MINIMIZE); }
 
+void FormWindow::Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
 void FormWindow::ShowMessage(Tone tone, const std::string& title,
                              const std::string& text) {
   switch (tone) {

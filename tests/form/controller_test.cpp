@@ -45,8 +45,9 @@ struct FakeView : FormView {
   void MarkFocus(std::string_view c) override { marked_focus = c; }
   bool CopySelection(std::string_view c) override { return Do("copy", c); }
   void Minimise() override { Do("minimise"); }
+  void Close() override { Do("close"); }
   bool OpenDocument(const std::filesystem::path&) override { return false; }
-  void OpenAddress(const std::string&) override {}
+  void OpenAddress(const std::string&) override { Do("web"); }
   void ShowMessage(Tone tone, const std::string&, const std::string&) override {
     Do("message", std::to_string(int(tone)));
   }
@@ -87,6 +88,27 @@ TEST(FormController, KeysTheFormAnswers) {
   }
 }
 
+TEST(FormController, ButtonsDoWhatTheirRoleSays) {
+  const struct {
+    const char* button;
+    Done done;
+  } cases[] = {
+      {"Go2", {"message 0", "focus MAT2"}},  // refused: no section
+      {"CmdHelp", {"message 0"}},            // the page could not be opened
+      {"CmdWeb", {"message 1"}},             // no address to open
+      {"CmdExit", {"close"}},
+      {"zzH2", {}},
+      {"Nothing", {}},
+  };
+  for (const auto& c : cases) {
+    TestFolder test;
+    FakeView view;
+    FormController controller(test.folder(), view);
+    controller.Clicked(c.button);
+    EXPECT_EQ(view.done, c.done) << c.button;
+  }
+}
+
 TEST(FormController, ListsAndBoxesAreSavedAsTheyChange) {
   TestFolder test;
   test.Write("TextFiles/MAT2.TXT", " 4 \r\n");
@@ -95,6 +117,8 @@ TEST(FormController, ListsAndBoxesAreSavedAsTheyChange) {
   controller.Start();
   view.done.clear();
   const int timers = view.timers;
+  controller.Changed("txtClipboard");  // the window's own, never stored
+  EXPECT_EQ(view.timers, timers);
   EXPECT_TRUE(controller.Key(FormKey::kDelete, "MAT2", false));
   EXPECT_TRUE(controller.TypeInList("OSL4", "l", 0, 400));
   EXPECT_FALSE(controller.TypeInList("zzH4", "l", 0, 400));
