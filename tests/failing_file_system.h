@@ -18,6 +18,7 @@ class FailingFileSystem : public FileSystem {
   // kShortWrite writes half the bytes and reports no error.
   enum class Call {
     kOpenToRead,
+    kRead,
     kCreateNew,
     kWrite,
     kShortWrite,
@@ -40,6 +41,11 @@ class FailingFileSystem : public FileSystem {
                   std::error_code& error) override {
     if (Fails(Call::kOpenToRead, path, error)) return nullptr;
     return FileSystem::OpenToRead(path, error);
+  }
+  size_t ReadAt(std::FILE* file, int64_t at, char* into, size_t count,
+                std::error_code& error) override {
+    if (Fails(Call::kRead, "", error)) return 0;
+    return FileSystem::ReadAt(file, at, into, count, error);
   }
   File CreateNew(const std::filesystem::path& path,
                  std::error_code& error) override {

@@ -35,6 +35,18 @@ bool MoveIn(const fs::path& from, const fs::path& to) {
 }
 #endif
 
+#ifdef _WIN32
+int64_t Tell(std::FILE* file) { return _ftelli64(file); }
+int Seek(std::FILE* file, int64_t at, int whence) {
+  return _fseeki64(file, at, whence);
+}
+#else
+int64_t Tell(std::FILE* file) { return ftello(file); }
+int Seek(std::FILE* file, int64_t at, int whence) {
+  return fseeko(file, at, whence);
+}
+#endif
+
 FileSystem*& Installed() {
   static FileSystem* installed = nullptr;
   return installed;
@@ -161,6 +173,25 @@ void FileSystem::KeepOwnership(std::FILE* file, const fs::path& former) {
   errno = saved_errno;
 }
 #endif
+
+int64_t FileSystem::Size(std::FILE* file, std::error_code& error) {
+  errno = 0;
+  const int64_t size = Seek(file, 0, SEEK_END) == 0 ? Tell(file) : -1;
+  if (size < 0) error = LastErrno();
+  return size;
+}
+
+size_t FileSystem::ReadAt(std::FILE* file, int64_t at, char* into,
+                          size_t count, std::error_code& error) {
+  errno = 0;
+  if (Seek(file, at, SEEK_SET) != 0) {
+    error = LastErrno();
+    return 0;
+  }
+  const size_t read = std::fread(into, 1, count, file);
+  if (std::ferror(file)) error = LastErrno();
+  return read;
+}
 
 void FileSystem::Close(File file, std::error_code& error) {
   errno = 0;

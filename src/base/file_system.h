@@ -5,6 +5,7 @@
 #ifndef VPA_BASE_FILE_SYSTEM_H_
 #define VPA_BASE_FILE_SYSTEM_H_
 
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -30,6 +31,12 @@ class FileSystem {
   // device. Anything else yields no file and no error.
   virtual File OpenToRead(const std::filesystem::path& path,
                           std::error_code& error);
+  // The size of the file `file`, opened to read.
+  virtual int64_t Size(std::FILE* file, std::error_code& error);
+  // Reads up to `count` bytes from `at` into `into` and says how many it
+  // read: fewer only at the file's end.
+  virtual size_t ReadAt(std::FILE* file, int64_t at, char* into, size_t count,
+                        std::error_code& error);
   // Creates `path`, which must not exist yet, to write.
   virtual File CreateNew(const std::filesystem::path& path,
                          std::error_code& error);

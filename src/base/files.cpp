@@ -3,7 +3,6 @@
 #include "base/files.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <utility>
@@ -18,11 +17,6 @@ namespace fs = std::filesystem;
 
 constexpr size_t kChunk = 1 << 16;
 
-Error ReadError(const fs::path& path, int error_number) {
-  return FileError("read", path,
-                   std::error_code(error_number, std::generic_category()));
-}
-
 Error NotRegular(const fs::path& path) {
   return FileError("read", ErrorCode::kNotRegularFile, path,
                    "it is not a regular file");
@@ -36,30 +30,25 @@ Result<File> OpenRegular(const fs::path& path) {
   return file;
 }
 
-#ifdef _WIN32
-int64_t Tell(std::FILE* file) { return _ftelli64(file); }
-int Seek(std::FILE* file, int64_t at, int whence) {
-  return _fseeki64(file, at, whence);
-}
-#else
-int64_t Tell(std::FILE* file) { return ftello(file); }
-int Seek(std::FILE* file, int64_t at, int whence) {
-  return fseeko(file, at, whence);
-}
-#endif
-
 Result<int64_t> FileSize(std::FILE* file, const fs::path& path) {
-  if (Seek(file, 0, SEEK_END) != 0) return ReadError(path, errno);
-  int64_t size = Tell(file);
-  if (size < 0 || Seek(file, 0, SEEK_SET) != 0) return ReadError(path, errno);
+  std::error_code error;
+  const int64_t size = FileSystem::Current().Size(file, error);
+  if (error) return FileError("read", path, error);
   return size;
 }
 
-// Reads `count` bytes at `at` into `out`.
-bool ReadAt(std::FILE* file, int64_t at, size_t count, std::string& out) {
+// Reads up to `count` bytes at `at` into `out`: fewer only at the file's
+// end. `whole`: fewer is an error, for the file was cut while being read.
+Status ReadAt(std::FILE* file, const fs::path& path, int64_t at, size_t count,
+              std::string& out, bool whole = false) {
   out.resize(count);
-  return Seek(file, at, SEEK_SET) == 0 &&
-         std::fread(out.data(), 1, count, file) == count;
+  std::error_code error;
+  out.resize(FileSystem::Current().ReadAt(file, at, out.data(), count, error));
+  if (!error && whole && out.size() != count) {
+    error = std::make_error_code(std::errc::io_error);
+  }
+  if (error) return FileError("read", path, error);
+  return Ok();
 }
 
 std::string SizeText(size_t bytes) {
@@ -81,14 +70,14 @@ Result<std::string> ReadFile(const fs::path& path, size_t max_bytes) {
   if (static_cast<uint64_t>(size.value()) > max_bytes) return too_large;
   std::string bytes;
   bytes.reserve(static_cast<size_t>(size.value()));
-  char buffer[kChunk];
-  errno = 0;
+  std::string chunk;
   // The file may grow while it is read; the limit holds all the same.
-  for (size_t count; (count = std::fread(buffer, 1, kChunk, stream)) > 0;) {
-    if (bytes.size() + count > max_bytes) return too_large;
-    bytes.append(buffer, count);
-  }
-  if (std::ferror(stream)) return ReadError(path, errno ? errno : EIO);
+  do {
+    Status read = ReadAt(stream, path, int64_t(bytes.size()), kChunk, chunk);
+    if (!read.ok()) return read.failure();
+    if (bytes.size() + chunk.size() > max_bytes) return too_large;
+    bytes += chunk;
+  } while (!chunk.empty());
   return bytes;
 }
 
@@ -100,17 +89,17 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
   if (!size.ok()) return size.failure();
   int64_t end = size.value();
   std::string chunk;
-  if (!ReadAt(stream, std::max<int64_t>(0, end - 2), std::min<int64_t>(2, end),
-              chunk)) {
-    return ReadError(path, EIO);
-  }
+  Status read = ReadAt(stream, path, std::max<int64_t>(0, end - 2),
+                       std::min<int64_t>(2, end), chunk, true);
+  if (!read.ok()) return read.failure();
   if (!chunk.empty() && chunk.back() == '\n') chunk.pop_back(), --end;
   if (!chunk.empty() && chunk.back() == '\r') --end;
   std::string line;
   for (int64_t at = end; at > 0;) {
     size_t count = static_cast<size_t>(std::min<int64_t>(kChunk, at));
     at -= count;
-    if (!ReadAt(stream, at, count, chunk)) return ReadError(path, EIO);
+    read = ReadAt(stream, path, at, count, chunk, true);
+    if (!read.ok()) return read.failure();
     size_t line_end = chunk.find_last_of("\r\n");
     bool found = line_end != std::string::npos;
     line.insert(0, found ? chunk.substr(line_end + 1) : chunk);
@@ -126,10 +115,16 @@ Result<std::string> ReadLastLine(const fs::path& path, size_t max_line) {
 Result<std::string> ReadHead(const fs::path& path, size_t count) {
   Result<File> file = OpenRegular(path);
   if (!file.ok()) return file.failure();
-  std::string head(count, '\0');
-  head.resize(std::fread(head.data(), 1, count, file.value().get()));
-  if (std::ferror(file.value().get())) return ReadError(path, EIO);
+  std::string head;
+  Status read = ReadAt(file.value().get(), path, 0, count, head);
+  if (!read.ok()) return read.failure();
   return head;
+}
+
+fs::file_type TypeOf(const fs::path& path) {
+  std::error_code error;
+  const fs::file_status status = FileSystem::Current().Status(path, error);
+  return error ? fs::file_type::not_found : status.type();
 }
 
 Error FileError(std::string_view verb, ErrorCode code, const fs::path& path,

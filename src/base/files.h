@@ -31,6 +31,10 @@ Result<std::string> ReadLastLine(const std::filesystem::path& path,
 // file.
 Result<std::string> ReadHead(const std::filesystem::path& path, size_t count);
 
+// What `path` is (a folder, a file...), following links; not_found when it
+// cannot be looked at.
+std::filesystem::file_type TypeOf(const std::filesystem::path& path);
+
 // Replaces `path` with `bytes`: writes a temporary file in the same folder,
 // flushes it to the disk and renames it over `path`, so neither a failure
 // nor a power cut leaves anything but the former or the new file. A file

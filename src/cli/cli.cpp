@@ -179,14 +179,14 @@ int SavedRow(const Flags& flags) {
 std::optional<std::string> MissingFolder(const ProgramFolder& folder,
                                          bool saved_row) {
   const std::string named = "the program folder " + PathText(folder.root());
-  std::error_code error;
-  if (!fs::is_directory(folder.root(), error)) {
-    return named + (fs::exists(folder.root(), error) ? " is not a folder"
+  const fs::file_type type = TypeOf(folder.root());
+  if (type != fs::file_type::directory) {
+    return named + (type != fs::file_type::not_found ? " is not a folder"
                                                      : " does not exist");
   }
   for (const char* sub : {"PythonFiles", "0PY", "TextFiles"}) {
     if (!saved_row && sub == std::string_view("TextFiles")) continue;
-    if (!fs::is_directory(folder.root() / sub, error)) {
+    if (TypeOf(folder.root() / sub) != fs::file_type::directory) {
       return named + " holds no " + sub + " folder";
     }
   }

@@ -1,6 +1,5 @@
 #include "form/start_notes.h"
 
-#include <system_error>
 #include <vector>
 
 #include "base/files.h"
@@ -10,8 +9,7 @@ namespace vpa {
 std::optional<std::string> MissingFoldersMessage(const ProgramFolder& folder) {
   std::vector<std::string> missing;
   for (const char* name : {"PythonFiles", "0PY", "TextFiles"}) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder.root() / name, error)) {
+    if (TypeOf(folder.root() / name) != std::filesystem::file_type::directory) {
       missing.push_back(name);
     }
   }

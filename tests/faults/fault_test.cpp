@@ -74,6 +74,7 @@ class MacroFaultTest : public ::testing::Test {
 // the file and the system's reason, and the former macro stays.
 TEST_F(MacroFaultTest, DiskFaultsKeepTheFormerMacro) {
   const fs::path macro = test_.folder().MacroFile();
+  const fs::path first = test_.folder().Template("WALLBEARANG.PY");
   const fs::path second = test_.folder().Template("WALLBEARANGr2.PY");
   struct Case {
     Call call;
@@ -83,6 +84,7 @@ TEST_F(MacroFaultTest, DiskFaultsKeepTheFormerMacro) {
   } cases[] = {
       {Call::kOpenToRead, std::errc::permission_denied, second,
        ErrorCode::kNoAccess},
+      {Call::kRead, std::errc::io_error, first, ErrorCode::kOtherSystemFailure},
       {Call::kCreateNew, std::errc::permission_denied, macro,
        ErrorCode::kNoAccess},
       {Call::kCreateNew, std::errc::read_only_file_system, macro,

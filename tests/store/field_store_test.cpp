@@ -137,9 +137,19 @@ TEST(LoadStoredField, TellsWhyAFileCannotBeRead) {
   TestFolder test;
   test.Write("TextFiles/H1.TXT", "12\r\n");
   EXPECT_EQ(LoadStoredField(test.folder(), "H1").text, "12");
-  FailingFileSystem failing(Call::kOpenToRead, std::errc::permission_denied);
-  EXPECT_EQ(LoadStoredField(test.folder(), "H1").unreadable.value_or(""),
-            "Permission denied");
+  const struct {
+    Call call;
+    std::errc error;
+    const char* reason;
+  } failures[] = {
+      {Call::kOpenToRead, std::errc::permission_denied, "Permission denied"},
+      {Call::kRead, std::errc::io_error, "Input/output error"},
+  };
+  for (const auto& f : failures) {
+    FailingFileSystem failing(f.call, f.error);
+    EXPECT_EQ(LoadStoredField(test.folder(), "H1").unreadable.value_or(""),
+              f.reason);
+  }
 }
 
 TEST(SaveField, MissingFolderChangesNothing) {
