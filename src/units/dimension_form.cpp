@@ -130,7 +130,8 @@ bool HoldsZeroDenominator(std::string_view t) {
   for (size_t slash = t.find('/'); slash != kNone;
        slash = t.find('/', slash + 1)) {
     size_t end = Digits(t, slash + 1);
-    if (end > slash + 1 &&
+    // "1/0.5" has a denominator of a decimal, not of 0.
+    if (end > slash + 1 && !At(t, end, '.') &&
         t.substr(slash + 1, end - slash - 1).find_first_not_of('0') == kNone) {
       return true;
     }

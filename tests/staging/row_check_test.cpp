@@ -152,6 +152,7 @@ TEST(CheckDimension, EntriesReadOnlyInPart) {
       {"5 3/0",
        "3/0 is not part of a dimension; 5 3/0 would be read as 5 in "
        "(a fraction's denominator cannot be 0)"},
+      {"1/0.5", "/0.5 is not part of a dimension; 1/0.5 would be read as 2 in"},
       {"1.5e", "e is not part of a dimension; 1.5e would be read as 1.5 in"},
       {"+", "+ is not part of a dimension; + would be read as 0 in"},
   };
