@@ -96,11 +96,15 @@ void FormController::MarkUnreadable() {
   }
 }
 
-// A key or a paste the box did not take: its reading says why, in red, at
-// once and where the detailer is looking.
+// A key or a paste the box did not take: its reading says why, at once and
+// where the detailer is looking; the entry is red only if a Run would
+// refuse what the box now holds.
 void FormController::RefusedEdit(std::string_view box, std::string_view entry,
                                  const std::string& refusal) {
-  view_.ShowReading(box, RefusedEditReading(entry, refusal), true, true);
+  const StoredField* field = FieldOfControl(box);
+  if (field == nullptr || !field->items.empty()) return;
+  view_.ShowReading(box, RefusedEditReading(entry, refusal),
+                    ReadEntry(field->field, entry).refused, true);
 }
 
 void FormController::Run(int row) { run_.Run(row, ReadState(), *this); }

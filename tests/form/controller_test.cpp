@@ -109,6 +109,18 @@ TEST(FormController, ButtonsDoWhatTheirRoleSays) {
   }
 }
 
+// A refused edit is told at the box; its entry turns red only when a Run
+// would refuse what the box holds.
+TEST(FormController, RefusedEditIsRedOnlyForAnEntryARunRefuses) {
+  TestFolder test;
+  FakeView view;
+  FormController controller(test.folder(), view);
+  controller.RefusedEdit("zzH1", "12", "there is nothing to paste");
+  controller.RefusedEdit("zzV1", "1?5", "cannot be kept");
+  EXPECT_EQ(view.refused.count("zzH1"), 0u);
+  EXPECT_NE(view.refused["zzV1"].find("cannot be kept"), std::string::npos);
+}
+
 TEST(FormController, ListsAndBoxesAreSavedAsTheyChange) {
   TestFolder test;
   test.Write("TextFiles/MAT2.TXT", " 4 \r\n");
