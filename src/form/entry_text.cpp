@@ -138,13 +138,20 @@ std::u16string_view FirstFilledLine(std::u16string_view text) {
 BroughtText Bring(std::u16string_view brought) {
   const bool lines = std::any_of(brought.begin(), brought.end(),
                                  [](char16_t c) { return IsLineBreak(c); });
+  BroughtText taken;
   if (lines) {
-    brought = FirstFilledLine(brought);
+    const std::u16string_view all = brought;
+    brought = FirstFilledLine(all);
     if (brought.empty()) {
       return {u"", "Not taken: the paste held no text.", ""};
     }
+    const size_t rest = size_t(brought.data() - all.data()) + brought.size();
+    if (!FirstFilledLine(all.substr(rest)).empty()) {
+      taken.note = "The paste held more than one line: only its first was "
+                   "taken.";
+    }
   }
-  BroughtText taken;
+  std::string stand_in;
   for (size_t at = 0; at < brought.size();) {
     const auto [c, units] = CodePointAt(brought, at);
     at += units;
@@ -154,8 +161,11 @@ BroughtText Bring(std::u16string_view brought) {
       taken.text += char16_t(c);
     } else {
       taken.text += kStandIn;
-      if (taken.note.empty()) taken.note = StandInNote(c);
+      if (stand_in.empty()) stand_in = StandInNote(c);
     }
+  }
+  if (!stand_in.empty()) {
+    taken.note += (taken.note.empty() ? "" : "\n") + stand_in;
   }
   return taken;
 }

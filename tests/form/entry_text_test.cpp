@@ -32,10 +32,12 @@ TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAStandIn) {
       {u"\xD835", u"?", "U+D835"},  // half a pair
       // A paste: its first line that holds more than blanks.
       {u"\r\n12\r\n", u"12", ""},
-      {u"\n  \n 1-0 1/2 \n34", u"1-0 1/2", ""},
+      {u"\n  \n 1-0 1/2 \n34", u"1-0 1/2", "only its first"},
+      {u"10-\r\n6 1/2\r\n", u"10-", "only its first"},
       {u"5\t\r\n", u"5", ""},  // a spreadsheet cell
       {u"\r\n \r\n", u"", "held no text"},
       {u"\r\n1\u2153\r\n", u"1?", "U+2153"},
+      {u"1\u2153\n2", u"1?", "first was taken.\n\"\u2153\" (U+2153)"},
   };
   for (const auto& c : cases) {
     const BroughtText brought = Bring(c.brought);
