@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QShortcut>
 #include <chrono>
 
 #include "app/focus_mark.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
+#include "form/fields.h"
 
 namespace vpa {
 namespace {
@@ -55,8 +57,8 @@ void MainWindow::InstallKeyboard() {
   for (QPushButton* button : findChildren<QPushButton*>()) {
     button->installEventFilter(this);
   }
-  for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : row.DimensionBoxes()) box->installEventFilter(this);
+  for (const StoredField& field : StoredFields()) {
+    if (field.items.empty()) Box(field.control)->installEventFilter(this);
   }
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &MainWindow::OpenHelp);

@@ -10,12 +10,15 @@
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/preview_widget.h"
 #include "app/window_layout.h"
@@ -71,7 +74,6 @@ class MainWindow : public QWidget, private FormView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void LimitEntries();
   void KeepStorable(QLineEdit* box);
   void ConnectCommands();
   void InstallKeyboard();
@@ -109,10 +111,9 @@ class MainWindow : public QWidget, private FormView {
   void ShowPreview(const PreviewDrawing* drawing) override;
 
   ProgramFolder core_folder_;
-  Maker maker_;
-  FormControls controls_;
+  const std::vector<FormControl> layout_;
   ErrorShower show_error_;
-  QTimer* save_timer_;  // runs from a change until its save
+  QTimer* save_timer_;                // runs from a change until its save
   PreviewWidget* preview_ = nullptr;  // over the logo
   FocusMark* focus_mark_ = nullptr;
   FormController controller_;
