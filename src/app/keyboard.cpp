@@ -8,7 +8,7 @@
 #include <QShortcut>
 #include <chrono>
 
-#include "app/focus_mark.h"
+#include "app/drawn_widgets.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
 #include "form/fields.h"
@@ -62,7 +62,7 @@ void MainWindow::InstallKeyboard() {
   }
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &MainWindow::OpenHelp);
-  focus_mark_ = new FocusMark(this);
+  focus_mark_ = NewFocusMark(this);
   connect(
       qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool ours = now != nullptr && now->parentWidget() == this;

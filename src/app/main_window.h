@@ -28,8 +28,6 @@
 
 namespace vpa {
 
-class FocusMark;
-
 class MainWindow : public QWidget, private FormView {
   Q_OBJECT
 
@@ -115,7 +113,7 @@ class MainWindow : public QWidget, private FormView {
   ErrorShower show_error_;
   QTimer* save_timer_;                // runs from a change until its save
   PreviewWidget* preview_ = nullptr;  // over the logo
-  FocusMark* focus_mark_ = nullptr;
+  QWidget* focus_mark_ = nullptr;
   FormController controller_;
 };
 

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include "app/focus_mark.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
 
@@ -100,7 +99,12 @@ void MainWindow::MarkRow(int row) {
 }
 
 void MainWindow::MarkFocus(std::string_view control) {
-  focus_mark_->Frame(control.empty() ? nullptr : Widget(control));
+  QWidget* framed = control.empty() ? nullptr : Widget(control);
+  if (framed == nullptr) return focus_mark_->hide();
+  focus_mark_->setGeometry(framed->geometry());
+  focus_mark_->raise();
+  focus_mark_->show();
+  focus_mark_->update();
 }
 
 // The path is on the clipboard only if the clipboard gives it back.

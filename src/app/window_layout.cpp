@@ -193,16 +193,15 @@ QWidget* MakeWidget(QWidget* form, const FormControl& control,
     case ControlKind::kLabel:
       return MakeLabel(form, control);
     case ControlKind::kPicture:
-      return new PictureWidget(control.picture, form);
+      return NewPicture(control.picture, form);
     case ControlKind::kLine: {
       const TwipRect& p = control.place;
-      return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
-                                  Px(p.top + p.height)),
-                            ColourOf(control.text), form);
+      return NewLine(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
+                           Px(p.top + p.height)),
+                     ColourOf(control.text), form);
     }
     case ControlKind::kDot:
-      return new DotWidget(PlaceOf(control), ColourOf(control.background),
-                           form);
+      return NewDot(PlaceOf(control), ColourOf(control.background), form);
   }
   return nullptr;
 }
