@@ -61,7 +61,7 @@ void MainWindow::InstallKeyboard() {
     if (field.items.empty()) Box(field.control)->installEventFilter(this);
   }
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, &MainWindow::OpenHelp);
+  connect(help, &QShortcut::activated, this, [this] { controller_.Help(); });
   focus_mark_ = NewFocusMark(this);
   connect(
       qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

@@ -51,8 +51,6 @@ class MainWindow : public QWidget, private FormView {
 
   // The row command of row `row` (1 to 5).
   void RunRow(int row) { controller_.Run(row); }
-  void OpenHelp() { controller_.Help(); }
-  void OpenWebSite() { controller_.Web(); }
   // Names the folders the program folder lacked at start, if any.
   void TellMissingFolders() { controller_.TellStartNotes(); }
 
@@ -75,9 +73,7 @@ class MainWindow : public QWidget, private FormView {
   void KeepStorable(QLineEdit* box);
   void ConnectCommands();
   void InstallKeyboard();
-  void ShowError(const QString& title, const QString& text,
-                 QMessageBox::Icon icon = QMessageBox::Critical);
-  void ShowNotice(const QString& text);
+  void ShowNotice(const QString& title, const QString& text);
   void FocusOnReturn();
   bool ListKey(QComboBox* list, QKeyEvent* key);
   QWidget* Widget(std::string_view name) const;

@@ -88,29 +88,12 @@ QString MainWindow::MacroPath() const {
   return QFile::decodeName(core_folder_.MacroFile().c_str());
 }
 
-void MainWindow::ShowError(const QString& title, const QString& text,
-                           QMessageBox::Icon icon) {
-  if (show_error_) {
-    show_error_(icon, title, text);
-    return;
-  }
-  QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-  // A path or an entry in the text can be copied from it.
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
-                              Qt::TextSelectableByKeyboard);
-  box.exec();
-}
-
 // Typing and Run go on while this shows: it takes no focus and waits for
 // no answer.
-void MainWindow::ShowNotice(const QString& text) {
-  if (show_error_) {
-    show_error_(QMessageBox::Warning, kFormCaption, text);
-    return;
-  }
+void MainWindow::ShowNotice(const QString& title, const QString& text) {
   // A window of its own: a Run minimises the form right after.
-  auto* box = new QMessageBox(QMessageBox::Warning, kFormCaption, text,
-                              QMessageBox::Ok);
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setAttribute(Qt::WA_QuitOnClose, false);
   box->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -118,21 +101,23 @@ void MainWindow::ShowNotice(const QString& text) {
   box->show();
 }
 
+// A warning or an error waits for the detailer; one with the path names
+// the macro under its text.
 void MainWindow::ShowMessage(Tone tone, const std::string& title,
                              const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  switch (tone) {
-    case Tone::kWarning:
-      return ShowError(QString::fromStdString(title), shown,
-                       QMessageBox::Warning);
-    case Tone::kError:
-      return ShowError(QString::fromStdString(title), shown);
-    case Tone::kWithPath:
-      return ShowError(QString::fromStdString(title),
-                       shown + "\n\n" + MacroPath());
-    case Tone::kNotice:
-      return ShowNotice(shown);
-  }
+  const QString caption = QString::fromStdString(title);
+  QString shown = QString::fromStdString(text);
+  if (tone == Tone::kWithPath) shown += "\n\n" + MacroPath();
+  const bool error = tone == Tone::kError || tone == Tone::kWithPath;
+  const QMessageBox::Icon icon =
+      error ? QMessageBox::Critical : QMessageBox::Warning;
+  if (show_error_) return show_error_(icon, caption, shown);
+  if (tone == Tone::kNotice) return ShowNotice(caption, shown);
+  QMessageBox box(icon, caption, shown, QMessageBox::Ok, this);
+  // A path or an entry in the text can be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
+                              Qt::TextSelectableByKeyboard);
+  box.exec();
 }
 
 void MainWindow::BringToFront() {
