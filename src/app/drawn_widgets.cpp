@@ -2,6 +2,9 @@
 // lies below them.
 #include "app/drawn_widgets.h"
 
+#include <QPainter>
+#include <functional>
+
 #include "app/picture_strips.h"
 #include "app/window_layout.h"
 
@@ -12,20 +15,29 @@ namespace {
 // eighth still meet on whole device pixels.
 constexpr int kStripRows = 32;
 
+// A widget drawn by `paint`, given the widget and a painter on it.
+class DrawnWidget : public QWidget {
+ public:
+  using Paint = std::function<void(const QWidget& self, QPainter& painter)>;
+  DrawnWidget(QWidget* parent, Paint paint)
+      : QWidget(parent), paint_(std::move(paint)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(*this, painter);
+  }
+
+ private:
+  Paint paint_;
+};
+
 QWidget* Untouchable(QWidget* widget) {
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
   return widget;
 }
 
 }  // namespace
-
-DrawnWidget::DrawnWidget(QWidget* parent, Paint paint)
-    : QWidget(parent), paint_(std::move(paint)) {}
-
-void DrawnWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  paint_(*this, painter);
-}
 
 QWidget* NewPicture(const std::string& name, QWidget* parent) {
   return new DrawnWidget(

@@ -7,25 +7,10 @@
 #include <QColor>
 #include <QIcon>
 #include <QLine>
-#include <QPainter>
 #include <QWidget>
-#include <functional>
 #include <string>
 
 namespace vpa {
-
-// A widget drawn by `paint`, given the widget and a painter on it.
-class DrawnWidget : public QWidget {
- public:
-  using Paint = std::function<void(const QWidget& self, QPainter& painter)>;
-  DrawnWidget(QWidget* parent, Paint paint);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  Paint paint_;
-};
 
 // A picture of the form's (rendered at build time, at one and at two device
 // pixels per pixel), centred in the widget at its proportions.

@@ -57,6 +57,14 @@ QColor ColourOf(const Colour& colour) {
   }
 }
 
+QFont ArialBold(double points) {
+  QFont font("Arial");
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  font.setPointSizeF(points);
+  return font;
+}
+
 void ShowHint(QWidget* widget, const QString& hint) {
   widget->setToolTip(hint);
   widget->setAccessibleDescription(hint);
@@ -70,12 +78,7 @@ bool IsSet(const Colour& colour) {
 }
 
 QFont FontOf(const FormControl& control) {
-  if (control.points == 0) return QApplication::font();
-  QFont font("Arial");
-  font.setStyleHint(QFont::SansSerif);
-  font.setBold(true);
-  font.setPointSizeF(control.points);
-  return font;
+  return control.points == 0 ? QApplication::font() : ArialBold(control.points);
 }
 
 QPalette PaletteOf(const FormControl& control) {

@@ -5,6 +5,7 @@
 #define VPA_APP_WINDOW_LAYOUT_H_
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -21,6 +22,8 @@ void BuildForm(QWidget* form, const std::vector<FormControl>& layout);
 // as its description, so the two never differ.
 void ShowHint(QWidget* widget, const QString& hint);
 
+// The form's font: Arial bold (or its stand-in) at `points`.
+QFont ArialBold(double points);
 // A colour of the form as Qt's; an invalid QColor for the toolkit's own.
 QColor ColourOf(const Colour& colour);
 // The table's alignment of a text as Qt's.
