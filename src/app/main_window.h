@@ -5,8 +5,8 @@
 //
 // Files: window.cpp builds it and shows messages, window_layout.cpp walks
 // the form's layout table into widgets, view.cpp carries out the view's
-// primitives, keyboard.cpp passes keys and focus to the controller,
-// commands.cpp opens documents.
+// primitives and opens documents, keyboard.cpp passes keys and focus to
+// the controller.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 

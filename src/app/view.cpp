@@ -2,9 +2,11 @@
 // name. The controller decides; these only do.
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QToolTip>
+#include <QUrl>
 
 #include "app/main_window.h"
 #include "app/text_bytes.h"
@@ -115,6 +117,19 @@ bool MainWindow::CopySelection(std::string_view box) {
   clipboard->clear();
   clipboard->setText(carrier->selectedText());
   return clipboard->text() == carrier->selectedText();
+}
+
+// The help page and the maker's web site open through the desktop's own
+// associations; the page from its path's bytes, which a decoded name may
+// not give back.
+bool MainWindow::OpenDocument(const std::filesystem::path& file) {
+  const QByteArray path(file.c_str());
+  return QDesktopServices::openUrl(
+      QUrl::fromEncoded("file://" + path.toPercentEncoding("/")));
+}
+
+void MainWindow::OpenAddress(const std::string& address) {
+  QDesktopServices::openUrl(QUrl(From1252(address), QUrl::TolerantMode));
 }
 
 }  // namespace vpa
