@@ -1,5 +1,6 @@
-// The passive pieces of the form: pictures, straight lines and dots. Each is
-// a widget of its own so that it has a name, a place and a stacking order.
+// The passive pieces of the form: pictures, straight lines and dots, and
+// the focus mark. Each is a widget of its own so that it has a name, a
+// place and a stacking order; it only draws itself.
 #ifndef VPA_APP_DRAWN_WIDGETS_H_
 #define VPA_APP_DRAWN_WIDGETS_H_
 
@@ -13,47 +14,21 @@ namespace vpa {
 
 // A picture of the form's (rendered at build time, at one and at two device
 // pixels per pixel), centred in the widget at its proportions.
-class PictureWidget : public QWidget {
- public:
-  PictureWidget(const std::string& name, QWidget* parent);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  std::string name_;
-};
+QWidget* NewPicture(const std::string& name, QWidget* parent);
 
 // The window icon at the sizes it was rendered in.
 QIcon PictureIcon(const std::string& name);
 
 // A one-pixel line between two points given in the parent's coordinates.
-class LineWidget : public QWidget {
- public:
-  LineWidget(const QLine& line, const QColor& colour, QWidget* parent);
-
-  // The line in the parent's coordinates.
-  QLine line() const { return line_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QLine line_;
-  QColor colour_;
-};
+QWidget* NewLine(const QLine& line, const QColor& colour, QWidget* parent);
 
 // A filled circle (an ellipse when its box is not square) with a thin rim.
-class DotWidget : public QWidget {
- public:
-  DotWidget(const QRect& box, const QColor& fill, QWidget* parent);
+QWidget* NewDot(const QRect& box, const QColor& fill, QWidget* parent);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QColor fill_;
-};
+// A clear mark around the focused control: a 2 px frame in a colour that
+// stands out on the slate background and on every row band. Hidden until
+// the window places it over a control.
+QWidget* NewFocusMark(QWidget* form);
 
 }  // namespace vpa
 

@@ -3,13 +3,11 @@
 // so that a second signal still ends a program that is stuck.
 #include "app/end_signals.h"
 
-#include <QSocketNotifier>
-
-#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
-#endif
+
+#include <QSocketNotifier>
 
 namespace vpa {
 namespace {
@@ -17,19 +15,16 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 int pipe_ends[2] = {-1, -1};
 
-#ifndef _WIN32
 void OnSignal(int number) {
   signal(number, SIG_DFL);
   char byte = 1;
   ssize_t ignored = write(pipe_ends[1], &byte, 1);
   (void)ignored;
 }
-#endif
 
 }  // namespace
 
 EndSignals::EndSignals(QObject* parent) : QObject(parent) {
-#ifndef _WIN32
   if (pipe2(pipe_ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
   auto* notifier =
       new QSocketNotifier(pipe_ends[0], QSocketNotifier::Read, this);
@@ -44,16 +39,13 @@ EndSignals::EndSignals(QObject* parent) : QObject(parent) {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (int number : kSignals) sigaction(number, &action, nullptr);
-#endif
 }
 
 EndSignals::~EndSignals() {
-#ifndef _WIN32
   for (int number : kSignals) signal(number, SIG_DFL);
   close(pipe_ends[0]);
   close(pipe_ends[1]);
   pipe_ends[0] = pipe_ends[1] = -1;
-#endif
 }
 
 }  // namespace vpa

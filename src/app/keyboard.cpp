@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QShortcut>
 #include <chrono>
 
-#include "app/focus_mark.h"
+#include "app/drawn_widgets.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
+#include "form/fields.h"
 
 namespace vpa {
 namespace {
@@ -55,12 +57,12 @@ void MainWindow::InstallKeyboard() {
   for (QPushButton* button : findChildren<QPushButton*>()) {
     button->installEventFilter(this);
   }
-  for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : row.DimensionBoxes()) box->installEventFilter(this);
+  for (const StoredField& field : StoredFields()) {
+    if (field.items.empty()) Box(field.control)->installEventFilter(this);
   }
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, &MainWindow::OpenHelp);
-  focus_mark_ = new FocusMark(this);
+  connect(help, &QShortcut::activated, this, [this] { controller_.Help(); });
+  focus_mark_ = NewFocusMark(this);
   connect(
       qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const bool ours = now != nullptr && now->parentWidget() == this;

@@ -3,6 +3,7 @@
 // Ended by a signal or by the loss of its display, the window saves as a
 // close does, without a word.
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -10,7 +11,6 @@
 #include "app/end_signals.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
-#include "app/text_bytes.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ std::filesystem::path ExecutableFolder() {
   std::filesystem::path self =
       std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) return self.parent_path();
-  return vpa::ToPath(QCoreApplication::applicationDirPath());
+  return QFile::encodeName(QCoreApplication::applicationDirPath())
+      .toStdString();
 }
 
 // When the X server goes, Qt ends the program with exit(): what was typed

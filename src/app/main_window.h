@@ -5,17 +5,20 @@
 //
 // Files: window.cpp builds it and shows messages, window_layout.cpp walks
 // the form's layout table into widgets, view.cpp carries out the view's
-// primitives, keyboard.cpp passes keys and focus to the controller,
-// commands.cpp opens documents.
+// primitives and opens documents, keyboard.cpp passes keys and focus to
+// the controller.
 #ifndef VPA_APP_MAIN_WINDOW_H_
 #define VPA_APP_MAIN_WINDOW_H_
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/preview_widget.h"
 #include "app/window_layout.h"
@@ -24,8 +27,6 @@
 #include "form/form_view.h"
 
 namespace vpa {
-
-class FocusMark;
 
 class MainWindow : public QWidget, private FormView {
   Q_OBJECT
@@ -50,8 +51,6 @@ class MainWindow : public QWidget, private FormView {
 
   // The row command of row `row` (1 to 5).
   void RunRow(int row) { controller_.Run(row); }
-  void OpenHelp() { controller_.Help(); }
-  void OpenWebSite() { controller_.Web(); }
   // Names the folders the program folder lacked at start, if any.
   void TellMissingFolders() { controller_.TellStartNotes(); }
 
@@ -71,13 +70,10 @@ class MainWindow : public QWidget, private FormView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void LimitEntries();
   void KeepStorable(QLineEdit* box);
   void ConnectCommands();
   void InstallKeyboard();
-  void ShowError(const QString& title, const QString& text,
-                 QMessageBox::Icon icon = QMessageBox::Critical);
-  void ShowNotice(const QString& text);
+  void ShowNotice(const QString& title, const QString& text);
   void FocusOnReturn();
   bool ListKey(QComboBox* list, QKeyEvent* key);
   QWidget* Widget(std::string_view name) const;
@@ -109,12 +105,11 @@ class MainWindow : public QWidget, private FormView {
   void ShowPreview(const PreviewDrawing* drawing) override;
 
   ProgramFolder core_folder_;
-  Maker maker_;
-  FormControls controls_;
+  const std::vector<FormControl> layout_;
   ErrorShower show_error_;
-  QTimer* save_timer_;  // runs from a change until its save
+  QTimer* save_timer_;                // runs from a change until its save
   PreviewWidget* preview_ = nullptr;  // over the logo
-  FocusMark* focus_mark_ = nullptr;
+  QWidget* focus_mark_ = nullptr;
   FormController controller_;
 };
 

@@ -59,12 +59,9 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
         painter.drawRect(box(item));
         break;
       case PreviewItem::Kind::kText: {
-        QFont font("Arial");
-        font.setStyleHint(QFont::SansSerif);
-        font.setBold(true);
         // A point is 20 twips; the zone is 256 pixels wide at 96 dpi.
-        font.setPointSizeF(item.points * width() * 15.0 / kPreviewWidth);
-        painter.setFont(font);
+        painter.setFont(
+            ArialBold(item.points * width() * 15.0 / kPreviewWidth));
         painter.setPen(ColourOf(item.pen));
         painter.drawText(box(item),
                          AlignmentOf(item.align) | Qt::AlignVCenter |

@@ -3,9 +3,7 @@
 #ifndef VPA_APP_TEXT_BYTES_H_
 #define VPA_APP_TEXT_BYTES_H_
 
-#include <QFile>
 #include <QString>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -22,14 +20,6 @@ inline std::string To1252(const QString& text) {
 inline QString From1252(std::string_view bytes) {
   std::u16string text = Decode1252(bytes);
   return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
-inline std::filesystem::path ToPath(const QString& folder) {
-#ifdef _WIN32
-  return std::filesystem::path(folder.toStdWString());
-#else
-  return std::filesystem::path(QFile::encodeName(folder).toStdString());
-#endif
 }
 
 }  // namespace vpa

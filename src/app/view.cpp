@@ -2,13 +2,14 @@
 // name. The controller decides; these only do.
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QToolTip>
+#include <QUrl>
 
-#include "app/focus_mark.h"
 #include "app/main_window.h"
 #include "app/text_bytes.h"
-#include "form/fields.h"
 
 namespace vpa {
 
@@ -58,15 +59,16 @@ void MainWindow::Press(std::string_view button) {
   }
 }
 
-// A box's text on its row's band, in red when refused.
+// A box's text in red when refused, else in its band's: the table gives a
+// field's Text and WindowText that one colour, and only Text is changed.
 void MainWindow::ShowReading(std::string_view control, const std::string& hint,
                              bool refused, bool alert) {
   QWidget* widget = Widget(control);
-  const StoredField* field = FieldOfControl(control);
-  if (widget == nullptr || field == nullptr) return;
-  QPalette palette = field->items.empty() ? controls_.rows[field->row - 1].band
-                                       : widget->palette();
-  if (refused) palette.setColor(QPalette::Text, ColourOf(kRefusalColour));
+  if (widget == nullptr) return;
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Text, refused
+                                       ? ColourOf(kRefusalColour)
+                                       : palette.color(QPalette::WindowText));
   widget->setPalette(palette);
   const QString text = QString::fromStdString(hint);
   ShowHint(widget, text);
@@ -87,17 +89,24 @@ void MainWindow::SetHint(std::string_view control, const std::string& hint) {
 }
 
 void MainWindow::MarkRow(int row) {
-  for (int n = 1; n <= kRowCount; ++n) {
-    QLabel* number = controls_.rows[n - 1].number;
+  for (const FormControl& control : layout_) {
+    if (control.role != Role::kRowNumber) continue;
+    QWidget* number = Widget(control.name);
     QPalette palette = number->palette();
-    palette.setColor(QPalette::WindowText,
-                     n == row ? ColourOf(kMarkColour) : Qt::white);
+    palette.setColor(QPalette::WindowText, control.row == row
+                                               ? ColourOf(kMarkColour)
+                                               : ColourOf(control.text));
     number->setPalette(palette);
   }
 }
 
 void MainWindow::MarkFocus(std::string_view control) {
-  focus_mark_->Frame(control.empty() ? nullptr : Widget(control));
+  QWidget* framed = control.empty() ? nullptr : Widget(control);
+  if (framed == nullptr) return focus_mark_->hide();
+  focus_mark_->setGeometry(framed->geometry());
+  focus_mark_->raise();
+  focus_mark_->show();
+  focus_mark_->update();
 }
 
 // The path is on the clipboard only if the clipboard gives it back.
@@ -108,6 +117,19 @@ bool MainWindow::CopySelection(std::string_view box) {
   clipboard->clear();
   clipboard->setText(carrier->selectedText());
   return clipboard->text() == carrier->selectedText();
+}
+
+// The help page and the maker's web site open through the desktop's own
+// associations; the page from its path's bytes, which a decoded name may
+// not give back.
+bool MainWindow::OpenDocument(const std::filesystem::path& file) {
+  const QByteArray path(file.c_str());
+  return QDesktopServices::openUrl(
+      QUrl::fromEncoded("file://" + path.toPercentEncoding("/")));
+}
+
+void MainWindow::OpenAddress(const std::string& address) {
+  QDesktopServices::openUrl(QUrl(From1252(address), QUrl::TolerantMode));
 }
 
 }  // namespace vpa

@@ -4,11 +4,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <limits>
+#include <QPushButton>
 
 #include "app/main_window.h"
 #include "app/storable_text.h"
 #include "app/text_bytes.h"
+#include "form/fields.h"
 
 namespace vpa {
 
@@ -16,24 +17,21 @@ MainWindow::MainWindow(const std::filesystem::path& folder, const Maker& maker,
                        QWidget* parent)
     : QWidget(parent),
       core_folder_(std::filesystem::absolute(folder).lexically_normal()),
-      maker_(maker),
+      layout_(FormLayout(maker)),
       save_timer_(new QTimer(this)),
-      controller_(core_folder_, *this, maker_) {
+      controller_(core_folder_, *this, maker) {
   save_timer_->setSingleShot(true);
   connect(save_timer_, &QTimer::timeout, this,
           [this] { controller_.SaveTimerFired(); });
-  controls_ = BuildForm(this, maker_);
+  BuildForm(this, layout_);
   preview_ = new PreviewWidget(this);
-  if (QWidget* logo = findChild<QWidget*>("Image2")) {
-    preview_->setGeometry(logo->geometry());
-  }
-  LimitEntries();
+  if (QWidget* logo = Widget("Image2")) preview_->setGeometry(logo->geometry());
   ConnectCommands();
   InstallKeyboard();
-  controls_.clipboard_carrier->setText(MacroPath());
+  Box(kClipboardCarrier)->setText(MacroPath());
   controller_.Start();
-  for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : row.DimensionBoxes()) KeepStorable(box);
+  for (const StoredField& field : StoredFields()) {
+    if (field.items.empty()) KeepStorable(Box(field.control));
   }
 }
 
@@ -48,15 +46,6 @@ MainWindow::~MainWindow() {
   }
 }
 
-// Entries of any length.
-void MainWindow::LimitEntries() {
-  for (const RowControls& row : controls_.rows) {
-    for (QLineEdit* box : row.DimensionBoxes()) {
-      box->setMaxLength(std::numeric_limits<int>::max());
-    }
-  }
-}
-
 // From now on the box takes only what the field files can hold, and tells
 // of what it does not take as it is; the entry restored into it is left as
 // it was stored (written by another program, perhaps).
@@ -64,8 +53,8 @@ void MainWindow::KeepStorable(QLineEdit* box) {
   auto* storable = new StorableText(box);
   box->setValidator(storable);
   const auto tell = [this, box, storable](const QString& reason) {
-    controller_.RefusedEdit(To1252(box->objectName()),
-                            To1252(storable->kept()), reason.toStdString());
+    controller_.RefusedEdit(To1252(box->objectName()), To1252(storable->kept()),
+                            reason.toStdString());
   };
   connect(box, &QLineEdit::inputRejected, this, [storable, tell] {
     tell(QString::fromStdString(storable->reason()));
@@ -99,29 +88,12 @@ QString MainWindow::MacroPath() const {
   return QFile::decodeName(core_folder_.MacroFile().c_str());
 }
 
-void MainWindow::ShowError(const QString& title, const QString& text,
-                           QMessageBox::Icon icon) {
-  if (show_error_) {
-    show_error_(icon, title, text);
-    return;
-  }
-  QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-  // A path or an entry in the text can be copied from it.
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
-                              Qt::TextSelectableByKeyboard);
-  box.exec();
-}
-
 // Typing and Run go on while this shows: it takes no focus and waits for
 // no answer.
-void MainWindow::ShowNotice(const QString& text) {
-  if (show_error_) {
-    show_error_(QMessageBox::Warning, kFormCaption, text);
-    return;
-  }
+void MainWindow::ShowNotice(const QString& title, const QString& text) {
   // A window of its own: a Run minimises the form right after.
-  auto* box = new QMessageBox(QMessageBox::Warning, kFormCaption, text,
-                              QMessageBox::Ok);
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setAttribute(Qt::WA_QuitOnClose, false);
   box->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -129,21 +101,23 @@ void MainWindow::ShowNotice(const QString& text) {
   box->show();
 }
 
+// A warning or an error waits for the detailer; one with the path names
+// the macro under its text.
 void MainWindow::ShowMessage(Tone tone, const std::string& title,
                              const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  switch (tone) {
-    case Tone::kWarning:
-      return ShowError(QString::fromStdString(title), shown,
-                       QMessageBox::Warning);
-    case Tone::kError:
-      return ShowError(QString::fromStdString(title), shown);
-    case Tone::kWithPath:
-      return ShowError(QString::fromStdString(title),
-                       shown + "\n\n" + MacroPath());
-    case Tone::kNotice:
-      return ShowNotice(shown);
-  }
+  const QString caption = QString::fromStdString(title);
+  QString shown = QString::fromStdString(text);
+  if (tone == Tone::kWithPath) shown += "\n\n" + MacroPath();
+  const bool error = tone == Tone::kError || tone == Tone::kWithPath;
+  const QMessageBox::Icon icon =
+      error ? QMessageBox::Critical : QMessageBox::Warning;
+  if (show_error_) return show_error_(icon, caption, shown);
+  if (tone == Tone::kNotice) return ShowNotice(caption, shown);
+  QMessageBox box(icon, caption, shown, QMessageBox::Ok, this);
+  // A path or an entry in the text can be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse |
+                              Qt::TextSelectableByKeyboard);
+  box.exec();
 }
 
 void MainWindow::BringToFront() {

@@ -5,9 +5,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringListModel>
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include "app/coloured_button.h"
@@ -52,6 +57,14 @@ QColor ColourOf(const Colour& colour) {
   }
 }
 
+QFont ArialBold(double points) {
+  QFont font("Arial");
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  font.setPointSizeF(points);
+  return font;
+}
+
 void ShowHint(QWidget* widget, const QString& hint) {
   widget->setToolTip(hint);
   widget->setAccessibleDescription(hint);
@@ -65,12 +78,7 @@ bool IsSet(const Colour& colour) {
 }
 
 QFont FontOf(const FormControl& control) {
-  if (control.points == 0) return QApplication::font();
-  QFont font("Arial");
-  font.setStyleHint(QFont::SansSerif);
-  font.setBold(true);
-  font.setPointSizeF(control.points);
-  return font;
+  return control.points == 0 ? QApplication::font() : ArialBold(control.points);
 }
 
 QPalette PaletteOf(const FormControl& control) {
@@ -158,55 +166,45 @@ class LazyPopupList : public QComboBox {
 };
 
 // Lists with the same items share one model, made once.
-class Lists {
- public:
-  explicit Lists(QObject* owner) : owner_(owner) {}
+using ItemModels = std::map<const std::string_view*, QStringListModel*>;
 
-  QWidget* Make(QWidget* form, const FormControl& control) {
-    QComboBox* list = new LazyPopupList(form);
-    list->setModel(ModelFor(control.items));
-    list->setCurrentIndex(-1);
-    return list;
+QWidget* MakeList(QWidget* form, const FormControl& control,
+                  ItemModels& models) {
+  QStringListModel*& model = models[control.items.data()];
+  if (model == nullptr) {
+    QStringList texts;
+    for (std::string_view item : control.items) texts << From1252(item);
+    model = new QStringListModel(texts, form);
   }
+  QComboBox* list = new LazyPopupList(form);
+  list->setModel(model);
+  list->setCurrentIndex(-1);
+  return list;
+}
 
- private:
-  QStringListModel* ModelFor(std::span<const std::string_view> items) {
-    QStringListModel*& model = models_[items.data()];
-    if (model == nullptr) {
-      QStringList texts;
-      for (std::string_view item : items) texts << From1252(item);
-      model = new QStringListModel(texts, owner_);
-    }
-    return model;
-  }
-
-  QObject* owner_;
-  std::map<const std::string_view*, QStringListModel*> models_;
-};
-
-QWidget* MakeWidget(QWidget* form, const FormControl& control, Lists& lists) {
+QWidget* MakeWidget(QWidget* form, const FormControl& control,
+                    ItemModels& models) {
   switch (control.kind) {
     case ControlKind::kTextBox:
       return new QLineEdit(From1252(control.caption), form);
     case ControlKind::kMultiLineText:
       return MakeInstructions(form, control);
     case ControlKind::kList:
-      return lists.Make(form, control);
+      return MakeList(form, control, models);
     case ControlKind::kButton:
       return MakeButton(form, control);
     case ControlKind::kLabel:
       return MakeLabel(form, control);
     case ControlKind::kPicture:
-      return new PictureWidget(control.picture, form);
+      return NewPicture(control.picture, form);
     case ControlKind::kLine: {
       const TwipRect& p = control.place;
-      return new LineWidget(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
-                                  Px(p.top + p.height)),
-                            ColourOf(control.text), form);
+      return NewLine(QLine(Px(p.left), Px(p.top), Px(p.left + p.width),
+                           Px(p.top + p.height)),
+                     ColourOf(control.text), form);
     }
     case ControlKind::kDot:
-      return new DotWidget(PlaceOf(control), ColourOf(control.background),
-                           form);
+      return NewDot(PlaceOf(control), ColourOf(control.background), form);
   }
   return nullptr;
 }
@@ -236,43 +234,12 @@ void ApplyDesign(QWidget* widget, const FormControl& control) {
   if (takes_text && control.tab < 0) widget->setFocusPolicy(Qt::ClickFocus);
   if (auto* box = qobject_cast<QLineEdit*>(widget)) {
     box->setReadOnly(control.read_only);
+    // Entries of any length.
+    if (control.role == Role::kField) {
+      box->setMaxLength(std::numeric_limits<int>::max());
+    }
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
     text->setReadOnly(control.read_only);
-  }
-}
-
-template <typename Widget>
-void Hold(Widget*& slot, QWidget* widget) {
-  slot = static_cast<Widget*>(widget);
-}
-
-// Files the widget where behaviour finds it: a field's control by its field,
-// the others by their role.
-void FileControl(FormControls& controls, const FormControl& control,
-                 QWidget* widget) {
-  RowControls* row = control.row ? &controls.rows[control.row - 1] : nullptr;
-  switch (control.role) {
-    case Role::kField:
-      if (row == nullptr) return Hold(controls.end, widget);
-      row->fields[size_t(control.field)] = widget;
-      if (control.kind == ControlKind::kTextBox) row->band = widget->palette();
-      return;
-    case Role::kRun:
-      return Hold(row->go, widget);
-    case Role::kRowNumber:
-      return Hold(row->number, widget);
-    case Role::kHelp:
-      return Hold(controls.help, widget);
-    case Role::kWeb:
-      return Hold(controls.web, widget);
-    case Role::kExit:
-      return Hold(controls.exit, widget);
-    case Role::kInstructions:
-      return Hold(controls.instructions, widget);
-    case Role::kClipboard:
-      return Hold(controls.clipboard_carrier, widget);
-    default:
-      return;
   }
 }
 
@@ -312,40 +279,22 @@ void ApplyFormDesign(QWidget* form) {
 
 }  // namespace
 
-std::vector<QLineEdit*> RowControls::DimensionBoxes() const {
-  std::vector<QLineEdit*> boxes;
-  for (const FieldColumn& column : FieldColumns()) {
-    if (column.field != RowField::kEnd && column.items.empty()) {
-      boxes.push_back(static_cast<QLineEdit*>(fields[size_t(column.field)]));
-    }
-  }
-  return boxes;
-}
-
-QWidget* FormControls::Holding(const StoredField& field) const {
-  return field.row == 0 ? end : rows[field.row - 1].fields[size_t(field.field)];
-}
-
-FormControls BuildForm(QWidget* form, const Maker& maker) {
+void BuildForm(QWidget* form, const std::vector<FormControl>& layout) {
   ApplyFormDesign(form);
-  const std::vector<FormControl> layout = FormLayout(maker);
   // The form takes the lists' font, so most controls need none of their own.
   auto list = std::find_if(layout.begin(), layout.end(), [](const auto& c) {
     return c.kind == ControlKind::kList;
   });
   if (list != layout.end()) form->setFont(FontOf(*list));
-  FormControls controls;
-  Lists lists(form);
+  ItemModels models;
   std::map<int, QWidget*> tab_chain;
   for (const FormControl& control : layout) {
-    QWidget* widget = MakeWidget(form, control, lists);
+    QWidget* widget = MakeWidget(form, control, models);
     ApplyDesign(widget, control);
     LabelList(form, widget, control);
-    FileControl(controls, control, widget);
     if (control.tab >= 0) tab_chain[control.tab] = widget;
   }
   SetTabOrder(std::move(tab_chain));
-  return controls;
 }
 
 }  // namespace vpa
