@@ -66,97 +66,55 @@ class NamedObject : public IAccessible {
     return *name ? S_OK : E_OUTOFMEMORY;
   }
 
+// Each of these is the inner object's own answer.
+#define VPA_FORWARD(method, parameters, arguments)       \
+  HRESULT STDMETHODCALLTYPE method parameters override { \
+    return inner_->method arguments;                     \
+  }
   // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return inner_->GetTypeInfoCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT n, LCID locale,
-                                        ITypeInfo** info) override {
-    return inner_->GetTypeInfo(n, locale, info);
-  }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names,
-                                          UINT count, LCID locale,
-                                          DISPID* ids) override {
-    return inner_->GetIDsOfNames(id, names, count, locale, ids);
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale,
-                                   WORD flags, DISPPARAMS* parameters,
-                                   VARIANT* result, EXCEPINFO* exception,
-                                   UINT* wrong) override {
-    return inner_->Invoke(member, id, locale, flags, parameters, result,
-                          exception, wrong);
-  }
-
+  VPA_FORWARD(GetTypeInfoCount, (UINT * count), (count))
+  VPA_FORWARD(GetTypeInfo, (UINT n, LCID locale, ITypeInfo** info),
+              (n, locale, info))
+  VPA_FORWARD(GetIDsOfNames,
+              (REFIID id, LPOLESTR* names, UINT count, LCID locale,
+               DISPID* ids),
+              (id, names, count, locale, ids))
+  VPA_FORWARD(Invoke,
+              (DISPID member, REFIID id, LCID locale, WORD flags,
+               DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+               UINT* wrong),
+              (member, id, locale, flags, parameters, result, exception, wrong))
   // The rest of IAccessible, as the system's object answers it.
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-    return inner_->get_accParent(parent);
-  }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    return inner_->get_accChildCount(count);
-  }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child,
-                                         IDispatch** object) override {
-    return inner_->get_accChild(child, object);
-  }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    return inner_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child,
-                                               BSTR* text) override {
-    return inner_->get_accDescription(child, text);
-  }
-  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    return inner_->get_accRole(child, role);
-  }
-  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child,
-                                         VARIANT* state) override {
-    return inner_->get_accState(child, state);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-    return inner_->get_accHelp(child, help);
-  }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child,
-                                             LONG* topic) override {
-    return inner_->get_accHelpTopic(file, child, topic);
-  }
-  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child,
-                                                    BSTR* keys) override {
-    return inner_->get_accKeyboardShortcut(child, keys);
-  }
-  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
-    return inner_->get_accFocus(child);
-  }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-    return inner_->get_accSelection(children);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child,
-                                                 BSTR* action) override {
-    return inner_->get_accDefaultAction(child, action);
-  }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override {
-    return inner_->accSelect(how, child);
-  }
-  HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width,
-                                        LONG* height, VARIANT child) override {
-    return inner_->accLocation(left, top, width, height, child);
-  }
-  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start,
-                                        VARIANT* end) override {
-    return inner_->accNavigate(direction, start, end);
-  }
-  HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top,
-                                       VARIANT* child) override {
-    return inner_->accHitTest(left, top, child);
-  }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    return inner_->accDoDefaultAction(child);
-  }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-    return inner_->put_accName(child, name);
-  }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-    return inner_->put_accValue(child, value);
-  }
+  VPA_FORWARD(get_accParent, (IDispatch * *parent), (parent))
+  VPA_FORWARD(get_accChildCount, (LONG * count), (count))
+  VPA_FORWARD(get_accChild, (VARIANT child, IDispatch** object),
+              (child, object))
+  VPA_FORWARD(get_accValue, (VARIANT child, BSTR* value), (child, value))
+  VPA_FORWARD(get_accDescription, (VARIANT child, BSTR* text), (child, text))
+  VPA_FORWARD(get_accRole, (VARIANT child, VARIANT* role), (child, role))
+  VPA_FORWARD(get_accState, (VARIANT child, VARIANT* state), (child, state))
+  VPA_FORWARD(get_accHelp, (VARIANT child, BSTR* help), (child, help))
+  VPA_FORWARD(get_accHelpTopic, (BSTR * file, VARIANT child, LONG* topic),
+              (file, child, topic))
+  VPA_FORWARD(get_accKeyboardShortcut, (VARIANT child, BSTR* keys),
+              (child, keys))
+  VPA_FORWARD(get_accFocus, (VARIANT * child), (child))
+  VPA_FORWARD(get_accSelection, (VARIANT * children), (children))
+  VPA_FORWARD(get_accDefaultAction, (VARIANT child, BSTR* action),
+              (child, action))
+  VPA_FORWARD(accSelect, (LONG how, VARIANT child), (how, child))
+  VPA_FORWARD(accLocation,
+              (LONG * left, LONG* top, LONG* width, LONG* height,
+               VARIANT child),
+              (left, top, width, height, child))
+  VPA_FORWARD(accNavigate, (LONG direction, VARIANT start, VARIANT* end),
+              (direction, start, end))
+  VPA_FORWARD(accHitTest, (LONG left, LONG top, VARIANT* child),
+              (left, top, child))
+  VPA_FORWARD(accDoDefaultAction, (VARIANT child), (child))
+  VPA_FORWARD(put_accName, (VARIANT child, BSTR name), (child, name))
+  VPA_FORWARD(put_accValue, (VARIANT child, BSTR value), (child, value))
+#undef VPA_FORWARD
 
  private:
   IAccessible* inner_;
