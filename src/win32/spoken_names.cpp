@@ -65,15 +65,13 @@ SpokenNames::~SpokenNames() {
 }
 
 void SpokenNames::Name(HWND control, const std::wstring& name) {
-  Spoken& spoken = kept_[control];
-  spoken.name = name;
-  Give(control, spoken);
+  kept_[control].name = name;
+  Give(control, kept_[control]);
 }
 
 void SpokenNames::Describe(HWND control, const std::wstring& description) {
-  Spoken& spoken = kept_[control];
-  spoken.description = description;
-  Give(control, spoken);
+  kept_[control].description = description;
+  Give(control, kept_[control]);
 }
 
 bool SpokenNames::Start() {
