@@ -7,10 +7,7 @@
 namespace vpa {
 
 void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
-  const Placed* placed = nullptr;
-  for (const Placed& candidate : controls_) {
-    if (candidate.hwnd == item.hwndItem) placed = &candidate;
-  }
+  const Placed* placed = Of(item.hwndItem);
   if (placed == nullptr) return;
   const FormControl& design = placed->design;
   HDC dc = item.hDC;
@@ -27,13 +24,10 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   }
   RECT text_place = face;
   if (pressed) OffsetRect(&text_place, 1, 1);
-  HGDIOBJ former = SelectObject(dc, Font(design.points));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)));
-  std::wstring caption = From1252(design.caption);
-  DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, former);
+  DrawTextIn(dc, Font(design.points),
+             ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)),
+             From1252(design.caption), text_place,
+             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 }  // namespace vpa
