@@ -1,5 +1,5 @@
-// The controls' notes and the keys, passed to the form's controller, and
-// opening documents.
+// The controls' notes and the keys, passed to the form's controller, a
+// closed list's typing included, and opening documents.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -61,6 +61,19 @@ void FormWindow::OpenAddress(const std::string& address) {
 
 namespace {
 
+// Typing in a closed list goes to the form, which finds an item by the start
+// of its name, blanks included ("L3 1/2x2 1/2x1/4"); the system's own search
+// stops at the first blank.
+LRESULT CALLBACK TypeAheadList(HWND list, UINT message, WPARAM w, LPARAM l,
+                               UINT_PTR, DWORD_PTR) {
+  if (message != WM_CHAR || w < 0x20 || w == 0x7F ||
+      SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) ||
+      !SendMessageW(GetParent(list), kTypedInList, WPARAM(list), LPARAM(w))) {
+    return DefSubclassProc(list, message, w, l);
+  }
+  return 0;
+}
+
 // Bit 30 of a key message: the key was already down, the keyboard repeats.
 bool IsRepeat(const MSG& message) { return (message.lParam >> 30) & 1; }
 
@@ -80,6 +93,8 @@ FormKey KeyOf(const MSG& message, HWND focus) {
 }
 
 }  // namespace
+
+void KeepTypeAhead(HWND list) { SetWindowSubclass(list, TypeAheadList, 2, 0); }
 
 bool FormWindow::HandleKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "catalogue/angle_catalogue.h"
 #include "win32/form_font.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"

@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 

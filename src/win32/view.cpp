@@ -3,11 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
-#include "form/fields.h"
 #include "win32/form_window.h"
 #include "win32/path_message.h"
 #include "win32/wide_text.h"
