@@ -9,8 +9,8 @@
 // buttons.cpp the buttons, focus_mark.cpp the mark around the focused
 // control, commands.cpp routes the controls' notes and keys and holds Help
 // and web, view.cpp carries out the view's primitives, pictures.cpp turns the
-// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp and
-// named_object.cpp give the controls the names screen readers speak.
+// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp gives the
+// controls the names screen readers speak.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 
