@@ -138,11 +138,6 @@ void FormWindow::FitToDpi(UINT dpi, HMONITOR monitor) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// The form takes no keys itself: the control that had the focus takes them.
-void FormWindow::PassFocusOn() {
-  if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
-}
-
 // Back from minimised or brought forward, by the form's rule.
 void FormWindow::FocusOnReturn() { controller_.Returned(NameOf(focus_)); }
 
@@ -214,7 +209,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       break;
     case WM_SETFOCUS:
-      PassFocusOn();
+      // The form takes no keys itself: the control that had the focus
+      // takes them.
+      if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
       return 0;
     case WM_SIZE:
       // Restored from minimised, the form itself holds the focus.

@@ -67,7 +67,6 @@ class FormWindow : private FormView {
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void FitFrame();
   void FitToDpi(UINT dpi, HMONITOR monitor);
-  void PassFocusOn();
   void FocusOnReturn();
 
   // controls.cpp

@@ -128,14 +128,28 @@ void FormWindow::SetHint(std::string_view control, const std::string& hint) {
 // The row's label is drawn in the mark's colour as the form paints.
 void FormWindow::MarkRow(int) { InvalidateRect(hwnd_, nullptr, FALSE); }
 
-// The box copies its selection itself; another program may hold the
-// clipboard open, and then the clipboard's count of changes stays.
+// The box's selection goes to the clipboard; another program may hold the
+// clipboard open.
 bool FormWindow::CopySelection(std::string_view box) {
   const HWND named = Window(box);
   if (named == nullptr) return false;
-  const DWORD before = GetClipboardSequenceNumber();
-  SendMessageW(named, WM_COPY, 0, 0);
-  return GetClipboardSequenceNumber() != before;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(named, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  std::wstring selected = WindowText(named).substr(start, end - start);
+  if (!OpenClipboard(hwnd_)) return false;
+  bool put = false;
+  if (EmptyClipboard()) {
+    size_t bytes = (selected.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      memcpy(GlobalLock(memory), selected.c_str(), bytes);
+      GlobalUnlock(memory);
+      put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      if (!put) GlobalFree(memory);
+    }
+  }
+  CloseClipboard();
+  return put;
 }
 
 void FormWindow::Minimise() { ShowWindow(hwnd_, SW_MINIMIZE); }
