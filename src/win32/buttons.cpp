@@ -13,20 +13,17 @@ void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  const bool coloured = design.background.source == Colour::Source::kRgb;
-  if (coloured) {
+  if (design.background.source == Colour::Source::kRgb) {
     FillRect(dc, &face, Brush(ResolveColour(design.background, 0)));
-    HBRUSH frame = Brush(ResolveColour(design.text, RGB(255, 255, 255)));
-    FrameRect(dc, &face, frame);
+    FrameRect(dc, &face, Brush(ResolveColour(design.text, RGB(255, 255, 255))));
   } else {
     DrawFrameControl(dc, &face, DFC_BUTTON,
                      DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   }
-  RECT text_place = face;
-  if (pressed) OffsetRect(&text_place, 1, 1);
+  if (pressed) OffsetRect(&face, 1, 1);  // the legend moves with the face
   DrawTextIn(dc, Font(design.points),
              ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)),
-             From1252(design.caption), text_place,
+             From1252(design.caption), face,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
