@@ -7,33 +7,24 @@
 namespace vpa {
 
 void FormWindow::DrawButton(const DRAWITEMSTRUCT& item) {
-  const Placed* placed = nullptr;
-  for (const Placed& candidate : controls_) {
-    if (candidate.hwnd == item.hwndItem) placed = &candidate;
-  }
+  const Placed* placed = Of(item.hwndItem);
   if (placed == nullptr) return;
   const FormControl& design = placed->design;
   HDC dc = item.hDC;
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  const bool coloured = design.background.source == Colour::Source::kRgb;
-  if (coloured) {
+  if (design.background.source == Colour::Source::kRgb) {
     FillRect(dc, &face, Brush(ResolveColour(design.background, 0)));
-    HBRUSH frame = Brush(ResolveColour(design.text, RGB(255, 255, 255)));
-    FrameRect(dc, &face, frame);
+    FrameRect(dc, &face, Brush(ResolveColour(design.text, RGB(255, 255, 255))));
   } else {
     DrawFrameControl(dc, &face, DFC_BUTTON,
                      DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   }
-  RECT text_place = face;
-  if (pressed) OffsetRect(&text_place, 1, 1);
-  HGDIOBJ former = SelectObject(dc, Font(design.points));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)));
-  std::wstring caption = From1252(design.caption);
-  DrawTextW(dc, caption.c_str(), int(caption.size()), &text_place,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, former);
+  if (pressed) OffsetRect(&face, 1, 1);  // the legend moves with the face
+  DrawTextIn(dc, Font(design.points),
+             ResolveColour(design.text, GetSysColor(COLOR_BTNTEXT)),
+             From1252(design.caption), face,
+             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 }  // namespace vpa

@@ -6,9 +6,7 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <cmath>
 
-#include "catalogue/angle_catalogue.h"
 #include "win32/form_font.h"
 #include "win32/form_window.h"
 #include "win32/wide_text.h"
@@ -58,7 +56,15 @@ DWORD StyleFor(const FormControl& design) {
   return style;
 }
 
-COLORREF Resolve(const Colour& colour, COLORREF fallback) {
+// Tab stops first, in their order, so the dialog manager walks them so.
+bool ByTab(const FormControl& a, const FormControl& b) {
+  auto key = [](const FormControl& c) { return c.tab < 0 ? 1 << 20 : c.tab; };
+  return key(a) < key(b);
+}
+
+}  // namespace
+
+COLORREF ResolveColour(const Colour& colour, COLORREF fallback) {
   switch (colour.source) {
     case Colour::Source::kRgb:
       return RGB(colour.red, colour.green, colour.blue);
@@ -71,33 +77,13 @@ COLORREF Resolve(const Colour& colour, COLORREF fallback) {
   }
 }
 
-// Tab stops first, in their order, so the dialog manager walks them so.
-bool ByTab(const FormControl& a, const FormControl& b) {
-  auto key = [](const FormControl& c) { return c.tab < 0 ? 1 << 20 : c.tab; };
-  return key(a) < key(b);
-}
-
-}  // namespace
-
-COLORREF ResolveColour(const Colour& colour, COLORREF fallback) {
-  return Resolve(colour, fallback);
-}
-
-int FormWindow::Px(int twips) const { return TwipsToPixels(twips, int(dpi_)); }
-
 RECT FormWindow::PixelRect(const TwipRect& place) const {
-  return {Px(place.left), Px(place.top), Px(place.left + place.width),
-          Px(place.top + place.height)};
+  auto px = [this](int twips) { return TwipsToPixels(twips, int(dpi_)); };
+  return {px(place.left), px(place.top), px(place.left + place.width),
+          px(place.top + place.height)};
 }
 
-HFONT FormWindow::Font(double points) {
-  int key = int(std::lround(points * 100));
-  auto found = fonts_.find(key);
-  if (found != fonts_.end()) return found->second;
-  HFONT font = CreateFormFont(points, dpi_);
-  fonts_[key] = font;
-  return font;
-}
+HFONT FormWindow::Font(double points) { return fonts_.Get(points, dpi_); }
 
 void FormWindow::BuildControls() {
   std::vector<FormControl> table = FormLayout(maker_);
@@ -164,7 +150,8 @@ void FormWindow::SetUpList(Placed& placed) {
   SendMessageW(list, CB_SETMINVISIBLE, kVisibleItems, 0);
 }
 
-// The tooltips are made after the first paint: until then a hint is kept.
+// The tooltips are made after the first paint: until then the hints are
+// only kept.
 void FormWindow::GiveHints() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
@@ -175,8 +162,7 @@ void FormWindow::GiveHints() {
   GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0,
                monitor.rcWork.right - monitor.rcWork.left);
-  for (const auto& [control, text] : kept_hints_) AddHint(control, text);
-  kept_hints_.clear();
+  for (const auto& [control, text] : hints_) Tip(TTM_ADDTOOLW, control, text);
 }
 
 namespace {
@@ -195,7 +181,8 @@ std::wstring TipText(const std::wstring& text) {
 
 }  // namespace
 
-void FormWindow::AddHint(HWND control, const std::wstring& hint) {
+// Adds the control's tool to the tooltips, or gives it its new text.
+void FormWindow::Tip(UINT message, HWND control, const std::wstring& hint) {
   const std::wstring text = TipText(hint);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
@@ -203,30 +190,16 @@ void FormWindow::AddHint(HWND control, const std::wstring& hint) {
   tool.hwnd = hwnd_;
   tool.uId = UINT_PTR(control);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&tool));
+  SendMessageW(tooltip_, message, 0, LPARAM(&tool));
 }
 
 // A hint is also what a screen reader reads as the control's description.
 void FormWindow::SetHint(HWND control, const std::wstring& text) {
   spoken_.Describe(control, text);
-  if (tooltip_ == nullptr) {
-    kept_hints_[control] = text;
-    return;
-  }
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = hwnd_;
-  tool.uId = UINT_PTR(control);
-  if (!SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, LPARAM(&tool))) {
-    return AddHint(control, text);
-  }
-  const std::wstring tip = TipText(text);
-  tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
-}
-
-int FormWindow::ItemHeight(const FormControl& design) const {
-  return ListItemHeight(design.place.height, dpi_);
+  const bool given = hints_.contains(control);
+  hints_[control] = text;
+  if (tooltip_ == nullptr) return;
+  Tip(given ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, control, text);
 }
 
 // Font and item heights at the window's dpi; then the place, unless the
@@ -238,7 +211,7 @@ void FormWindow::Place(const Placed& placed, bool move) {
                                  : HFONT(GetStockObject(DEFAULT_GUI_FONT));
   SendMessageW(placed.hwnd, WM_SETFONT, WPARAM(font), FALSE);
   if (design.kind == ControlKind::kList) {
-    const int item = ItemHeight(design);
+    const int item = ListItemHeight(design.place.height, dpi_);
     SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, WPARAM(-1), item);
     SendMessageW(placed.hwnd, CB_SETITEMHEIGHT, 0, item - 2);
   }
@@ -250,58 +223,35 @@ void FormWindow::Place(const Placed& placed, bool move) {
 }
 
 void FormWindow::PlaceControls() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-  fonts_.clear();
   for (const Placed& placed : controls_) {
     if (placed.hwnd != nullptr) Place(placed, true);
   }
 }
 
-HWND FormWindow::Control(Role role, int row) const {
-  for (const Placed& placed : controls_) {
-    if (placed.design.role == role && placed.design.row == row)
-      return placed.hwnd;
-  }
-  return nullptr;
-}
-
-HWND FormWindow::Control(RowField field, int row) const {
-  for (const Placed& placed : controls_) {
-    if (placed.design.role == Role::kField && placed.design.field == field &&
-        placed.design.row == row)
-      return placed.hwnd;
-  }
-  return nullptr;
-}
-
 // A row's boxes and lists wear its band; the open list of a section list
 // too, which reports itself by its own window.
 HBRUSH FormWindow::Colours(HWND control, HDC dc) {
-  for (const Placed& placed : controls_) {
-    if (placed.hwnd == nullptr ||
-        (placed.hwnd != control && placed.open_list != control)) {
-      continue;
-    }
-    const FormControl& design = placed.design;
-    COLORREF background =
-        Resolve(design.background, design.kind == ControlKind::kMultiLineText
-                                       ? Resolve(kSlate, 0)
-                                       : GetSysColor(COLOR_WINDOW));
-    const bool refused = std::find(refused_boxes_.begin(), refused_boxes_.end(),
-                                   control) != refused_boxes_.end();
-    SetTextColor(dc, refused
-                         ? Resolve(kRefusalColour, 0)
-                         : Resolve(design.text, GetSysColor(COLOR_WINDOWTEXT)));
-    SetBkColor(dc, background);
-    return Brush(background);
-  }
-  return nullptr;
+  const Placed* placed = Find([&](const Placed& candidate) {
+    return candidate.hwnd == control || candidate.open_list == control;
+  });
+  if (placed == nullptr) return nullptr;
+  const FormControl& design = placed->design;
+  COLORREF background = ResolveColour(design.background,
+                                      design.kind == ControlKind::kMultiLineText
+                                          ? ResolveColour(kSlate, 0)
+                                          : GetSysColor(COLOR_WINDOW));
+  const bool refused = std::ranges::count(refused_boxes_, control) != 0;
+  SetTextColor(
+      dc, refused ? ResolveColour(kRefusalColour, 0)
+                  : ResolveColour(design.text, GetSysColor(COLOR_WINDOWTEXT)));
+  SetBkColor(dc, background);
+  return Brush(background);
 }
 
 HBRUSH FormWindow::Brush(COLORREF colour) {
-  auto found = brushes_.find(colour);
-  if (found != brushes_.end()) return found->second;
-  return brushes_[colour] = CreateSolidBrush(colour);
+  HBRUSH& brush = brushes_[colour];
+  if (brush == nullptr) brush = CreateSolidBrush(colour);
+  return brush;
 }
 
 }  // namespace vpa

@@ -6,23 +6,9 @@
 // under Wine.)
 #include <windows.h>
 
-#include <algorithm>
-
 #include "win32/form_window.h"
 
 namespace vpa {
-
-void FormWindow::MakeFocusMark() {
-  for (HWND& side : focus_mark_) {
-    side = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW, 0, 0,
-                           0, 0, hwnd_, nullptr, instance_, nullptr);
-  }
-}
-
-bool FormWindow::IsFocusMark(HWND window) const {
-  return std::find(focus_mark_.begin(), focus_mark_.end(), window) !=
-         focus_mark_.end();
-}
 
 namespace {
 
@@ -43,17 +29,20 @@ bool IsFocusNote(ControlKind kind, int code) {
 }  // namespace
 
 void FormWindow::FollowFocus(HWND control, int code) {
-  for (const Placed& placed : controls_) {
-    if (placed.hwnd == control && IsFocusNote(placed.design.kind, code)) {
-      controller_.Focused(NameOf(GetFocus()));
-    }
+  const Placed* placed = Of(control);
+  if (placed != nullptr && IsFocusNote(placed->design.kind, code)) {
+    controller_.Focused(NameOf(GetFocus()));
   }
 }
 
 // The mark's windows are made when the first focus comes, after the window
-// shows.
+// shows. They are the form's only drawn statics (SS_OWNERDRAW).
 void FormWindow::MarkFocus(std::string_view control) {
-  if (focus_mark_[0] == nullptr) MakeFocusMark();
+  for (HWND& side : focus_mark_) {
+    if (side != nullptr) break;
+    side = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | SS_OWNERDRAW, 0, 0,
+                           0, 0, hwnd_, nullptr, instance_, nullptr);
+  }
   // Hidden first, so the old place is given back at once.
   for (HWND side : focus_mark_) ShowWindow(side, SW_HIDE);
   const Placed* focused = Named(control);
@@ -73,10 +62,6 @@ void FormWindow::MarkFocus(std::string_view control) {
                  side.right - side.left, side.bottom - side.top,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
   }
-}
-
-void FormWindow::DrawFocusMark(const DRAWITEMSTRUCT& item) {
-  FillRect(item.hDC, &item.rcItem, Brush(ResolveColour(kFocusMarkColour, 0)));
 }
 
 }  // namespace vpa

@@ -1,11 +1,12 @@
-// The form's text and list sizes at a dpi, shared by the form and the
-// benchmark's window of lists, so that both make their lists alike.
+// The form's text and list sizes at a dpi, shared by the form, its preview
+// and the benchmark's window of lists, so that all make their texts alike.
 #ifndef VPA_WIN32_FORM_FONT_H_
 #define VPA_WIN32_FORM_FONT_H_
 
 #include <windows.h>
 
 #include <cmath>
+#include <map>
 
 #include "form/layout.h"
 
@@ -18,6 +19,32 @@ inline HFONT CreateFormFont(double points, UINT dpi) {
                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                      VARIABLE_PITCH | FF_SWISS, L"Arial");
 }
+
+// The form's fonts at one dpi, each made once; a new dpi makes them anew.
+class FormFonts {
+ public:
+  FormFonts() = default;
+  ~FormFonts() { Clear(); }
+  FormFonts(const FormFonts&) = delete;
+  FormFonts& operator=(const FormFonts&) = delete;
+
+  HFONT Get(double points, UINT dpi) {
+    if (dpi != dpi_) Clear();
+    dpi_ = dpi;
+    HFONT& font = fonts_[int(std::lround(points * 100))];
+    if (font == nullptr) font = CreateFormFont(points, dpi);
+    return font;
+  }
+
+ private:
+  void Clear() {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+    fonts_.clear();
+  }
+
+  UINT dpi_ = 0;
+  std::map<int, HFONT> fonts_;  // by hundredths of a point
+};
 
 // The height of a list's face for a list `height_twips` tall at `dpi`.
 inline int ListItemHeight(int height_twips, UINT dpi) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "form/fields.h"
 #include "form/picture_places.h"
 #include "win32/resources.h"
 #include "win32/single_instance.h"
@@ -20,12 +21,18 @@ namespace {
 // then, as the first paint does not need them.
 constexpr UINT_PTR kAfterFirstPaint = 1;
 
+// A fixed frame: the form's places assume its client size.
+constexpr DWORD kStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
+
 // The window's size for the form's client size at `form_dpi`, whatever
-// frame the system draws around it at the window's `dpi`.
-SIZE FrameSize(DWORD style, DWORD extended, UINT form_dpi, UINT dpi) {
+// frame the system draws around it at the window's `dpi`; at a `form_dpi`
+// of 0, the frame alone.
+SIZE FrameSize(UINT form_dpi, UINT dpi) {
   RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, int(form_dpi)),
              TwipsToPixels(kClientHeightTwips, int(form_dpi))};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -35,21 +42,13 @@ RECT WorkArea(HMONITOR monitor) {
   return info.rcWork;
 }
 
-// The dpi the form is drawn at on `monitor` in a window of `style` and
-// `extended` style at `dpi`: that dpi, unless the form would not fit the
-// monitor's work area there.
-UINT FormDpi(DWORD style, DWORD extended, UINT dpi, HMONITOR monitor) {
-  RECT frame{};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, extended, dpi);
+// The dpi the form is drawn at on `monitor` at `dpi`: that dpi, unless the
+// form would not fit the monitor's work area there.
+UINT FormDpi(UINT dpi, HMONITOR monitor) {
+  const SIZE frame = FrameSize(0, dpi);
   const RECT work = WorkArea(monitor);
-  return UINT(FittingDpi(int(dpi), frame.right - frame.left,
-                         frame.bottom - frame.top, work.right - work.left,
+  return UINT(FittingDpi(int(dpi), frame.cx, frame.cy, work.right - work.left,
                          work.bottom - work.top));
-}
-
-UINT FormDpi(HWND window, UINT dpi, HMONITOR monitor) {
-  return FormDpi(DWORD(GetWindowLongW(window, GWL_STYLE)),
-                 DWORD(GetWindowLongW(window, GWL_EXSTYLE)), dpi, monitor);
 }
 
 // Moves the window into its monitor's work area where it reaches beyond it.
@@ -79,7 +78,6 @@ FormWindow::FormWindow(HINSTANCE instance, std::filesystem::path folder,
       controller_(core_folder_, *this, maker_) {}
 
 FormWindow::~FormWindow() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
 }
 
@@ -93,30 +91,25 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
   window_class.lpszClassName = class_name.c_str();
   if (RegisterClassExW(&window_class) == 0) return false;
 
-  // A fixed frame: the form's places assume its client size. Made at its
-  // size for the system's dpi, which is the window's own unless it opens on
-  // a monitor of another scale.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                      WS_CLIPCHILDREN;
-  // A new window opens on the primary monitor; made at its final size
-  // there, for under Wine a resize before the first show may be lost.
+  // Made at its size for the system's dpi, which is the window's own unless
+  // it opens on a monitor of another scale. A new window opens on the
+  // primary monitor; made at its final size there, for under Wine a resize
+  // before the first show may be lost.
   const UINT dpi = GetDpiForSystem();
   const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  const SIZE size =
-      FrameSize(style, WS_EX_CONTROLPARENT,
-                FormDpi(style, WS_EX_CONTROLPARENT, dpi, primary), dpi);
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, class_name.c_str(),
-                          Widen(kFormCaption).c_str(), style, CW_USEDEFAULT,
+  const SIZE size = FrameSize(FormDpi(dpi, primary), dpi);
+  hwnd_ = CreateWindowExW(kExtendedStyle, class_name.c_str(),
+                          Widen(kFormCaption).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                           instance_, this);
   if (hwnd_ == nullptr) return false;
   running_form_ = this;
   KeepInWorkArea(hwnd_);
   // A box given its text tells the form (EN_CHANGE), which reads it then.
-  SetWindowTextW(Control(Role::kClipboard), macro_path_.c_str());
+  SetWindowTextW(Window(kClipboardCarrier), macro_path_.c_str());
   controller_.Start();
   ShowWindow(hwnd_, show);
-  SetFocus(Control(RowField::kH, 1));
+  SetFocus(Window(ControlName(1, RowField::kH)));
   SetTimer(hwnd_, kAfterFirstPaint, 0, nullptr);
   return true;
 }
@@ -125,9 +118,7 @@ bool FormWindow::Create(const std::wstring& class_name, int show) {
 // resized only when it must: under Wine a resize also reconfigures its X
 // window.
 void FormWindow::FitFrame() {
-  const SIZE size =
-      FrameSize(DWORD(GetWindowLongW(hwnd_, GWL_STYLE)),
-                DWORD(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_, window_dpi_);
+  const SIZE size = FrameSize(dpi_, window_dpi_);
   RECT now;
   GetWindowRect(hwnd_, &now);
   if (now.right - now.left == size.cx && now.bottom - now.top == size.cy) {
@@ -139,17 +130,12 @@ void FormWindow::FitFrame() {
 
 void FormWindow::FitToDpi(UINT dpi, HMONITOR monitor) {
   window_dpi_ = dpi;
-  dpi_ = FormDpi(hwnd_, dpi, monitor);
+  dpi_ = FormDpi(dpi, monitor);
   FitFrame();
   PlaceControls();
   preview_.Place(PixelRect(kLogoPlace), dpi_);
   controller_.Focused(NameOf(GetFocus()));
   InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-// The form takes no keys itself: the control that had the focus takes them.
-void FormWindow::PassFocusOn() {
-  if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
 }
 
 // Back from minimised or brought forward, by the form's rule.
@@ -172,7 +158,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_CREATE:
       window_dpi_ = GetDpiForWindow(hwnd_);
-      dpi_ = FormDpi(hwnd_, window_dpi_,
+      dpi_ = FormDpi(window_dpi_,
                      MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST));
       BuildControls();
       preview_.Create(hwnd_, instance_);
@@ -203,8 +189,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       break;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (IsFocusMark(item.hwndItem)) {
-        DrawFocusMark(item);
+      if (item.CtlType == ODT_STATIC) {  // a side of the focus mark
+        FillRect(item.hDC, &item.rcItem,
+                 Brush(ResolveColour(kFocusMarkColour, 0)));
       } else {
         DrawButton(item);
       }
@@ -222,7 +209,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       }
       break;
     case WM_SETFOCUS:
-      PassFocusOn();
+      // The form takes no keys itself: the control that had the focus
+      // takes them.
+      if (GetFocus() == hwnd_ && IsWindow(focus_)) SetFocus(focus_);
       return 0;
     case WM_SIZE:
       // Restored from minimised, the form itself holds the focus.
@@ -261,14 +250,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
       return controller_.TypeInList(
           NameOf(HWND(w)), To1252(std::wstring(1, wchar_t(l))),
           int64_t(GetTickCount64()), int(GetDoubleClickTime()));
-    default:
-      if (message == ShowYourselfMessage()) {
-        if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-        SetForegroundWindow(hwnd_);
-        FocusOnReturn();
-        return 0;
-      }
-      break;
+    case kShowYourself:
+      if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+      SetForegroundWindow(hwnd_);
+      FocusOnReturn();
+      return 0;
   }
   return DefWindowProcW(hwnd_, message, w, l);
 }

@@ -9,8 +9,8 @@
 // buttons.cpp the buttons, focus_mark.cpp the mark around the focused
 // control, commands.cpp routes the controls' notes and keys and holds Help
 // and web, view.cpp carries out the view's primitives, pictures.cpp turns the
-// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp and
-// named_object.cpp give the controls the names screen readers speak.
+// compiled-in pictures into bitmaps at the dpi, spoken_names.cpp gives the
+// controls the names screen readers speak.
 #ifndef VPA_WIN32_FORM_WINDOW_H_
 #define VPA_WIN32_FORM_WINDOW_H_
 
@@ -18,8 +18,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +27,7 @@
 #include "form/controller.h"
 #include "form/form_view.h"
 #include "form/layout.h"
+#include "win32/form_font.h"
 #include "win32/pictures.h"
 #include "win32/preview_window.h"
 #include "win32/spoken_names.h"
@@ -35,6 +36,11 @@ namespace vpa {
 
 // The table's alignment of a text as DrawText's flag.
 UINT AlignFlag(Align align);
+
+// Draws `text` in `font` and `colour` over what is there, as DrawText
+// places it with `flags`.
+void DrawTextIn(HDC dc, HFONT font, COLORREF colour, const std::wstring& text,
+                RECT place, UINT flags);
 
 class FormWindow : private FormView {
  public:
@@ -56,15 +62,11 @@ class FormWindow : private FormView {
     HWND hwnd = nullptr;
     HWND open_list = nullptr;  // a list's pop-up, which asks for its colours
   };
-  struct RowHandles {
-    HWND h, v1, v2, section, l, leg, pair, go;
-  };
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   void FitFrame();
   void FitToDpi(UINT dpi, HMONITOR monitor);
-  void PassFocusOn();
   void FocusOnReturn();
 
   // controls.cpp
@@ -72,39 +74,33 @@ class FormWindow : private FormView {
   void SetUpList(Placed& placed);
   void PlaceControls();
   void Place(const Placed& placed, bool move);
-  int ItemHeight(const FormControl& design) const;
   HFONT Font(double points);
   RECT PixelRect(const TwipRect& place) const;
-  int Px(int twips) const;
-  HWND Control(Role role, int row = 0) const;
-  // The box or list that holds `field` in row `row` (0 for BS).
-  HWND Control(RowField field, int row) const;
-  const Placed* Named(std::string_view name) const;
-  std::string NameOf(HWND control) const;
   HBRUSH Colours(HWND control, HDC dc);
   HBRUSH Brush(COLORREF colour);
   void SetHint(HWND control, const std::wstring& text);
   void GiveHints();
-  void AddHint(HWND control, const std::wstring& text);
+  void Tip(UINT message, HWND control, const std::wstring& hint);
+
+  // view.cpp: the controls found by name or window (nullptr: none).
+  const Placed* Find(const std::function<bool(const Placed&)>& matches) const;
+  const Placed* Named(std::string_view name) const;
+  const Placed* Of(HWND control) const;
+  HWND Window(std::string_view name) const;
+  std::string NameOf(HWND control) const;
 
   // painting.cpp, buttons.cpp
   void Paint(HDC dc);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void PaintLabel(HDC dc, const FormControl& design, RECT place);
-  COLORREF MarkedColour(const FormControl& design, COLORREF colour) const;
 
   // focus_mark.cpp
-  void MakeFocusMark();
-  bool IsFocusMark(HWND window) const;
   void FollowFocus(HWND control, int code);  // on a control's focus note
-  void DrawFocusMark(const DRAWITEMSTRUCT& item);
 
   // commands.cpp
   void OnCommand(HWND control, int code);
   bool OpenDocument(const std::filesystem::path& file) override;
   void OpenAddress(const std::string& address) override;
-  void Say(const std::string& title, const std::wstring& text, UINT icon);
-  void ShowNotice(const std::string& text);
 
   // view.cpp: the view's primitives.
   std::string Text(std::string_view control) const override;
@@ -138,15 +134,15 @@ class FormWindow : private FormView {
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  std::map<HWND, std::wstring> kept_hints_;  // until the tooltips are made
-  std::array<HWND, 4> focus_mark_{};         // its top, bottom, left and right
+  std::map<HWND, std::wstring> hints_;  // each control's, as last given
+  std::array<HWND, 4> focus_mark_{};    // its top, bottom, left and right
   UINT dpi_ = 96;         // the form's, which may be less on a small screen
   UINT window_dpi_ = 96;  // the monitor's, for the frame
   std::vector<Placed> controls_;
-  std::map<int, HFONT> fonts_;  // by hundredths of a point
+  FormFonts fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   Pictures pictures_;
-  SpokenNames spoken_;  // given after the first paint, with the tooltips
+  SpokenNames spoken_;     // given after the first paint, with the tooltips
   PreviewWindow preview_;  // over the logo, for the row last focused
   std::wstring macro_path_;
   HWND focus_ = nullptr;  // the focused control when the window was left

@@ -18,6 +18,15 @@ UINT AlignFlag(Align align) {
   }
 }
 
+void DrawTextIn(HDC dc, HFONT font, COLORREF colour, const std::wstring& text,
+                RECT place, UINT flags) {
+  HGDIOBJ former = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, colour);
+  DrawTextW(dc, text.c_str(), int(text.size()), &place, flags);
+  SelectObject(dc, former);
+}
+
 void FormWindow::Paint(HDC dc) {
   RECT client;
   GetClientRect(hwnd_, &client);
@@ -30,22 +39,20 @@ void FormWindow::Paint(HDC dc) {
       case ControlKind::kPicture:
         pictures_.Draw(dc, design.picture, place);
         break;
-      case ControlKind::kLine: {
+      case ControlKind::kLine:
+      case ControlKind::kDot: {
+        // A dot's outline is in its text colour too: black, the default.
         HPEN pen =
             CreatePen(PS_SOLID, pen_width, ResolveColour(design.text, 0));
-        HGDIOBJ former = SelectObject(dc, pen);
-        MoveToEx(dc, place.left, place.top, nullptr);
-        LineTo(dc, place.right, place.bottom);
-        SelectObject(dc, former);
-        DeleteObject(pen);
-        break;
-      }
-      case ControlKind::kDot: {
-        HPEN pen = CreatePen(PS_SOLID, pen_width, RGB(0, 0, 0));
         HGDIOBJ former_pen = SelectObject(dc, pen);
         HGDIOBJ former_brush =
             SelectObject(dc, Brush(ResolveColour(design.background, 0)));
-        Ellipse(dc, place.left, place.top, place.right, place.bottom);
+        if (design.kind == ControlKind::kDot) {
+          Ellipse(dc, place.left, place.top, place.right, place.bottom);
+        } else {
+          MoveToEx(dc, place.left, place.top, nullptr);
+          LineTo(dc, place.right, place.bottom);
+        }
         SelectObject(dc, former_brush);
         SelectObject(dc, former_pen);
         DeleteObject(pen);
@@ -64,16 +71,16 @@ void FormWindow::PaintLabel(HDC dc, const FormControl& design, RECT place) {
   if (design.background.source != Colour::Source::kTransparent) {
     FillRect(dc, &place, Brush(ResolveColour(design.background, 0)));
   }
-  HGDIOBJ former = SelectObject(dc, Font(design.points));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, MarkedColour(design, ResolveColour(design.text, 0)));
-  std::wstring text = From1252(design.caption);
+  // A row's number is in the mark's colour while its Run! wrote the macro.
+  const bool marked = design.row != 0 && design.row == controller_.marked_row();
+  const COLORREF text = ResolveColour(design.text, 0);
   // A label never clips its text: a font a little wider than Arial's
   // must not cut off a letter.
-  UINT flags = AlignFlag(design.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |
-               DT_NOCLIP;
-  DrawTextW(dc, text.c_str(), int(text.size()), &place, flags);
-  SelectObject(dc, former);
+  DrawTextIn(dc, Font(design.points),
+             marked ? ResolveColour(kMarkColour, text) : text,
+             From1252(design.caption), place,
+             AlignFlag(design.align) | DT_SINGLELINE | DT_TOP | DT_NOPREFIX |
+                 DT_NOCLIP);
 }
 
 }  // namespace vpa

@@ -49,23 +49,18 @@ class Template {
 };
 
 INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_INITDIALOG: {
-      HWND path = GetDlgItem(dialog, kPath);
-      SetWindowTextW(path, reinterpret_cast<const wchar_t*>(l));
-      SetFocus(path);
-      SendMessageW(path, EM_SETSEL, 0, -1);
-      return FALSE;  // the focus is set
-    }
-    case WM_COMMAND:
-      if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
-        EndDialog(dialog, LOWORD(w));
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+  if (message == WM_INITDIALOG) {
+    HWND path = GetDlgItem(dialog, kPath);
+    SetWindowTextW(path, reinterpret_cast<const wchar_t*>(l));
+    SetFocus(path);
+    SendMessageW(path, EM_SETSEL, 0, -1);
+    return FALSE;  // the focus is set
   }
+  if (message != WM_COMMAND || (LOWORD(w) != IDOK && LOWORD(w) != IDCANCEL)) {
+    return FALSE;
+  }
+  EndDialog(dialog, LOWORD(w));
+  return TRUE;
 }
 
 }  // namespace

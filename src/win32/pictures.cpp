@@ -52,11 +52,7 @@ void Pictures::Draw(HDC dc, std::string_view name, const RECT& place) {
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
   if (width <= 0 || height <= 0) return;
-  auto found = scaled_.find(name);
-  if (found == scaled_.end()) {
-    found = scaled_.emplace(std::string(name), Scaled{}).first;
-  }
-  Scaled& scaled = found->second;
+  Scaled& scaled = scaled_[std::string(name)];
   if (scaled.width != width || scaled.height != height) {
     if (scaled.bitmap != nullptr) DeleteObject(scaled.bitmap);
     scaled = {width, height, Bitmap(name, width, height)};

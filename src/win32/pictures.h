@@ -27,7 +27,7 @@ class Pictures {
     int height = 0;
     HBITMAP bitmap = nullptr;
   };
-  std::map<std::string, Scaled, std::less<>> scaled_;
+  std::map<std::string, Scaled> scaled_;
 };
 
 }  // namespace vpa

@@ -23,10 +23,6 @@ HPEN PenFor(const PreviewItem& item, int width) {
 
 }  // namespace
 
-PreviewWindow::~PreviewWindow() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-}
-
 void PreviewWindow::Create(HWND form, HINSTANCE instance) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
@@ -41,11 +37,7 @@ void PreviewWindow::Create(HWND form, HINSTANCE instance) {
 }
 
 void PreviewWindow::Place(const RECT& place, UINT dpi) {
-  if (dpi != dpi_) {
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-    fonts_.clear();
-    dpi_ = dpi;
-  }
+  dpi_ = dpi;
   SetWindowPos(hwnd_, HWND_TOP, place.left, place.top, place.right - place.left,
                place.bottom - place.top, SWP_NOACTIVATE);
 }
@@ -58,13 +50,6 @@ void PreviewWindow::Show(const PreviewDrawing* drawing) {
   drawing_ = *drawing;
   InvalidateRect(hwnd_, nullptr, FALSE);
   ShowWindow(hwnd_, SW_SHOWNA);
-}
-
-HFONT PreviewWindow::Font(double points) {
-  const int key = int(std::lround(points * 100));
-  auto found = fonts_.find(key);
-  if (found != fonts_.end()) return found->second;
-  return fonts_[key] = CreateFormFont(points, dpi_);
 }
 
 LRESULT CALLBACK PreviewWindow::Proc(HWND hwnd, UINT message, WPARAM w,
@@ -110,14 +95,11 @@ void PreviewWindow::Paint(HDC dc, int width, int height) {
   SetBkMode(dc, TRANSPARENT);
   for (const PreviewItem& item : drawing_.items) {
     if (item.kind == PreviewItem::Kind::kText) {
-      HGDIOBJ former = SelectObject(dc, Font(item.points));
-      SetTextColor(dc, ResolveColour(item.pen, 0));
-      RECT box{x(item.x1), y(item.y1), x(item.x2), y(item.y2)};
-      const std::wstring text = FromUtf8(item.text);
-      DrawTextW(dc, text.c_str(), int(text.size()), &box,
-                AlignFlag(item.align) | DT_SINGLELINE | DT_VCENTER |
-                    DT_NOPREFIX | DT_NOCLIP);
-      SelectObject(dc, former);
+      DrawTextIn(dc, fonts_.Get(item.points, dpi_), ResolveColour(item.pen, 0),
+                 FromUtf8(item.text),
+                 {x(item.x1), y(item.y1), x(item.x2), y(item.y2)},
+                 AlignFlag(item.align) | DT_SINGLELINE | DT_VCENTER |
+                     DT_NOPREFIX | DT_NOCLIP);
       continue;
     }
     HPEN pen = PenFor(item, pen_width);

@@ -7,16 +7,14 @@
 
 #include <windows.h>
 
-#include <map>
-
 #include "form/preview.h"
+#include "win32/form_font.h"
 
 namespace vpa {
 
 class PreviewWindow {
  public:
   PreviewWindow() = default;
-  ~PreviewWindow();
   PreviewWindow(const PreviewWindow&) = delete;
   PreviewWindow& operator=(const PreviewWindow&) = delete;
 
@@ -31,12 +29,11 @@ class PreviewWindow {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   void Paint(HDC dc, int width, int height);
-  HFONT Font(double points);
 
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   PreviewDrawing drawing_;
-  std::map<int, HFONT> fonts_;  // by hundredths of a point, at dpi_
+  FormFonts fonts_;
 };
 
 }  // namespace vpa

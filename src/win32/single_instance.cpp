@@ -44,12 +44,7 @@ std::wstring FolderKey(const std::filesystem::path& folder) {
   return key;
 }
 
-// Sent by a second launch to the running window: come back and to the front.
-constexpr UINT kShowYourself = WM_APP + 1;
-
 }  // namespace
-
-UINT ShowYourselfMessage() { return kShowYourself; }
 
 // The folder's key is looked up once: each look-up opens the folder.
 SingleInstance::SingleInstance(const std::filesystem::path& folder) {

@@ -10,8 +10,9 @@
 
 namespace vpa {
 
-// The message a second launch posts to the running form.
-UINT ShowYourselfMessage();
+// The message a second launch posts to the running form: come back and to
+// the front.
+inline constexpr UINT kShowYourself = WM_APP + 1;
 
 class SingleInstance {
  public:

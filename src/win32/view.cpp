@@ -3,71 +3,102 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
+#include <functional>
 #include <memory>
 
-#include "form/fields.h"
 #include "win32/form_window.h"
 #include "win32/path_message.h"
 #include "win32/wide_text.h"
 
 namespace vpa {
 
-const FormWindow::Placed* FormWindow::Named(std::string_view name) const {
+namespace {
+
+// Typing and Run go on while this shows: the message box has a thread of
+// its own and no owner, so it holds up nothing of the form.
+void ShowNotice(const std::string& message) {
+  auto* text = new std::wstring(FromUtf8(message));
+  HANDLE thread = CreateThread(
+      nullptr, 0,
+      [](void* given) -> DWORD {
+        std::unique_ptr<std::wstring> shown(static_cast<std::wstring*>(given));
+        MessageBoxW(nullptr, shown->c_str(), FromUtf8(kFormCaption).c_str(),
+                    MB_OK | MB_ICONWARNING);
+        return 0;
+      },
+      text, 0, nullptr);
+  if (thread != nullptr) {
+    CloseHandle(thread);
+  } else {
+    delete text;
+  }
+}
+
+}  // namespace
+
+// The one walk over the controls made as windows: by name, by window, and
+// by a list's open list, which asks for its colours itself.
+const FormWindow::Placed* FormWindow::Find(
+    const std::function<bool(const Placed&)>& matches) const {
   for (const Placed& placed : controls_) {
-    if (placed.hwnd != nullptr && placed.design.name == name) return &placed;
+    if (placed.hwnd != nullptr && matches(placed)) return &placed;
   }
   return nullptr;
 }
 
+const FormWindow::Placed* FormWindow::Named(std::string_view name) const {
+  return Find([&](const Placed& placed) { return placed.design.name == name; });
+}
+
+const FormWindow::Placed* FormWindow::Of(HWND control) const {
+  return Find([&](const Placed& placed) { return placed.hwnd == control; });
+}
+
+HWND FormWindow::Window(std::string_view name) const {
+  const Placed* placed = Named(name);
+  return placed ? placed->hwnd : nullptr;
+}
+
 std::string FormWindow::NameOf(HWND control) const {
-  for (const Placed& placed : controls_) {
-    if (placed.hwnd != nullptr && placed.hwnd == control) {
-      return placed.design.name;
-    }
-  }
-  return {};
+  const Placed* placed = Of(control);
+  return placed ? placed->design.name : std::string();
 }
 
 std::string FormWindow::Text(std::string_view control) const {
-  const Placed* placed = Named(control);
-  return placed ? To1252(WindowText(placed->hwnd)) : std::string();
+  const HWND box = Window(control);
+  return box ? To1252(WindowText(box)) : std::string();
 }
 
 void FormWindow::SetText(std::string_view control, std::string_view text) {
-  if (const Placed* placed = Named(control)) {
-    SetWindowTextW(placed->hwnd, From1252(text).c_str());
-  }
+  if (HWND box = Window(control)) SetWindowTextW(box, From1252(text).c_str());
 }
 
 int FormWindow::Index(std::string_view control) const {
-  const Placed* placed = Named(control);
-  return placed ? int(SendMessageW(placed->hwnd, CB_GETCURSEL, 0, 0)) : -1;
+  const HWND list = Window(control);
+  return list ? int(SendMessageW(list, CB_GETCURSEL, 0, 0)) : -1;
 }
 
 void FormWindow::SetIndex(std::string_view control, int index) {
-  if (const Placed* placed = Named(control)) {
-    SendMessageW(placed->hwnd, CB_SETCURSEL, WPARAM(index), 0);
+  if (HWND list = Window(control)) {
+    SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
   }
 }
 
 void FormWindow::Select(std::string_view control, int start, int length) {
-  const Placed* placed = Named(control);
-  if (placed == nullptr) return;
-  SendMessageW(placed->hwnd, EM_SETSEL, WPARAM(start),
+  const HWND box = Window(control);
+  if (box == nullptr) return;
+  SendMessageW(box, EM_SETSEL, WPARAM(start),
                LPARAM(length == kToTheEnd ? -1 : start + length));
-  if (length == 0) SendMessageW(placed->hwnd, EM_SCROLLCARET, 0, 0);
+  if (length == 0) SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 void FormWindow::Focus(std::string_view control) {
-  if (const Placed* placed = Named(control)) focus_ = placed->hwnd;
+  if (HWND named = Window(control)) focus_ = named;
   if (IsWindow(focus_)) SetFocus(focus_);
 }
 
 void FormWindow::Press(std::string_view button) {
-  if (const Placed* placed = Named(button)) {
-    SendMessageW(placed->hwnd, BM_CLICK, 0, 0);
-  }
+  if (HWND pressed = Window(button)) SendMessageW(pressed, BM_CLICK, 0, 0);
 }
 
 // A box's text turns red when refused; a list keeps its colours.
@@ -91,31 +122,21 @@ void FormWindow::ShowReading(std::string_view control, const std::string& hint,
 }
 
 void FormWindow::SetHint(std::string_view control, const std::string& hint) {
-  if (const Placed* placed = Named(control)) {
-    SetHint(placed->hwnd, FromUtf8(hint));
-  }
+  if (HWND named = Window(control)) SetHint(named, FromUtf8(hint));
 }
 
 // The row's label is drawn in the mark's colour as the form paints.
 void FormWindow::MarkRow(int) { InvalidateRect(hwnd_, nullptr, FALSE); }
 
-COLORREF FormWindow::MarkedColour(const FormControl& design,
-                                  COLORREF colour) const {
-  bool row_label = design.kind == ControlKind::kLabel && design.row != 0;
-  return row_label && design.row == controller_.marked_row()
-             ? ResolveColour(kMarkColour, colour)
-             : colour;
-}
-
 // The box's selection goes to the clipboard; another program may hold the
 // clipboard open.
 bool FormWindow::CopySelection(std::string_view box) {
-  const Placed* placed = Named(box);
-  if (placed == nullptr) return false;
+  const HWND named = Window(box);
+  if (named == nullptr) return false;
   DWORD start = 0;
   DWORD end = 0;
-  SendMessageW(placed->hwnd, EM_GETSEL, WPARAM(&start), LPARAM(&end));
-  std::wstring selected = WindowText(placed->hwnd).substr(start, end - start);
+  SendMessageW(named, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+  std::wstring selected = WindowText(named).substr(start, end - start);
   if (!OpenClipboard(hwnd_)) return false;
   bool put = false;
   if (EmptyClipboard()) {
@@ -139,35 +160,17 @@ void FormWindow::ShowMessage(Tone tone, const std::string& title,
                              const std::string& text) {
   switch (tone) {
     case Tone::kWarning:
-      return Say(title, FromUtf8(text), MB_ICONWARNING);
     case Tone::kError:
-      return Say(title, FromUtf8(text), MB_ICONERROR);
+      MessageBoxW(
+          hwnd_, FromUtf8(text).c_str(), From1252(title).c_str(),
+          MB_OK | (tone == Tone::kError ? MB_ICONERROR : MB_ICONWARNING));
+      return;
     case Tone::kWithPath:
       return ShowPathMessage(hwnd_, FromUtf8(title), FromUtf8(text),
                              macro_path_);
     case Tone::kNotice:
       return ShowNotice(text);
   }
-}
-
-// Typing and Run go on while this shows: the message box has a thread of
-// its own and no owner, so it holds up nothing of the form.
-void FormWindow::ShowNotice(const std::string& message) {
-  auto* text = new std::wstring(FromUtf8(message));
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](void* given) -> DWORD {
-        std::unique_ptr<std::wstring> shown(static_cast<std::wstring*>(given));
-        MessageBoxW(nullptr, shown->c_str(), FromUtf8(kFormCaption).c_str(),
-                    MB_OK | MB_ICONWARNING);
-        return 0;
-      },
-      text, 0, nullptr);
-  if (thread == nullptr) {
-    delete text;
-    return;
-  }
-  CloseHandle(thread);
 }
 
 void FormWindow::StartSaveTimer(int ms) {
