@@ -90,7 +90,7 @@ void FormWindow::BuildControls() {
   std::stable_sort(table.begin(), table.end(), ByTab);
   for (FormControl& design : table) {
     const wchar_t* window_class = ClassFor(design.kind);
-    // The staging fields are the core's; the window needs no box for them.
+    // Labels, pictures, lines and dots are painted: no window of their own.
     if (window_class == nullptr) {
       controls_.push_back({std::move(design), nullptr});
       continue;
