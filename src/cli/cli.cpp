@@ -217,7 +217,7 @@ std::optional<std::string> LoadSavedRow(const ProgramFolder& folder, int row,
                                         RowEntries& entries, std::string& end) {
   std::vector<UnreadableField> unreadable;
   FormState saved = LoadFormState(folder, &unreadable);
-  std::string unread = UnreadableRowMessage(row, unreadable);
+  std::string unread = UnreadableRowMessage(row, unreadable, saved);
   if (!unread.empty()) return unread;
   entries = saved.rows[row - 1];
   end = SavedEnd(saved);

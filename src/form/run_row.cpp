@@ -70,9 +70,10 @@ namespace {
 // A stored entry that could not be read shows as empty; its row must not
 // run as if it were, until the detailer gives the entry again.
 RunOutcome RefusedUnreadable(int row,
-                             const std::vector<UnreadableField>& unreadable) {
+                             const std::vector<UnreadableField>& unreadable,
+                             const FormState& state) {
   RunOutcome outcome;
-  outcome.message = UnreadableRowMessage(row, unreadable);
+  outcome.message = UnreadableRowMessage(row, unreadable, state);
   for (const UnreadableField& each : unreadable) {
     if (each.field->row != row && each.field->row != 0) continue;
     outcome.focus = ControlName(row, each.field->field);
@@ -86,7 +87,7 @@ RunOutcome RefusedUnreadable(int row,
 
 RunOutcome RunFormRow(StoredForm& stored, int row, const FormState& state,
                       const std::string& time) {
-  RunOutcome refused = RefusedUnreadable(row, stored.Unreadable(state));
+  RunOutcome refused = RefusedUnreadable(row, stored.Unreadable(state), state);
   if (!refused.message.empty()) return refused;
   RunOutcome outcome = WriteFormRow(stored.folder(), row, state, time);
   // A crash or a killed session later on keeps the rows that were run.

@@ -2,6 +2,8 @@
 // remove it.
 #include "form/unreadable_fields.h"
 
+#include <algorithm>
+
 #include "base/code_page_1252.h"
 #include "base/files.h"
 #include "form/form_state.h"
@@ -28,15 +30,30 @@ std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
 }
 
 std::string UnreadableRowMessage(
-    int row, const std::vector<UnreadableField>& unreadable) {
+    int row, const std::vector<UnreadableField>& unreadable,
+    const FormState& state) {
   std::string lines;
+  std::vector<RowField> unread;
   for (const UnreadableField& each : unreadable) {
     if (each.field->row != row && each.field->row != 0) continue;
     lines += "\n" + std::string(each.field->caption()) + ": " +
              CannotRead(each) + ".";
+    unread.push_back(each.field->field);
+  }
+  if (lines.empty()) return lines;
+  std::vector<FieldRefusal> others;
+  for (FieldRefusal& refusal :
+       CheckRow(state.rows[row - 1], state.end).refusals) {
+    if (std::find(unread.begin(), unread.end(), refusal.field) ==
+        unread.end()) {
+      others.push_back(std::move(refusal));
+    }
   }
   // The heading is the Run's own; the lines stay in UTF-8, paths and all.
-  return lines.empty() ? lines : Utf8From1252(RefusalMessage(row, {})) + lines;
+  const std::string refused = Utf8From1252(RefusalMessage(row, others));
+  const size_t heading = refused.find('\n');
+  if (heading == std::string::npos) return refused + lines;
+  return refused.substr(0, heading) + lines + refused.substr(heading);
 }
 
 std::string UnreadableReading(const UnreadableField& unreadable) {

@@ -13,6 +13,8 @@
 
 namespace vpa {
 
+struct FormState;
+
 struct UnreadableField {
   const StoredField* field;    // one of StoredFields()
   std::filesystem::path file;  // its file under TextFiles
@@ -26,9 +28,11 @@ std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder);
 // The message that refuses a Run of `row` (1 to 5), in the Run's words and
 // in UTF-8, for those of `unreadable` that lie in the row or are the end
 // choice: "No macro was written for row 1:" and a line for each, naming
-// its file and why. Empty when none does.
+// its file and why, then the row's other refusals in `state`, so that one
+// message names every entry to mend. Empty when none is unreadable.
 std::string UnreadableRowMessage(
-    int row, const std::vector<UnreadableField>& unreadable);
+    int row, const std::vector<UnreadableField>& unreadable,
+    const FormState& state);
 
 // The reading of such a box, in UTF-8: what could not be read, and why.
 std::string UnreadableReading(const UnreadableField& unreadable);

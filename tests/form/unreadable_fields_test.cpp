@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "base/files.h"
+#include "form/form_state.h"
 #include "test_folder.h"
 
 namespace vpa {
@@ -25,16 +26,19 @@ TEST(UnreadableFields, RefuseTheirRowsNamingFileAndReason) {
   EXPECT_EQ(unreadable[1].field->name, "BS");
   const std::string w3 = PathText(folder.FieldFile("W3"));
   const std::string bs = PathText(folder.FieldFile("BS"));
-  EXPECT_EQ(UnreadableRowMessage(1, unreadable),
-            "No macro was written for row 1:\nADD ANGLES TO: the saved value "
-            "in " +
-                bs + " cannot be read (it is not a regular file).");
-  EXPECT_EQ(UnreadableRowMessage(3, unreadable),
+  const FormState saved = LoadFormState(folder);
+  // The row's other refusals follow, so one message names every entry.
+  EXPECT_EQ(UnreadableRowMessage(3, unreadable, saved),
             "No macro was written for row 3:\nV2: the saved value in " + w3 +
                 " cannot be read (it is stored as UTF-16 text).\nADD ANGLES "
                 "TO: the saved value in " +
-                bs + " cannot be read (it is not a regular file).");
-  EXPECT_EQ(UnreadableRowMessage(2, {unreadable[0]}), "");
+                bs +
+                " cannot be read (it is not a regular file).\nMATERIAL: "
+                "choose the angle section.\nL: an angle's length must be "
+                "more than 0.\nOSL: choose the outstanding leg, Short or "
+                "Long.\nPairs: choose 1 (one angle at each end) or 2 (a "
+                "pair).");
+  EXPECT_EQ(UnreadableRowMessage(2, {unreadable[0]}, saved), "");
   EXPECT_EQ(UnreadableReading(unreadable[0]),
             "The saved value in " + w3 +
                 " cannot be read (it is stored as UTF-16 text); type the "
