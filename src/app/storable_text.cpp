@@ -2,7 +2,10 @@
 #include "app/storable_text.h"
 
 #include <QCoreApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 
 namespace vpa {
 namespace {
@@ -23,8 +26,29 @@ StorableText::StorableText(QLineEdit* box) : QValidator(box), box_(box) {
 }
 
 bool StorableText::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != box_ || event->type() != QEvent::InputMethod) return false;
-  auto* im = static_cast<QInputMethodEvent*>(event);
+  if (watched != box_) return false;
+  if (event->type() == QEvent::InputMethod) {
+    return InputMethod(static_cast<QInputMethodEvent*>(event));
+  }
+  const bool paste =
+      event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste);
+  return paste && !box_->isReadOnly() && Paste();
+}
+
+bool StorableText::Paste() {
+  const BroughtText brought =
+      Bring(Units(QGuiApplication::clipboard()->text()), true);
+  if (brought.refusal.empty()) {
+    box_->insert(
+        QString::fromUtf16(brought.text.data(), qsizetype(brought.text.size())));
+  }
+  const std::string told = brought.refusal + brought.note;
+  if (!told.empty()) emit StoodIn(QString::fromStdString(told));
+  return true;
+}
+
+bool StorableText::InputMethod(QInputMethodEvent* im) {
   const QString commit = im->commitString();
   if (commit.isEmpty()) return false;
   const BroughtText brought = Bring(Units(commit));

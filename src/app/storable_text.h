@@ -24,7 +24,9 @@ class StorableText : public QValidator {
   explicit StorableText(QLineEdit* box);
   State validate(QString& input, int& cursor) const override;
   // What an input method commits is mapped before the box takes it, for
-  // the box would show the commit as it came whatever the validator says.
+  // the box would show the commit as it came whatever the validator says;
+  // a paste by key is taken here whole, so it is undone in one step and an
+  // empty one never clears a selection.
   bool eventFilter(QObject* watched, QEvent* event) override;
   const std::string& reason() const { return reason_; }
   // The box's text as the last edit left it (the box may not show it yet
@@ -36,6 +38,8 @@ class StorableText : public QValidator {
 
  private:
   void Remember();
+  bool InputMethod(QInputMethodEvent* im);
+  bool Paste();
 
   QLineEdit* box_;
   BoxBefore before_;

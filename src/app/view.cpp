@@ -72,7 +72,11 @@ void MainWindow::ShowReading(std::string_view control, const std::string& hint,
   widget->setPalette(palette);
   const QString text = QString::fromStdString(hint);
   ShowHint(widget, text);
-  if (!alert) return;
+  if (!alert) {
+    // What was told at the box goes with the next edit.
+    if (QToolTip::isVisible()) QToolTip::hideText();
+    return;
+  }
   QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), text,
                      widget);
   QApplication::beep();

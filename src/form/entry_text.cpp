@@ -135,11 +135,11 @@ std::u16string_view FirstFilledLine(std::u16string_view text) {
 
 }  // namespace
 
-BroughtText Bring(std::u16string_view brought) {
+BroughtText Bring(std::u16string_view brought, bool pasted) {
   const bool lines = std::any_of(brought.begin(), brought.end(),
                                  [](char16_t c) { return IsLineBreak(c); });
   BroughtText taken;
-  if (lines) {
+  if (pasted || lines) {
     const std::u16string_view all = brought;
     brought = FirstFilledLine(all);
     if (brought.empty()) {
@@ -188,8 +188,11 @@ EditedEntry AfterEdit(const BoxBefore& before, std::u16string_view after,
       return {std::u16string(old), start, kept.refusal, ""};
     return {kept.text, std::min(cursor, kept.text.size()), "", kept.note};
   }
-  BroughtText brought =
-      Bring(after.substr(start, after.size() - head.size() - tail.size()));
+  const std::u16string_view insertion =
+      after.substr(start, after.size() - head.size() - tail.size());
+  const bool pasted = !insertion.empty() &&
+                     CodePointAt(insertion, 0).second < insertion.size();
+  BroughtText brought = Bring(insertion, pasted);
   if (!brought.refusal.empty()) {
     return {std::u16string(old), start, brought.refusal, ""};
   }

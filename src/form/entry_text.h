@@ -28,11 +28,12 @@ struct BroughtText {
 // no plain twin: no dimension form holds it, so the row is refused.
 inline constexpr char16_t kStandIn = u'?';
 
-// A paste brings its first line that holds more than blanks, trimmed of
-// them (a spreadsheet cell is copied with line breaks around it); then
-// every character is mapped to what the store can hold, its twin or the
-// stand-in. Refused only when the paste held nothing.
-BroughtText Bring(std::u16string_view brought);
+// A paste (`pasted`, or any text with a line break) brings its first line
+// that holds more than blanks, trimmed of them (a spreadsheet cell is
+// copied with line breaks around it), and is refused when it held none;
+// then every character is mapped to what the store can hold, its twin or
+// the stand-in.
+BroughtText Bring(std::u16string_view brought, bool pasted = false);
 
 // A box's text before an edit and the part of it the edit replaces: the
 // selection, or the empty part at the cursor.
@@ -51,8 +52,9 @@ struct EditedEntry {
 
 // A box's text right after an edit that left the cursor at `cursor`, for a
 // toolkit that shows only the result: what the edit brought is told from
-// `before` and taken by the rule of Bring. An edit that brought nothing
-// (a deletion, an undo) keeps what the store can hold.
+// `before` and taken by the rule of Bring, as a paste when it brought more
+// than one character. An edit that brought nothing (a deletion, an undo)
+// keeps what the store can hold.
 EditedEntry AfterEdit(const BoxBefore& before, std::u16string_view after,
                       size_t cursor);
 

@@ -57,8 +57,8 @@ LRESULT TypeCharacter(HWND box, WPARAM w, LPARAM l) {
 
 LRESULT Paste(HWND box) {
   const std::wstring clip = ClipboardText(box);
-  if (clip.empty()) return 0;
-  const BroughtText taken = Bring(std::u16string(clip.begin(), clip.end()));
+  const BroughtText taken =
+      Bring(std::u16string(clip.begin(), clip.end()), true);
   if (taken.refusal.empty()) {
     const std::wstring text(taken.text.begin(), taken.text.end());
     SendMessageW(box, EM_REPLACESEL, TRUE, LPARAM(text.c_str()));

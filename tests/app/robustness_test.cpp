@@ -107,7 +107,19 @@ TEST_F(WindowTest, NoTypedCharacterVanishes) {
   QGuiApplication::clipboard()->setText("\r\n \r\n");
   QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(box->text(), "1");
+  QCoreApplication::processEvents();
   EXPECT_TRUE(box->toolTip().contains("held no text"));
+  // An empty clipboard never clears the selection, and a paste the box
+  // took in part is undone in one step.
+  box->selectAll();
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1");
+  QGuiApplication::clipboard()->setText(" 7\n8");
+  QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "7");
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), "1");
 }
 
 // Entries are saved as they are typed: within about a second, and at once

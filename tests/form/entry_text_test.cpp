@@ -49,6 +49,14 @@ TEST(Bring, CharactersTheStoreLacksBecomeTheirTwinsOrAStandIn) {
   }
 }
 
+TEST(Bring, APasteIsTrimmedAndRefusedWhenItHeldNothing) {
+  EXPECT_EQ(Bring(u" 1-6 ", true).text, u"1-6");
+  EXPECT_EQ(Bring(u" 1-6 ").text, u" 1-6 ");  // typed: every blank kept
+  for (std::u16string_view empty : {u"", u"  "}) {
+    EXPECT_NE(Bring(empty, true).refusal, "");
+  }
+}
+
 TEST(AfterEdit, TellsWhatTheEditBroughtFromWhereTheBoxStood) {
   const struct {
     BoxBefore before;
@@ -65,6 +73,11 @@ TEST(AfterEdit, TellsWhatTheEditBroughtFromWhereTheBoxStood) {
       {{u"5", 0, 1}, u"\r\n12\r\n", 6, u"12", 2, false},
       {{u"5", 0, 1}, u"\r\n\r\n", 4, u"5", 0, true},
       {{u"4", 1, 1}, u"4\u2153", 2, u"4?", 2, false},
+      // More than one character at once is a paste: trimmed of blanks,
+      // refused when it held nothing else; a typed blank is a blank.
+      {{u"12", 0, 2}, u" 1-6 ", 5, u"1-6", 3, false},
+      {{u"12", 0, 2}, u"   ", 3, u"12", 0, true},
+      {{u"1", 1, 1}, u"1 ", 2, u"1 ", 2, false},
       // Nothing brought in one place: a deletion, an undo.
       {{u"123", 3, 3}, u"12", 2, u"12", 2, false},
       {{u"123", 0, 0}, u"23", 0, u"23", 0, false},
