@@ -49,9 +49,7 @@ std::optional<PreviewRow> PreviewRowOf(const RowEntries& entries,
 
 std::optional<PreviewRow> PreviewFormRow(const StoredForm& stored, int row,
                                          const FormState& state) {
-  if (!UnreadableRowMessage(row, stored.Unreadable(state), state).empty()) {
-    return std::nullopt;
-  }
+  if (AnyStopsRow(stored.Unreadable(state), row)) return std::nullopt;
   return PreviewRowOf(state.rows[row - 1], state.end);
 }
 

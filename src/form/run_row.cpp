@@ -75,7 +75,7 @@ RunOutcome RefusedUnreadable(int row,
   RunOutcome outcome;
   outcome.message = UnreadableRowMessage(row, unreadable, state);
   for (const UnreadableField& each : unreadable) {
-    if (each.field->row != row && each.field->row != 0) continue;
+    if (!StopsRow(each, row)) continue;
     outcome.focus = ControlName(row, each.field->field);
     outcome.select_all = each.field->items.empty();
     break;

@@ -29,13 +29,22 @@ std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder) {
   return unreadable;
 }
 
+bool StopsRow(const UnreadableField& unreadable, int row) {
+  return unreadable.field->row == row || unreadable.field->row == 0;
+}
+
+bool AnyStopsRow(const std::vector<UnreadableField>& unreadable, int row) {
+  return std::any_of(unreadable.begin(), unreadable.end(),
+                     [row](const auto& each) { return StopsRow(each, row); });
+}
+
 std::string UnreadableRowMessage(
     int row, const std::vector<UnreadableField>& unreadable,
     const FormState& state) {
   std::string lines;
   std::vector<RowField> unread;
   for (const UnreadableField& each : unreadable) {
-    if (each.field->row != row && each.field->row != 0) continue;
+    if (!StopsRow(each, row)) continue;
     lines += "\n" + std::string(each.field->caption()) + ": " +
              CannotRead(each) + ".";
     unread.push_back(each.field->field);

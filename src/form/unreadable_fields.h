@@ -25,6 +25,13 @@ struct UnreadableField {
 // missing file is not among them: it is an empty field.
 std::vector<UnreadableField> UnreadableFields(const ProgramFolder& folder);
 
+// Whether `unreadable` stops a Run of `row`: it lies in that row or is the
+// end choice.
+bool StopsRow(const UnreadableField& unreadable, int row);
+
+// Whether any of `unreadable` stops a Run of `row`.
+bool AnyStopsRow(const std::vector<UnreadableField>& unreadable, int row);
+
 // The message that refuses a Run of `row` (1 to 5), in the Run's words and
 // in UTF-8, for those of `unreadable` that lie in the row or are the end
 // choice: "No macro was written for row 1:" and a line for each, naming
